@@ -1,0 +1,37 @@
+#include "cli/cli.hpp"
+
+#include <ostream>
+
+namespace antkeys::cli {
+
+static const char* kUsage =
+    "Usage: antkeys-cli COMMAND [OPTIONS]\n"
+    "\n"
+    "Designs keyboard layouts with an ant colony search, without a window.\n"
+    "\n"
+    "Commands:\n"
+    "  evaluate   grade the reference layout and layout files\n"
+    "  digraphs   count character pairs of UTF-8 texts into a DiGraphs.txt\n"
+    "  run        run the search and write its results to Out\n"
+    "\n"
+    "Run 'antkeys-cli COMMAND --help' for a command's options.\n";
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kUsage;
+        return 2;
+    }
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "evaluate") return RunEvaluate(rest, out, err);
+    if (command == "digraphs") return RunDigraphs(rest, out, err);
+    if (command == "run") return RunSearch(rest, out, err);
+    err << "antkeys-cli: unknown command '" << command << "'\n\n" << kUsage;
+    return 2;
+}
+
+}  // namespace antkeys::cli

@@ -1,0 +1,18 @@
+#pragma once
+// antkeys-cli: the headless tool. Every subcommand is a function of its arguments and two
+// streams, so tests run it in-process.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace antkeys::cli {
+
+// args excludes the program name. Returns the process exit status.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The subcommands; each handles its own --help.
+int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace antkeys::cli

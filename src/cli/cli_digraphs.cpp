@@ -1,0 +1,12 @@
+#include <ostream>
+
+#include "cli/cli.hpp"
+
+namespace antkeys::cli {
+
+int RunDigraphs(const std::vector<std::string>& /*args*/, std::ostream& /*out*/, std::ostream& err) {
+    err << "antkeys-cli digraphs: not available yet\n";
+    return 2;
+}
+
+}  // namespace antkeys::cli

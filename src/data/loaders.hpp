@@ -1,0 +1,74 @@
+#pragma once
+// Readers and writers of the input and output files. Each reader returns true when the whole
+// file was read; on failure it has shown one message (fixed title and text, CR LF, a
+// description naming the file, the line and the field) through the sink.
+// Each reader also comes in a form that reads from text already in memory (for tests and
+// fuzzing); `name` then stands in for the path in messages.
+#include <string>
+#include <string_view>
+
+#include "data/key_tables.hpp"
+#include "data/message.hpp"
+#include "data/phero_table.hpp"
+#include "data/statistics_tables.hpp"
+#include "data/types.hpp"
+
+namespace antkeys {
+
+// KeyDefs.txt: code, hand, finger, column, row, alternate flag. Adds a companion after
+// every flagged key.
+bool LoadKeyDefs(const std::string& path, KeyTables& keys, MessageSink& sink);
+bool LoadKeyDefsText(std::string content, const std::string& name, KeyTables& keys, MessageSink& sink);
+
+// DiGraphs.txt: first code, second code, count.
+bool LoadDiGraphs(const std::string& path, DigraphTables& digraphs, MessageSink& sink);
+bool LoadDiGraphsText(std::string content, const std::string& name, DigraphTables& digraphs, MessageSink& sink);
+
+// Kdi.txt: 5 lines of a label and 5 finger-pair values.
+bool LoadKdi(const std::string& path, KdiTable& kdi, MessageSink& sink);
+bool LoadKdiText(std::string content, const std::string& name, KdiTable& kdi, MessageSink& sink);
+
+// Gj.txt: 6 lines of a label and a weight; also sums them into gjSum.
+bool LoadGj(const std::string& path, GjTable& gj, Double& gjSum, MessageSink& sink);
+bool LoadGjText(std::string content, const std::string& name, GjTable& gj, Double& gjSum, MessageSink& sink);
+
+// BestLoad.txt: 9 column weights, 6 row weights; the target share of every key.
+bool LoadBestLoad(const std::string& path, const KeyTables& keys, BestLoadTable& bestLoad, MessageSink& sink);
+bool LoadBestLoadText(std::string content, const std::string& name, const KeyTables& keys,
+                      BestLoadTable& bestLoad, MessageSink& sink);
+
+// The reference layout: fills `lay` and builds the letters, fixed keys and initial pheromones.
+bool LoadRefKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, LetterTables& letters,
+                   PheroTable& phero, MessageSink& sink);
+bool LoadRefKeyLayText(std::string content, const std::string& path, const KeyTables& keys, Layout& lay,
+                       LetterTables& letters, PheroTable& phero, MessageSink& sink);
+
+// Any layout file (a best-layout file, a dropped file): clears `lay` and fills it.
+bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink);
+bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys, Layout& lay,
+                    MessageSink& sink);
+
+// The lines of a layout: "code<TAB>key code<CR LF>" for every placed character, ascending.
+std::string GetLayStr(const Layout& lay, const KeyTables& keys);
+
+// File name of a best layout: grade (percent) as "000", '_', counter, ".txt".
+std::string BestLayFileName(Single gradePercent, Long counter);
+
+// Writes a best-layout file into outFolder (created when missing). Returns the path written,
+// or an empty string after reporting the failure (path and reason) through the sink.
+std::string SaveBestLay(const std::string& outFolder, Single gradePercent, Long counter,
+                        const Layout& best, const KeyTables& keys, MessageSink& sink);
+
+// The pheromone store: replaces the rows it holds; reports "Error Loading Pheromones" on a
+// short or broken file and keeps what was read. A missing file changes nothing silently.
+void LoadPhero(const std::string& path, PheroTable& phero, MessageSink& sink);
+void LoadPheroText(std::string content, PheroTable& phero, MessageSink& sink);
+
+// One line per key index, the letters' values TAB-separated, CR LF after each line.
+std::string GetPheroStr(const PheroTable& phero);
+
+// Writes the store when `aco` is set, through a temporary file renamed over the old store.
+// Returns false after reporting a failure; the table is never touched.
+bool SavePhero(const std::string& path, bool aco, const PheroTable& phero, MessageSink& sink);
+
+}  // namespace antkeys

@@ -1,0 +1,25 @@
+#include "data/phero_table.hpp"
+
+#include <algorithm>
+
+namespace antkeys {
+
+void PheroTable::Resize(int nKeys, int nLet) {
+    if (nKeys < 0 || nLet < 0) {
+        nKeys_ = nKeys < 0 ? -1 : nKeys;
+        nLet_ = nLet < 0 ? -1 : nLet;
+        data_.clear();
+        return;
+    }
+    std::vector<double> next(static_cast<std::size_t>(nKeys + 1) * static_cast<std::size_t>(nLet + 1), 0.0);
+    const int keepK = std::min(nKeys, nKeys_);
+    const int keepJ = std::min(nLet, nLet_);
+    for (int j = 0; j <= keepJ; ++j)
+        for (int k = 0; k <= keepK; ++k)
+            next[static_cast<std::size_t>(j) * static_cast<std::size_t>(nKeys + 1) + static_cast<std::size_t>(k)] = at(k, j);
+    nKeys_ = nKeys;
+    nLet_ = nLet;
+    data_ = std::move(next);
+}
+
+}  // namespace antkeys

@@ -1,0 +1,38 @@
+#pragma once
+// Grading a layout against the reference layout, and the analyzer set-up at start.
+#include <string>
+
+#include "data/message.hpp"
+#include "data/statistics_tables.hpp"
+#include "data/types.hpp"
+#include "eval/criteria.hpp"
+#include "eval/key_analizer.hpp"
+#include "eval/panel.hpp"
+
+namespace antkeys {
+
+// A point where the host may run pending events (the window) or check its signals (the tool).
+class Yielder {
+public:
+    virtual ~Yielder() = default;
+    virtual void Yield() = 0;
+};
+
+class NoYield final : public Yielder {
+public:
+    void Yield() override {}
+};
+
+struct GradeResult {
+    Single grade = 0;  // 0 when the grade is undefined; never NaN or infinite
+    bool ok = true;    // false when the analyzer could not grade the layout
+    std::string error; // set only when !ok
+};
+
+// EvaluateLay: grades `lay`, writes layV.last and the current-layout boxes of the panel
+// (txtV1, txtVPerc, txtCurrGrade, txtDifGrade) and yields twice. Allocation-free unless the
+// analyzer fails.
+GradeResult EvaluateLay(const Layout& lay, const KeyAnalizer& analizer, const Weights& weights,
+                        CriteriaTable& layV, CriteriaPanel& panel, Yielder& yielder);
+
+}  // namespace antkeys

@@ -1,0 +1,49 @@
+#pragma once
+// KeyAnalizer turns a layout into the six penalty figures V1..V6.
+#include <string>
+#include <vector>
+
+#include "data/key_tables.hpp"
+#include "data/message.hpp"
+#include "data/statistics_tables.hpp"
+#include "data/types.hpp"
+#include "eval/criteria.hpp"
+
+namespace antkeys {
+
+class KeyAnalizer {
+public:
+    // Copies the tables and turns the counts into frequencies. On failure (a total count of 0,
+    // tables of different sizes, more than 64 keys) shows "Error Initing KeyAnalizer" titled
+    // "Error Initing Analizer" with a description and returns false.
+    bool Init(const DigraphTables& digraphs, const BestLoadTable& bestLoad, const KeyTables& keys,
+              const KdiTable& kdi, MessageSink& sink);
+
+    // Fills v[1..6]. Returns false, with `why` set when given, for a layout the keyboard
+    // cannot hold (a key index above nKeys, a finger above 5 where Kdi is read, a 16-bit
+    // overflow of a distance); v then holds the partial sums. Allocation-free.
+    bool CalcV1_6(const Layout& lay, Criteria& v, std::string* why = nullptr) const;
+
+    int nKeys() const { return nKeys_; }
+    int nDi() const { return static_cast<int>(first_.size()); }
+    const std::vector<double>& frequencies() const { return freq_; }
+
+private:
+    // Per key index, packed for the digraph pass.
+    struct Key {
+        std::int16_t col = 0;
+        std::int16_t row = 0;
+        Byte hand = 0;
+        Byte finger = 0;
+        Byte alter = 0;
+    };
+    std::vector<Byte> first_, second_;
+    std::vector<Long> count_;
+    std::vector<double> freq_;
+    std::vector<Key> keys_;
+    BestLoadTable bestLoad_{};
+    KdiTable kdi_{};
+    int nKeys_ = -1;
+};
+
+}  // namespace antkeys

@@ -1,0 +1,38 @@
+#pragma once
+// Everything the main window owns: the tables loaded at start, the analyzer, the criteria.
+#include <string>
+
+#include "data/key_tables.hpp"
+#include "data/phero_table.hpp"
+#include "data/program_folder.hpp"
+#include "data/statistics_tables.hpp"
+#include "data/types.hpp"
+#include "eval/criteria.hpp"
+#include "eval/key_analizer.hpp"
+#include "eval/panel.hpp"
+
+namespace antkeys {
+
+struct Workspace {
+    InputPaths paths;
+    KeyTables keys;
+    DigraphTables digraphs;
+    Weights weights;
+    Layout refKeyLay{};
+    LetterTables letters;
+    PheroTable phero;
+    KeyAnalizer analizer;
+    CriteriaTable layV;
+    CriteriaPanel panel;
+};
+
+// InitAnalizer: builds the analyzer, loads the pheromone store, grades the reference layout
+// and writes txtV0Perc(1..6) and txtRefGrade. False after a failure; the reference grading's
+// failure is not shown in a message (the description goes to `why` when given).
+bool InitAnalizer(Workspace& ws, MessageSink& sink, std::string* why = nullptr);
+
+// The start-up load, in order: key definitions, digraphs, Kdi, Gj, reference layout, target
+// load, analyzer. Stops at the first failure and returns false.
+bool LoadWorkspace(Workspace& ws, MessageSink& sink, std::string* why = nullptr);
+
+}  // namespace antkeys

@@ -1,0 +1,69 @@
+#pragma once
+// The search: the run loop and the state that lives from one run to the next.
+#include <string>
+
+#include "data/random.hpp"
+#include "data/types.hpp"
+#include "eval/workspace.hpp"
+#include "search/gen_rnd_key.hpp"
+#include "search/progress_ring.hpp"
+#include "search/search_host.hpp"
+
+namespace antkeys {
+
+class SearchEngine {
+public:
+    SearchEngine(Workspace& ws, Random& random);
+
+    // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, restores the
+    // buttons and the caption. A parameter text that is not a number is reported with the
+    // box's name: before the start the run does not start; during the run it ends the run
+    // through its normal end steps. Returns false when the run could not start.
+    bool RunEvaluation(SearchHost& host);
+
+    bool running() const { return running_; }
+    void RequestStop() { stopFlag_ = true; }  // cmdStop_Click
+    void RequestExit() { exitFlag_ = true; }  // a close during a run
+    bool exitRequested() const { return exitFlag_; }
+
+    // Timer1: call every 1000 ms. During a run every 61st tick saves the store (when ACO is
+    // ticked); ticks at rest are not counted; the count carries over between runs.
+    void Timer1Tick(SearchHost& host);
+    Integer autosaveTicks() const { return autosaveTicks_; }
+
+    // cmdClearPhero_Click.
+    void ClearPheromones();
+
+    // SavePhero, honouring chkACO; failures are reported through the host and change nothing.
+    void SavePhero(SearchHost& host);
+
+    Long iterN() const { return iterN_; }
+    const Layout& bestKeyLay() const { return bestKeyLay_; }
+    Single bestKeyGrade() const { return bestKeyGrade_; }
+    const ProgressRing& ring() const { return ring_; }
+    Workspace& workspace() { return ws_; }
+    const Workspace& workspace() const { return ws_; }
+    // The path of the last best-layout file written, empty before the first.
+    const std::string& lastBestLayPath() const { return lastBestLayPath_; }
+
+private:
+    class Pass;
+    Workspace& ws_;
+    Random& random_;
+    GenScratch scratch_;
+    Layout antLay_{};
+    Layout iterBestLay_{};
+
+    Long iterN_ = 0;
+    Layout bestKeyLay_{};
+    Single bestKeyGrade_ = 0;
+    ProgressRing ring_;
+    Integer autosaveTicks_ = 0;
+
+    bool stopFlag_ = false;
+    bool exitFlag_ = false;
+    bool running_ = false;
+    std::string lastBestLayPath_;
+};
+
+}  // namespace antkeys

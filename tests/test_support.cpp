@@ -1,0 +1,47 @@
+#include "test_support.hpp"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include <unistd.h>
+
+namespace antkeys::test {
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    auto base = std::filesystem::temp_directory_path() /
+                ("antkeys-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(base);
+    path_ = base.generic_string();
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempFolder::Write(const std::string& relative, const std::string& content) const {
+    std::filesystem::path full = std::filesystem::path(path_) / relative;
+    std::filesystem::create_directories(full.parent_path());
+    std::ofstream out(full, std::ios::binary);
+    out << content;
+    if (!out) throw std::runtime_error("cannot write " + full.string());
+    return full.generic_string();
+}
+
+std::string TempFolder::Read(const std::string& relative) const {
+    std::ifstream in(std::filesystem::path(path_) / relative, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string BundledSet(const std::string& language) {
+    return std::string(ANTKEYS_SOURCE_DIR) + "/data/" + language;
+}
+
+}  // namespace antkeys::test
