@@ -21,7 +21,7 @@ bool ParseWhole(std::string_view field, long min, long max, long& value, std::st
 // Splits the next field of a line and converts it, for the loaders: on failure why holds
 // "field N: ..." naming the 1-based field number.
 class FieldCursor {
-  public:
+public:
     explicit FieldCursor(std::string_view line) : line_(line) {}
 
     bool Text(std::string_view& field, std::string& why);
@@ -29,7 +29,7 @@ class FieldCursor {
     bool Whole(long min, long max, long& value, std::string& why);
     int FieldNumber() const { return number_; }
 
-  private:
+private:
     std::string_view line_;
     int pos_ = 1;
     int number_ = 0;

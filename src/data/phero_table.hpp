@@ -8,7 +8,7 @@
 namespace antkeys {
 
 class PheroTable {
-  public:
+public:
     int nKeys() const { return nKeys_; }
     int nLet() const { return nLet_; }
     bool empty() const { return nLet_ < 0 || nKeys_ < 0; }
@@ -25,7 +25,7 @@ class PheroTable {
 
     bool operator==(const PheroTable&) const = default;
 
-  private:
+private:
     std::size_t Index(int k, int j) const {
         return static_cast<std::size_t>(j) * static_cast<std::size_t>(nKeys_ + 1) +
                static_cast<std::size_t>(k);

@@ -5,7 +5,7 @@
 namespace antkeys {
 
 class Random {
-  public:
+public:
     explicit Random(std::uint64_t seed = 1) { Seed(seed); }
 
     // Seeds the four state words from one 64-bit seed through splitmix64.
@@ -16,7 +16,9 @@ class Random {
     static std::uint64_t ClockSeed();
 
     // Uniform in [0, 1): the top 24 bits of the next output, so every value is exact in a Single.
-    float NextSingle() { return static_cast<float>(Next() >> 8) * (1.0f / 16777216.0f); }
+    float NextSingle() {
+        return static_cast<float>(Next() >> 8) * (1.0f / 16777216.0f);
+    }
 
     std::uint32_t Next() {
         const std::uint32_t result = s_[0] + s_[3];
@@ -30,7 +32,7 @@ class Random {
         return result;
     }
 
-  private:
+private:
     std::uint32_t s_[4]{};
     std::uint64_t seed_ = 0;
 };
