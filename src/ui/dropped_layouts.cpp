@@ -49,17 +49,6 @@ bool EvaluateOne(const QString& path, Workspace& ws, MessageSink& sink, Yielder&
 
 }  // namespace
 
-QStringList DroppedPaths(const QMimeData& data) {
-    QStringList paths;
-    for (const QUrl& url : data.urls())
-        if (url.isLocalFile()) paths.push_back(url.toLocalFile());
-    return paths;
-}
-
-bool HasDroppedFiles(const QMimeData& data) {
-    return !DroppedPaths(data).isEmpty();
-}
-
 std::vector<QPointer<LayWindow>> EvaluateDropped(const QStringList& paths, bool running,
                                                  Workspace& ws, MessageSink& sink, Yielder& yielder,
                                                  QWidget* owner) {
