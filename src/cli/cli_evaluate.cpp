@@ -4,7 +4,8 @@
 
 namespace antkeys::cli {
 
-int RunEvaluate(const std::vector<std::string>& /*args*/, std::ostream& /*out*/, std::ostream& err) {
+int RunEvaluate(const std::vector<std::string>& /*args*/, std::ostream& /*out*/,
+                std::ostream& err) {
     err << "antkeys-cli evaluate: not available yet\n";
     return 2;
 }
