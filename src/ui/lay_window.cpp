@@ -3,46 +3,51 @@
 #include <algorithm>
 #include <string>
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "data/fields.hpp"
 #include "data/number_format.hpp"
+#include "ui/app_icon.hpp"
 #include "ui/captions.hpp"
+#include "ui/display_box.hpp"
+#include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
+#include "ui/twips.hpp"
 #include "ui/view_controls.hpp"
-#include "ui/view_fonts.hpp"
 
 namespace antkeys {
 
 LayWindow::LayWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(LayWindowGrid()) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmLay"));
     setWindowTitle(QString::fromLatin1(kDesignCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    setFont(GeorgianViewFont(12));
+    setWindowIcon(ProgramIcon());
+    setFont(GeorgianFont(12));
 
     const QSize client = TwipsRect(0, 0, 6750, 2745).size();
-    resize(client);
+    setFixedSize(client);
     canvas_ = new KeyboardCanvas(QStringLiteral(":/keyboard-small.png"), client, this);
     canvas_->setObjectName(QStringLiteral("canvas"));
     canvas_->move(0, 0);
 
-    const QFont captionFont = GeorgianViewFont(9.75);
-    const QFont boxFont = NamedViewFont(QStringLiteral("Tahoma"), 14.25, true);
-    const QColor grey = QColor::fromRgb(kDisplayBoxColour);
-    label1_ = MakeLabel(this, "Label1", CaptionText(captions::kRefrIntervalCaption),
+    const QFont captionFont = GeorgianFont(kCaptionPointSize);
+    const QFont boxFont = NamedFont(QStringLiteral("Tahoma"), 14.25, true);
+    label1_ = MakeLabel(this, "Label1", GeorgianText(captions::kRefrIntervalCaption),
                         TwipsRect(60, 2400, 1035, 255), captionFont, Qt::AlignLeft);
-    txtRefrInterval_ = MakeTextBox(this, "txtRefrInterval", TwipsRect(1080, 2340, 795, 375),
-                                   boxFont, Qt::white, false);
-    labAGr_ = MakeLabel(this, "labAGr", CaptionText(captions::kAGradeCaption),
+    txtRefrInterval_ = NewEditBox(this, QStringLiteral("txtRefrInterval"), QString());
+    txtRefrInterval_->setGeometry(TwipsRect(1080, 2340, 795, 375));
+    txtRefrInterval_->setFont(boxFont);
+    labAGr_ = MakeLabel(this, "labAGr", GeorgianText(captions::kAGradeCaption),
                         TwipsRect(2100, 2400, 1275, 255), captionFont, Qt::AlignRight);
-    txtAGrade_ =
-        MakeTextBox(this, "txtAGrade", TwipsRect(3420, 2340, 855, 375), boxFont, grey, true);
-    label2_ = MakeLabel(this, "Label2", CaptionText(captions::kRGradeCaption),
+    txtAGrade_ = NewDisplayBox(this, QStringLiteral("txtAGrade"));
+    txtAGrade_->setGeometry(TwipsRect(3420, 2340, 855, 375));
+    txtAGrade_->setFont(boxFont);
+    label2_ = MakeLabel(this, "Label2", GeorgianText(captions::kRGradeCaption),
                         TwipsRect(4320, 2400, 975, 255), captionFont, Qt::AlignRight);
-    txtRGrade_ =
-        MakeTextBox(this, "txtRGrade", TwipsRect(5340, 2340, 1395, 375), boxFont, grey, true);
+    txtRGrade_ = NewDisplayBox(this, QStringLiteral("txtRGrade"));
+    txtRGrade_->setGeometry(TwipsRect(5340, 2340, 1395, 375));
+    txtRGrade_->setFont(boxFont);
 }
 
 bool LayWindow::CharPosition(const KeyTables& keys, int k, ScreenPoint& point) const {

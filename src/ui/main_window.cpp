@@ -20,6 +20,7 @@
 #include "ui/georgian_text.hpp"
 #include "ui/progress_graph.hpp"
 #include "ui/twips.hpp"
+#include "ui/view_openers.hpp"
 #include "ui/window_search_host.hpp"
 
 namespace antkeys {
@@ -97,6 +98,8 @@ MainWindow::MainWindow(SearchEngine& engine, QWidget* parent)
     BuildButtons();
     BuildGraphArea();
     ConnectHost();
+    // The layout and pheromone windows open from the buttons' and drops' signals.
+    new ViewOpeners(*this);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));

@@ -4,36 +4,38 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QIcon>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "ui/app_icon.hpp"
 #include "ui/captions.hpp"
+#include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
+#include "ui/twips.hpp"
 #include "ui/view_controls.hpp"
-#include "ui/view_fonts.hpp"
 
 namespace antkeys {
 
 PheroWindow::PheroWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(PheroWindowGrid()) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmPhero"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    setFont(GeorgianViewFont(12));
+    setWindowIcon(ProgramIcon());
+    setFont(GeorgianFont(12));
 
     const QSize client = TwipsRect(0, 0, 10140, 3990).size();
-    resize(client);
+    setFixedSize(client);
     canvas_ = new KeyboardCanvas(QStringLiteral(":/keyboard-large.png"), client, this);
     canvas_->setObjectName(QStringLiteral("canvas"));
     canvas_->move(0, 0);
 
-    label1_ = MakeLabel(this, "Label1", CaptionText(captions::kLetterCaption),
+    label1_ = MakeLabel(this, "Label1", GeorgianText(captions::kLetterCaption),
                         TwipsRect(0, 3540, 1035, 315), font(), Qt::AlignRight);
 
     cmbLetter_ = new QComboBox(this);
     cmbLetter_->setObjectName(QStringLiteral("cmbLetter"));
-    cmbLetter_->setFont(GeorgianViewFont(14.25));
+    cmbLetter_->setFont(GeorgianFont(14.25));
     cmbLetter_->setGeometry(TwipsRect(1080, 3480, 915, 435));
     connect(cmbLetter_, &QComboBox::currentIndexChanged, this, [this] { cmbLetter_Click(); });
     // Choosing the letter already chosen redraws it too (after a ShowPhero of another one).
@@ -41,7 +43,7 @@ PheroWindow::PheroWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(P
         if (index != shownLetter_) cmbLetter_Click();
     });
 
-    chkAutoRefresh_ = new QCheckBox(CaptionText(captions::kAutoRefreshCaption), this);
+    chkAutoRefresh_ = new QCheckBox(GeorgianText(captions::kAutoRefreshCaption), this);
     chkAutoRefresh_->setObjectName(QStringLiteral("chkAutoRefresh"));
     const QRect checkArea = TwipsRect(2040, 3480, 1875, 435);
     chkAutoRefresh_->setGeometry(checkArea);
@@ -50,9 +52,9 @@ PheroWindow::PheroWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(P
     chkAutoRefresh_->setFont(
         FitToWidth(font(), chkAutoRefresh_->text(), checkArea.width() - indicator - 2));
 
-    const QString legend = CaptionText(captions::kPheroLegendCaption);
+    const QString legend = GeorgianText(captions::kPheroLegendCaption);
     label2_ = MakeLabel(this, "Label2", legend, TwipsRect(4020, 3480, 6075, 435),
-                        GeorgianViewFont(9.75), Qt::AlignRight, true);
+                        GeorgianFont(kCaptionPointSize), Qt::AlignRight, true);
     label2_->setToolTip(legend);  // the box is too small for the whole legend
 }
 

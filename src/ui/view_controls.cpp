@@ -1,32 +1,19 @@
 #include "ui/view_controls.hpp"
 
-#include <cmath>
+#include <string_view>
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPalette>
 
-#include "ui/view_geometry.hpp"
+#include "ui/georgian_text.hpp"
 
 namespace antkeys {
-namespace {
-
-int Px(int twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-}  // namespace
 
 QFont FitToWidth(QFont font, const QString& text, int width) {
-    constexpr int kMinPixels = 9;
-    while (font.pixelSize() > kMinPixels && QFontMetrics(font).horizontalAdvance(text) > width)
-        font.setPixelSize(font.pixelSize() - 1);
+    constexpr double kMinPoints = 7;
+    while (font.pointSizeF() > kMinPoints && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.75);
     return font;
-}
-
-QRect TwipsRect(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect where,
@@ -40,17 +27,16 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     return label;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect where, const QFont& font,
-                       QColor background, bool readOnly) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(font);
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Base, background);
-    box->setPalette(colours);
-    box->setReadOnly(readOnly);
-    box->setGeometry(where);
-    return box;
+QFont NamedFont(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString CodeText(Byte code) {
+    const char byte = static_cast<char>(code);
+    return GeorgianText(std::string_view(&byte, 1));
 }
 
 }  // namespace antkeys

@@ -1,30 +1,28 @@
 #pragma once
-// Small builders for the controls of the view windows, placed as designed in twips.
-#include <QColor>
+// Labels and fitted fonts of the layout and pheromone windows (boxes: ui/display_box.hpp).
 #include <QFont>
 #include <QRect>
 #include <QString>
 
+#include "data/types.hpp"
+
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace antkeys {
 
-// A rectangle given in twips, in pixels at 96 dots per inch (15 twips to a pixel).
-QRect TwipsRect(int left, int top, int width, int height);
-
-// The grey background of the boxes the program writes (&H00E0E0E0).
-inline constexpr QRgb kDisplayBoxColour = 0xFFE0E0E0;
-
 // The captions were sized for "Geo_Arial"; a fallback face may be wider. Shrinks the font
-// (set in pixels) until `text` fits `width` on one line, down to a readable minimum.
+// until `text` fits `width` on one line, down to a readable minimum.
 QFont FitToWidth(QFont font, const QString& text, int width);
 
 // A one-line label shrinks its font where the caption would not fit; a wrapping one does not.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect where,
                   const QFont& font, Qt::Alignment align, bool wrap = false);
-QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect where, const QFont& font,
-                       QColor background, bool readOnly);
+
+// A face by name at a size in points, e.g. "Tahoma" 14.25 bold for the grade boxes.
+QFont NamedFont(const QString& family, double points, bool bold);
+
+// The text of one character code as the views print it (Georgian letters from 192 up).
+QString CodeText(Byte code);
 
 }  // namespace antkeys

@@ -1,5 +1,7 @@
 #include "ui/view_geometry.hpp"
 
+#include "ui/twips.hpp"
+
 namespace antkeys {
 namespace {
 

@@ -30,9 +30,6 @@ struct KeyGrid {
     bool At(Byte hand, Integer col, Integer row, double fraction, ScreenPoint& point) const;
 };
 
-// Twips per pixel at 96 dots per inch.
-inline constexpr double kTwipsPerPixel = 15.0;
-
 // frmLay: a 480-twip (32 px) key template; KeyW = KeyH = 0.94 x 32 = 30.08 px, TopShift =
 // -0.3 x KeyH = -9.024 px, RowShift = -0.1 x KeyW + r x 0.5 x KeyW = -3.008, 12.032, 27.072,
 // 42.112 px (451.2, -135.36, -45.12, 180.48, 406.08, 631.68 twips).

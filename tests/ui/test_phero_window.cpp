@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "ui/phero_window.hpp"
-#include "ui/view_fonts.hpp"
+#include "ui/view_controls.hpp"
 #include "view_test_support.hpp"
 
 using namespace antkeys;
