@@ -11,7 +11,10 @@ namespace antkeys {
 
 QFont FitToWidth(QFont font, const QString& text, int width) {
     constexpr double kMinPoints = 7;
-    while (font.pointSizeF() > kMinPoints && QFontMetrics(font).horizontalAdvance(text) > width)
+    // A few pixels to spare: glyphs may reach past their advance.
+    constexpr int kSlack = 4;
+    while (font.pointSizeF() > kMinPoints &&
+           QFontMetrics(font).horizontalAdvance(text) > width - kSlack)
         font.setPointSizeF(font.pointSizeF() - 0.75);
     return font;
 }
