@@ -21,12 +21,14 @@ std::string Lines(std::initializer_list<std::string> lines) {
     return text;
 }
 
-// A small keyboard of eight keys on rows 2 and 3 and the letters a..f.
+// A small keyboard of nine keys on rows 2 and 3 and the letters a..f.
 void WriteInputSet(const TempFolder& folder) {
     folder.Write("In/KeyDefs.txt",
                  Lines({"Code\tHand\tFinger\tCol\tRow\tAlt", "Q\t0\t4\t4\t2\t0", "W\t0\t3\t3\t2\t0",
                         "E\t0\t2\t2\t2\t0", "R\t0\t1\t1\t2\t0", "U\t1\t1\t1\t2\t0",
-                        "I\t1\t2\t2\t2\t0", "A\t0\t4\t4\t3\t0", "J\t1\t1\t1\t3\t0"}));
+                        "I\t1\t2\t2\t2\t0", "A\t0\t4\t4\t3\t0", "J\t1\t1\t1\t3\t0",
+                        // finger 7: the analyzer cannot grade a layout using it
+                        "X\t0\t7\t5\t3\t0"}));
     folder.Write("In/DiGraphs.txt",
                  Lines({"First\tSecond\tCount", "97\t98\t40", "98\t99\t25", "99\t100\t17",
                         "100\t101\t9", "101\t102\t30", "102\t97\t12", "97\t100\t5"}));
@@ -144,6 +146,24 @@ class TestDroppedLayouts : public QObject {
         // The reader's own messages, one per file that did not read.
         QCOMPARE(sink.messages.size(), std::size_t{2});
         for (const Message& m : sink.messages) QCOMPARE(m.title, std::string(msg::kLayoutTitle));
+        CloseAll(windows);
+    }
+
+    void aGradingFailureEndsTheDropWithAnErrorMessage() {
+        const QString broken =
+            QString::fromStdString(folder_.Write("drop/broken.txt", LayoutFile({"X", "W"})));
+        const QString after =
+            QString::fromStdString(folder_.Write("drop/after.txt", LayoutFile({"A", "J"})));
+        RecordingSink sink;
+        NoYield noYield;
+        const auto windows = EvaluateDropped({broken, after}, false, ws_, sink, noYield, nullptr);
+        // The window of the file that failed stays open, without grades; the drop ends there.
+        QCOMPARE(windows.size(), std::size_t{1});
+        QVERIFY(windows[0]->txtAGrade()->text().isEmpty());
+        QCOMPARE(sink.messages.size(), std::size_t{1});
+        QCOMPARE(sink.messages[0].title, std::string("ERROR"));
+        QVERIFY2(sink.messages[0].text.rfind("Error:key index 9 has finger 7", 0) == 0,
+                 sink.messages[0].text.c_str());
         CloseAll(windows);
     }
 };
