@@ -18,7 +18,7 @@ enum class CheckBox { Aco, DrawGraph };                // chkACO, chkDrawGraph
 const char* ParamBoxName(ParamBox box);
 
 class SearchHost : public Yielder, public MessageSink {
-  public:
+public:
     // Yield() (from Yielder): run pending events. Called four times per layout and twice more
     // inside each grading. show() (from MessageSink): a modal message.
 
