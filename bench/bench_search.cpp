@@ -18,7 +18,7 @@ namespace antkeys {
 namespace {
 
 class Quiet final : public NoCandidateSink {
-public:
+  public:
     void OnNoCandidate(int) override {}
 };
 
@@ -72,8 +72,8 @@ void BM_EvaluateLay(benchmark::State& state) {
     NoYield noYield;
     std::size_t i = 0;
     for (auto _ : state) {
-        const GradeResult r = EvaluateLay(lays[i++ & 255], ws.analizer, ws.weights, ws.layV,
-                                          ws.panel, noYield);
+        const GradeResult r =
+            EvaluateLay(lays[i++ & 255], ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
         benchmark::DoNotOptimize(r.grade);
     }
     state.SetItemsProcessed(state.iterations());
@@ -99,7 +99,7 @@ BENCHMARK(BM_GenerateAndGrade);
 // A host as cheap as the command-line one: fixed texts, ACO on, a stop after a number of
 // layouts.
 class BenchHost final : public SearchHost {
-public:
+  public:
     BenchHost(SearchEngine& engine, Long layouts) : engine_(engine), layouts_(layouts) {}
     void Yield() override {
         if (engine_.iterN() >= stopAt_) engine_.RequestStop();
@@ -116,7 +116,7 @@ public:
     void SetCaption(const std::string&) override {}
     void OnNoCandidate(int) override {}
 
-private:
+  private:
     SearchEngine& engine_;
     Long layouts_;
     Long stopAt_ = 0;
@@ -130,9 +130,9 @@ void BM_WholePass(benchmark::State& state) {
     BenchHost host(engine, kLayouts);
     for (auto _ : state) engine.RunEvaluation(host);
     state.SetItemsProcessed(state.iterations() * kLayouts);
-    state.counters["ns_per_layout"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * kLayouts),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_layout"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kLayouts),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_WholePass)->Unit(benchmark::kMillisecond);
 

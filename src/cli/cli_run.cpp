@@ -22,11 +22,11 @@ namespace {
 
 // Start-up messages go to stderr as they come.
 class StreamSink final : public MessageSink {
-public:
+  public:
     explicit StreamSink(std::ostream& err) : err_(err) {}
     void show(const Message& message) override { PrintMessage(err_, message); }
 
-private:
+  private:
     std::ostream& err_;
 };
 
@@ -64,7 +64,8 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
     const std::int64_t layouts = host.layoutsThisRun();
     const double seconds = host.runSeconds();
     out << "\nLayouts: " << layouts << " in " << FormatDuration(seconds);
-    if (seconds > 0) out << " (" << std::llround(static_cast<double>(layouts) / seconds) << " layouts/s)";
+    if (seconds > 0)
+        out << " (" << std::llround(static_cast<double>(layouts) / seconds) << " layouts/s)";
     out << '\n';
     if (engine.bestKeyGrade() > 0) {
         out << "Best grade: " << engine.workspace().panel.bestGrade.Text();
@@ -72,7 +73,8 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
         out << '\n';
         if (!options.quiet) {
             out << '\n';
-            for (const std::string& line : KeyboardText(engine.bestKeyLay(), engine.workspace().keys))
+            for (const std::string& line :
+                 KeyboardText(engine.bestKeyLay(), engine.workspace().keys))
                 out << "  " << line << '\n';
             out << '\n';
         }

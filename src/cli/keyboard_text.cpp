@@ -8,7 +8,9 @@
 
 namespace antkeys::cli {
 
-int KeyScreenColumn(Byte hand, Integer col) { return hand == 0 ? 6 - col : col + 5; }
+int KeyScreenColumn(Byte hand, Integer col) {
+    return hand == 0 ? 6 - col : col + 5;
+}
 
 std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys) {
     const int nKeys = keys.nKeys();

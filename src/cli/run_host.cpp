@@ -98,14 +98,19 @@ void CliRunHost::show(const Message& message) {
 
 std::string_view CliRunHost::ParamText(ParamBox box) {
     switch (box) {
-        case ParamBox::Ants: return options_.ants;
-        case ParamBox::PheroSens: return options_.sensitivity;
-        case ParamBox::PheroModifK: return options_.reinforcement;
+        case ParamBox::Ants:
+            return options_.ants;
+        case ParamBox::PheroSens:
+            return options_.sensitivity;
+        case ParamBox::PheroModifK:
+            return options_.reinforcement;
     }
     return {};
 }
 
-bool CliRunHost::IsChecked(CheckBox box) { return box == CheckBox::Aco && options_.aco; }
+bool CliRunHost::IsChecked(CheckBox box) {
+    return box == CheckBox::Aco && options_.aco;
+}
 
 void CliRunHost::OnRunStateChanged(bool running) {
     running_ = running;
@@ -126,9 +131,9 @@ void CliRunHost::OnNoCandidate(int letter) {
     if (noCandidate_[letter]++ > 0) return;
     ClearProgress();
     PrintMessage(err_, Message{msg::kGenRndKeyTitle,
-                               WithDescription(msg::kGenRndKeyText,
-                                               LetterName(letter) + " found no free key with "
-                                                                    "positive pheromone"),
+                               WithDescription(msg::kGenRndKeyText, LetterName(letter) +
+                                                                        " found no free key with "
+                                                                        "positive pheromone"),
                                true});
 }
 

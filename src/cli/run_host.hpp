@@ -24,7 +24,7 @@ std::string ProgressText(std::int64_t layouts, double seconds, const std::string
 std::string FormatDuration(double seconds);
 
 class CliRunHost final : public SearchHost {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     // `live`: keep a progress line on `err` (a terminal) while the run goes on.
@@ -44,7 +44,7 @@ public:
     // How often each letter found no free key, and messages given more than once.
     void PrintRepeats(std::ostream& err) const;
 
-private:
+  private:
     // Every this many yields the clock is read: Timer1, the time limit, the progress line.
     static constexpr unsigned kClockEvery = 64;
 
@@ -67,7 +67,7 @@ private:
     bool running_ = false;
     bool progressShown_ = false;
 
-    std::map<int, long> noCandidate_;  // letter -> layouts in which it found no key
+    std::map<int, long> noCandidate_;      // letter -> layouts in which it found no key
     std::map<std::string, long> repeats_;  // "title: text" -> times given
 };
 

@@ -116,7 +116,8 @@ bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
             if (!value(text)) return false;
             std::uint64_t seed = 0;
             if (!ReadUnsigned(text, seed)) {
-                error = "--seed: \"" + text + "\" is not a whole number from 0 to 18446744073709551615";
+                error =
+                    "--seed: \"" + text + "\" is not a whole number from 0 to 18446744073709551615";
                 return false;
             }
             options.seed = seed;

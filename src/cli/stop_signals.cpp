@@ -4,7 +4,9 @@ namespace antkeys::cli {
 
 volatile std::sig_atomic_t StopSignals::flag_ = 0;
 
-void StopSignals::Handle(int /*signal*/) { flag_ = 1; }
+void StopSignals::Handle(int /*signal*/) {
+    flag_ = 1;
+}
 
 StopSignals::StopSignals() {
     flag_ = 0;

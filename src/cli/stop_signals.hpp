@@ -6,7 +6,7 @@
 namespace antkeys::cli {
 
 class StopSignals {
-public:
+  public:
     // Installs the handlers and clears the flag; the destructor puts the old handlers back.
     StopSignals();
     ~StopSignals();
@@ -16,7 +16,7 @@ public:
     // A plain read of a sig_atomic_t: cheap enough for every Yield().
     static bool Received() { return flag_ != 0; }
 
-private:
+  private:
     static void Handle(int signal);
     static volatile std::sig_atomic_t flag_;
     struct sigaction oldInt_ {};

@@ -1,6 +1,7 @@
 #include "search/gen_rnd_key.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace antkeys {
 
@@ -24,20 +25,28 @@ void GenRndKey(Layout& lay, const LetterTables& letters, const PheroTable& phero
         if (fixedKey <= lastKey) used[static_cast<std::size_t>(fixedKey)] = 1;
     }
 
+    // The candidate keys of a letter, in key order. Collected without branches first, so the
+    // scoring loop below runs over candidates only: which keys are taken changes from layout
+    // to layout and would defeat branch prediction.
+    std::array<Byte, 256> candidates;
     for (int i = 0; i <= lastLetter; ++i) {
         if (letters.letFixKey[static_cast<std::size_t>(i)] != 0) continue;
         const double* column = phero.column(i);
+        std::size_t n = 0;
+        for (int k = 0; k <= lastKey; ++k) {
+            candidates[n] = static_cast<Byte>(k);
+            n += static_cast<std::size_t>((used[static_cast<std::size_t>(k)] == 0) &
+                                          (column[k] > 0));
+        }
         double best = 0;
         int chosen = -1;
-        for (int k = 0; k <= lastKey; ++k) {
-            const double p = column[k];
-            if (used[static_cast<std::size_t>(k)] || !(p > 0)) continue;
+        for (std::size_t c = 0; c < n; ++c) {
+            const int k = candidates[c];
             // One draw per candidate, in key order, so a seed fixes every choice.
-            const double score = p * s + static_cast<double>(random.NextSingle());
-            if (score > best) {
-                best = score;
-                chosen = k;
-            }
+            const double score = column[k] * s + static_cast<double>(random.NextSingle());
+            const bool better = score > best;  // strictly: ties keep the lower key
+            best = better ? score : best;
+            chosen = better ? k : chosen;
         }
         if (chosen < 0) {
             sink.OnNoCandidate(i);

@@ -18,7 +18,8 @@ KeyTables FiveKeys() {
         const char* code;
         int hand, col, row;
     };
-    const Spec specs[] = {{"Q", 0, 2, 2}, {"W", 0, 1, 2}, {"E", 1, 1, 2}, {"A", 0, 1, 3}, {"S", 1, 1, 3}};
+    const Spec specs[] = {
+        {"Q", 0, 2, 2}, {"W", 0, 1, 2}, {"E", 1, 1, 2}, {"A", 0, 1, 3}, {"S", 1, 1, 3}};
     KeyTables keys;
     keys.Resize(5);
     for (std::size_t k = 1; k <= 5; ++k) {
@@ -35,10 +36,10 @@ TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
     Layout lay{};
     lay['q'] = 1;
     lay['w'] = 2;
-    lay[192] = 3;   // a Georgian letter
-    lay[' '] = 4;   // codes below 33 are not drawn: the key shows as empty
+    lay[192] = 3;  // a Georgian letter
+    lay[' '] = 4;  // codes below 33 are not drawn: the key shows as empty
     lay['s'] = 5;
-    lay['x'] = 5;   // two characters on one key: the higher code shows
+    lay['x'] = 5;  // two characters on one key: the higher code shows
     EXPECT_EQ(cli::KeyboardText(lay, FiveKeys()),
               (std::vector<std::string>{"q w   \u10D0", "   \u00B7   x"}));
 }
@@ -63,11 +64,12 @@ TEST(CliRunHost, NoCandidateIsPrintedOncePerLetterAndCountedAtTheEnd) {
     host.OnNoCandidate(1);
     host.OnNoCandidate(0);
     host.OnNoCandidate(1);
-    EXPECT_EQ(err.str(),
-              "ERROR: Unexpected Error In GenRndKey!\nletter 1 (code 192, \u10D0) found no free key "
-              "with positive pheromone\n"
-              "ERROR: Unexpected Error In GenRndKey!\nletter 0 (code 97, a) found no free key with "
-              "positive pheromone\n");
+    EXPECT_EQ(
+        err.str(),
+        "ERROR: Unexpected Error In GenRndKey!\nletter 1 (code 192, \u10D0) found no free key "
+        "with positive pheromone\n"
+        "ERROR: Unexpected Error In GenRndKey!\nletter 0 (code 97, a) found no free key with "
+        "positive pheromone\n");
     std::ostringstream summary;
     host.PrintRepeats(summary);
     EXPECT_EQ(summary.str(),
@@ -82,7 +84,8 @@ TEST(CliRunHost, RepeatedMessagesAreShownOnceAndCounted) {
     cli::RunOptions options;
     std::ostringstream err;
     cli::CliRunHost host(engine, options, err, false);
-    for (int i = 0; i < 3; ++i) host.show(Message{"Error Saving File", "Error Saving Pheromones\r\nno room", true});
+    for (int i = 0; i < 3; ++i)
+        host.show(Message{"Error Saving File", "Error Saving Pheromones\r\nno room", true});
     EXPECT_EQ(err.str(), "Error Saving File: Error Saving Pheromones\nno room\n");
     std::ostringstream summary;
     host.PrintRepeats(summary);
@@ -91,12 +94,15 @@ TEST(CliRunHost, RepeatedMessagesAreShownOnceAndCounted) {
 
 TEST(CliRunHost, ProgressLineSaysWhatIsLeft) {
     cli::RunOptions options;
-    EXPECT_EQ(cli::ProgressText(1000, 2.0, "", options), "1000 layouts, 500/s, best none yet, 2.0 s (Ctrl+C stops)");
+    EXPECT_EQ(cli::ProgressText(1000, 2.0, "", options),
+              "1000 layouts, 500/s, best none yet, 2.0 s (Ctrl+C stops)");
     options.layouts = 5000;
-    EXPECT_EQ(cli::ProgressText(1000, 2.0, "3.25%", options), "1000 layouts, 500/s, best 3.25%, 4000 layouts left");
+    EXPECT_EQ(cli::ProgressText(1000, 2.0, "3.25%", options),
+              "1000 layouts, 500/s, best 3.25%, 4000 layouts left");
     options.layouts.reset();
     options.seconds = 3600;
-    EXPECT_EQ(cli::ProgressText(1000, 2.0, "3.25%", options), "1000 layouts, 500/s, best 3.25%, 59:58 left");
+    EXPECT_EQ(cli::ProgressText(1000, 2.0, "3.25%", options),
+              "1000 layouts, 500/s, best 3.25%, 59:58 left");
     EXPECT_EQ(cli::FormatDuration(3725), "1:02:05");
 }
 

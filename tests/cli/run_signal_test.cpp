@@ -34,7 +34,8 @@ Child Spawn(const std::vector<std::string>& args) {
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     Child child;
-    if (posix_spawn(&child.pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) child.pid = -1;
+    if (posix_spawn(&child.pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        child.pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipeFds[1]);
     child.out = pipeFds[0];
@@ -72,8 +73,12 @@ void StopsCleanlyOn(int signal) {
     EXPECT_TRUE(fs::exists(fs::path(dir.path()) / "Out" / "Pheromones.txt"));
 }
 
-TEST(CliRunSignals, InterruptEndsTheRunWithItsEndSteps) { StopsCleanlyOn(SIGINT); }
-TEST(CliRunSignals, TerminateEndsTheRunWithItsEndSteps) { StopsCleanlyOn(SIGTERM); }
+TEST(CliRunSignals, InterruptEndsTheRunWithItsEndSteps) {
+    StopsCleanlyOn(SIGINT);
+}
+TEST(CliRunSignals, TerminateEndsTheRunWithItsEndSteps) {
+    StopsCleanlyOn(SIGTERM);
+}
 
 }  // namespace
 }  // namespace antkeys

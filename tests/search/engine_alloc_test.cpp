@@ -17,8 +17,12 @@ void* operator new(std::size_t size) {
     if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace antkeys {
 namespace {
@@ -26,7 +30,7 @@ namespace {
 // A host that allocates nothing itself: it only counts, and notes per pass whether the pass
 // allocated and whether it found a new best.
 class CountingHost final : public SearchHost {
-public:
+  public:
     explicit CountingHost(SearchEngine& engine) : engine_(engine) {}
     void Yield() override {}
     void show(const Message&) override { ++messages; }
@@ -49,7 +53,7 @@ public:
 
     long passes = 0, plainPasses = 0, allocatingPasses = 0, reinforcements = 0, messages = 0;
 
-private:
+  private:
     SearchEngine& engine_;
     long mark_ = 0;
     bool newBest_ = false;

@@ -37,7 +37,8 @@ TEST(SearchEngineFailures, AntsTextThatIsNotAWholeNumberLeavesEverythingAsItWas)
 }
 
 TEST(SearchEngineFailures, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
-    for (const auto& [text, ants] : {std::pair{" 7 ", 7}, std::pair{"2.5", 2}, std::pair{"32767", 32767}}) {
+    for (const auto& [text, ants] :
+         {std::pair{" 7 ", 7}, std::pair{"2.5", 2}, std::pair{"32767", 32767}}) {
         EngineFixture f;
         FakeHost host(f.engine);
         host.antsText = text;
@@ -105,7 +106,8 @@ TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
     KeyTables keys = f.ws.keys;
     keys.fingers[3] = 9;
     RecordingSink sink;
-    ASSERT_TRUE(f.ws.analizer.Init(f.ws.digraphs, f.ws.weights.bestLoad, keys, f.ws.weights.kdi, sink));
+    ASSERT_TRUE(
+        f.ws.analizer.Init(f.ws.digraphs, f.ws.weights.bestLoad, keys, f.ws.weights.kdi, sink));
     FakeHost host(f.engine);
     host.stopAfter = 1000;
     EXPECT_TRUE(f.engine.RunEvaluation(host));

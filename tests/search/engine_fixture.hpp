@@ -51,7 +51,8 @@ struct EngineFixture {
             NormalizePhero(ws.phero, j);
         }
         ws.refKeyLay['a'] = 8;
-        for (int j = 1; j <= 5; ++j) ws.refKeyLay[static_cast<std::size_t>('a' + j)] = static_cast<Byte>(j);
+        for (int j = 1; j <= 5; ++j)
+            ws.refKeyLay[static_cast<std::size_t>('a' + j)] = static_cast<Byte>(j);
 
         const int pairs[][3] = {{'a', 'b', 40}, {'b', 'c', 35}, {'c', 'd', 30}, {'d', 'e', 25},
                                 {'e', 'f', 20}, {'f', 'a', 15}, {'b', 'e', 12}, {'c', 'a', 10},
@@ -61,7 +62,8 @@ struct EngineFixture {
             ws.digraphs.second.push_back(static_cast<Byte>(p[1]));
             ws.digraphs.count.push_back(p[2]);
         }
-        for (int k = 1; k <= kKeys; ++k) ws.weights.bestLoad[static_cast<std::size_t>(k)] = 1.0 / kKeys;
+        for (int k = 1; k <= kKeys; ++k)
+            ws.weights.bestLoad[static_cast<std::size_t>(k)] = 1.0 / kKeys;
         for (std::size_t i = 1; i <= 5; ++i)
             for (std::size_t j = 1; j <= 5; ++j)
                 ws.weights.kdi[i][j] = static_cast<Byte>(1 + (i + j) % 4);

@@ -50,38 +50,41 @@ TEST(SearchEngineGraph, GroupsOf200FillARingOf101Points) {
 }
 
 TEST(SearchEngineGraph, UntickedBoxPausesTheGroupAndItsExtremesStartAgainWithARun) {
-    EngineFixture f;
-    FakeHost host(f.engine);
-    host.drawGraph = true;
-    host.stopAfter = 150;
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.engine.ring().count, 150);
-    EXPECT_EQ(f.engine.ring().pos, 0);
+    // The first run grades far below (or far above) the second, so extremes kept from the
+    // first run would show.
+    for (const double firstRunScale : {1e-3, 100.0}) {
+        EngineFixture f;
+        FakeHost host(f.engine);
+        f.ScaleReference(firstRunScale);
+        host.drawGraph = true;
+        host.stopAfter = 150;
+        ASSERT_TRUE(f.engine.RunEvaluation(host));
+        EXPECT_EQ(f.engine.ring().count, 150);
+        EXPECT_EQ(f.engine.ring().pos, 0);
 
-    // Second run: 30 layouts counted, 20 not, then 20 more complete the group.
-    host.stopAfter = 220;
-    host.onLayout = [](FakeHost& h) { h.drawGraph = h.layouts < 180 || h.layouts >= 200; };
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    const ProgressRing& ring = f.engine.ring();
-    EXPECT_EQ(ring.pos, 1);
-    EXPECT_EQ(ring.count, 0);
+        // Second run: 30 layouts counted, 20 not, then 20 more complete the group.
+        f.ScaleReference(1 / firstRunScale);
+        host.stopAfter = 220;
+        host.onLayout = [](FakeHost& h) { h.drawGraph = h.layouts < 180 || h.layouts >= 200; };
+        ASSERT_TRUE(f.engine.RunEvaluation(host));
+        const ProgressRing& ring = f.engine.ring();
+        EXPECT_EQ(ring.pos, 1);
+        EXPECT_EQ(ring.count, 0);
 
-    std::vector<std::size_t> counted;
-    for (std::size_t i = 0; i < 220; ++i)
-        if (i < 180 || i >= 200) counted.push_back(i);
-    ASSERT_EQ(counted.size(), 200u);
-    Single sum = 0;
-    Single min = 10.0f, max = -10.0f;
-    for (std::size_t i : counted) {
-        sum += host.ants[i].grade;
-        if (i >= 150) {  // the extremes of the second run only
-            min = std::min(min, host.ants[i].grade);
-            max = std::max(max, host.ants[i].grade);
+        Single sum = 0;
+        Single min = 10.0f, max = -10.0f;
+        for (std::size_t i = 0; i < 220; ++i) {
+            if (i >= 180 && i < 200) continue;
+            sum += host.ants[i].grade;
+            if (i >= 150) {  // the extremes of the second run only
+                min = std::min(min, host.ants[i].grade);
+                max = std::max(max, host.ants[i].grade);
+            }
         }
+        EXPECT_EQ(ring.avrg[0], sum / 200.0f);
+        EXPECT_EQ(ring.min[0], min);
+        EXPECT_EQ(ring.max[0], max);
     }
-    EXPECT_EQ(ring.avrg[0], sum / 200.0f);
-    EXPECT_EQ(ring.min[0], min);
-    EXPECT_EQ(ring.max[0], max);
 }
 
 TEST(SearchEngineGraph, NothingIsCollectedWhileTheBoxIsUnticked) {

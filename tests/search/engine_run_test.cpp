@@ -133,7 +133,8 @@ TEST(SearchEngine, IterationsOfAntCountAntsReinforceWithTheirBest) {
     }
     EXPECT_EQ(host.pheroModifs, expectedModifs);
     EXPECT_GT(host.pheroModifs, 0);
-    EXPECT_EQ(f.ws.phero, ReplayReinforcement(initial, f.ws.letters, host.ants, 7, {0.1, 0.5, 0.5, 0.5}));
+    EXPECT_EQ(f.ws.phero,
+              ReplayReinforcement(initial, f.ws.letters, host.ants, 7, {0.1, 0.5, 0.5, 0.5}));
 }
 
 TEST(SearchEngine, AntCountOfOneOrLessMakesEveryLayoutAnIteration) {
@@ -198,7 +199,7 @@ TEST(SearchEngine, AcoSwitchedOffMidIterationKeepsItsCount) {
 
 TEST(SearchEngine, StopFinishesThePassInHand) {
     for (const long stopAtYield : {13L, 16L, 18L}) {  // pass 3: before generation, inside
-                                                       // the grading, after the counter
+                                                      // the grading, after the counter
         EngineFixture f;
         FakeHost host(f.engine);
         host.drawGraph = true;

@@ -12,7 +12,7 @@
 namespace antkeys::test {
 
 class FakeHost : public SearchHost {
-public:
+  public:
     explicit FakeHost(SearchEngine& engine) : engine_(engine) {}
 
     // What the boxes hold.
@@ -37,13 +37,13 @@ public:
     };
     long yields = 0;
     long layouts = 0;
-    std::vector<Ant> ants;             // OnRndKeyGen, in order
-    int pheroModifs = 0;               // OnPheroModif
-    std::vector<Message> messages;     // show()
-    std::vector<std::string> captions; // SetCaption()
-    std::vector<bool> runStates;       // OnRunStateChanged()
-    int exitRequests = 0;              // OnExitRequested()
-    std::vector<std::string> log;      // every call but Yield, in order
+    std::vector<Ant> ants;              // OnRndKeyGen, in order
+    int pheroModifs = 0;                // OnPheroModif
+    std::vector<Message> messages;      // show()
+    std::vector<std::string> captions;  // SetCaption()
+    std::vector<bool> runStates;        // OnRunStateChanged()
+    int exitRequests = 0;               // OnExitRequested()
+    std::vector<std::string> log;       // every call but Yield, in order
 
     SearchEngine& engine() { return engine_; }
 
@@ -57,9 +57,12 @@ public:
     }
     std::string_view ParamText(ParamBox box) override {
         switch (box) {
-            case ParamBox::Ants: return antsText;
-            case ParamBox::PheroSens: return sensText;
-            case ParamBox::PheroModifK: return modifKText;
+            case ParamBox::Ants:
+                return antsText;
+            case ParamBox::PheroSens:
+                return sensText;
+            case ParamBox::PheroModifK:
+                return modifKText;
         }
         return {};
     }
@@ -92,7 +95,7 @@ public:
         log.push_back("exit");
     }
 
-private:
+  private:
     SearchEngine& engine_;
 };
 
