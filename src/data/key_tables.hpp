@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/message.hpp"
 #include "data/types.hpp"
 
 namespace antkeys {
@@ -26,5 +27,10 @@ struct KeyTables {
 // KeyCode2KeyID: the first key index whose code equals `code` exactly, 0 when `code` is empty,
 // unknown, or the first match lies beyond what a Byte can hold.
 Byte KeyCode2KeyID(const KeyTables& keys, std::string_view code);
+
+// The same for the layout readers, which report a lookup that cannot work ("Unexpected Error",
+// "Error in KeyCode2KeyID"): a non-empty code while the key tables were never filled, or a
+// code whose key lies beyond what a Byte can hold. Both give 0.
+Byte KeyCode2KeyID(const KeyTables& keys, std::string_view code, MessageSink& sink);
 
 }  // namespace antkeys

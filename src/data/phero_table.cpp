@@ -11,12 +11,21 @@ void PheroTable::Resize(int nKeys, int nLet) {
         data_.clear();
         return;
     }
-    std::vector<double> next(static_cast<std::size_t>(nKeys + 1) * static_cast<std::size_t>(nLet + 1), 0.0);
+    if (nKeys == nKeys_ && nLet_ >= 0) {
+        // Columns are contiguous: letters added or dropped at the end keep the others in place.
+        // This keeps the column-by-column growth of the reference layout loader linear.
+        data_.resize(static_cast<std::size_t>(nKeys + 1) * static_cast<std::size_t>(nLet + 1), 0.0);
+        nLet_ = nLet;
+        return;
+    }
+    std::vector<double> next(
+        static_cast<std::size_t>(nKeys + 1) * static_cast<std::size_t>(nLet + 1), 0.0);
     const int keepK = std::min(nKeys, nKeys_);
     const int keepJ = std::min(nLet, nLet_);
     for (int j = 0; j <= keepJ; ++j)
         for (int k = 0; k <= keepK; ++k)
-            next[static_cast<std::size_t>(j) * static_cast<std::size_t>(nKeys + 1) + static_cast<std::size_t>(k)] = at(k, j);
+            next[static_cast<std::size_t>(j) * static_cast<std::size_t>(nKeys + 1) +
+                 static_cast<std::size_t>(k)] = at(k, j);
     nKeys_ = nKeys;
     nLet_ = nLet;
     data_ = std::move(next);

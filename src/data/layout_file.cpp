@@ -1,0 +1,90 @@
+// Layout files other than the reference: any layout file read into a layout (a dropped file,
+// a best-layout file) and the best-layout files written into Out.
+#include <string>
+#include <string_view>
+
+#include "data/fields.hpp"
+#include "data/input_file.hpp"
+#include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "data/number_format.hpp"
+#include "data/text_file.hpp"
+
+namespace antkeys {
+namespace {
+
+// Character code and key code of every non-empty line; a third field is not needed here.
+bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, MessageSink& sink,
+                 std::string& description) {
+    if (!in.ReadHeader(description)) return false;
+    lay.fill(0);
+    std::string line;
+    while (!in.AtEnd()) {
+        if (!in.ReadFieldLine(line, description)) return false;
+        if (line.empty()) continue;
+        FieldCursor fields(line);
+        std::string why;
+        long ch = 0;
+        std::string_view code;
+        if (!fields.Whole(0, 255, ch, why) || !fields.Text(code, why)) {
+            description = in.FieldFault(why);
+            return false;
+        }
+        lay[static_cast<std::size_t>(ch)] = KeyCode2KeyID(keys, code, sink);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
+                    Layout& lay, MessageSink& sink) {
+    InputFile in(std::move(content), path);
+    std::string description;
+    if (ParseKeyLay(in, keys, lay, sink, description)) return true;
+    ReportLoadFailure(sink, msg::kLayoutTitle, msg::kCustomLayoutText + path, description);
+    return false;
+}
+
+bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink) {
+    std::string content, description;
+    if (!ReadWholeFile(path, content, description)) {
+        ReportLoadFailure(sink, msg::kLayoutTitle, msg::kCustomLayoutText + path, description);
+        return false;
+    }
+    return LoadKeyLayText(std::move(content), path, keys, lay, sink);
+}
+
+std::string GetLayStr(const Layout& lay, const KeyTables& keys) {
+    std::string text;
+    for (std::size_t ch = 0; ch < lay.size(); ++ch) {
+        const std::size_t key = lay[ch];
+        if (key == 0) continue;
+        text += std::to_string(ch);
+        text += '\t';
+        // A layout made for other key definitions may name a key these tables lack.
+        if (key < keys.codes.size()) text += keys.codes[key];
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string BestLayFileName(Single gradePercent, Long counter) {
+    return Format000(gradePercent) + "_" + std::to_string(counter) + ".txt";
+}
+
+std::string SaveBestLay(const std::string& outFolder, Single gradePercent, Long counter,
+                        const Layout& best, const KeyTables& keys, MessageSink& sink) {
+    const std::string path = outFolder + "/" + BestLayFileName(gradePercent, counter);
+    const std::string text = FormatSingle(gradePercent) + "\r\n" + GetLayStr(best, keys);
+    std::string error;
+    if (!EnsureFolder(outFolder, error)) {
+        error = "cannot write " + path + ": " + error;
+    } else if (WriteFileAtomically(path, text, error)) {
+        return path;
+    }
+    sink.show(Message{msg::kWriteTitle, WithDescription(msg::kBestLayWriteText, error), true});
+    return {};
+}
+
+}  // namespace antkeys

@@ -1,0 +1,39 @@
+#pragma once
+// Small helpers for the file reader tests: files built from lines, keyboards from text.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "data/key_tables.hpp"
+#include "data/loaders.hpp"
+#include "data/message.hpp"
+
+namespace antkeys::test {
+
+// The lines, each ended by CR LF, as the program writes its files.
+inline std::string CrLf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// The lines, each ended by LF only.
+inline std::string Lf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+    return text;
+}
+
+// Key tables from key definition lines (header added); the test fails when they do not load.
+inline KeyTables Keyboard(std::initializer_list<std::string> definitions) {
+    std::string text = "Code\tHand\tFinger\tCol\tRow\tAlt\r\n";
+    for (const auto& line : definitions) text += line + "\r\n";
+    KeyTables keys;
+    RecordingSink sink;
+    EXPECT_TRUE(LoadKeyDefsText(text, "KeyDefs.txt", keys, sink));
+    EXPECT_TRUE(sink.messages.empty());
+    return keys;
+}
+
+}  // namespace antkeys::test

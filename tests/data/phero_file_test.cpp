@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "loader_test_support.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::CrLf;
+
+// 3 keys and 2 letters: values k + j/10 so every entry is distinct.
+PheroTable Table3x2() {
+    PheroTable phero;
+    phero.Resize(3, 1);
+    for (int k = 0; k <= 3; ++k)
+        for (int j = 0; j <= 1; ++j) phero.at(k, j) = k + j / 10.0;
+    return phero;
+}
+
+const Message kLoadFailure{"antkeys", "Error Loading Pheromones", true};
+
+TEST(GetPheroStr, WritesOneLinePerKeyWithTheLettersTabSeparated) {
+    PheroTable phero = Table3x2();
+    phero.at(0, 0) = 1e-100;
+    phero.at(3, 1) = 1.0 / 3;
+    EXPECT_EQ(GetPheroStr(phero), "1E-100\t0.1\r\n1\t1.1\r\n2\t2.1\r\n3\t0.333333333333333\r\n");
+    EXPECT_EQ(GetPheroStr(PheroTable{}), "");
+}
+
+TEST(LoadPhero, ReadsBackWhatWasSavedExactly) {
+    test::TempFolder folder;
+    PheroTable saved = Table3x2();
+    saved.at(1, 0) = 1e-100;
+    saved.at(1, 1) = 0.25;
+    saved.at(2, 0) = 0;
+    saved.at(2, 1) = -0.5;
+    saved.at(3, 0) = 4.9406564584124654e-324;  // the smallest positive Double
+    RecordingSink sink;
+    const std::string path = folder.path() + "/Out/Pheromones.txt";  // Out is created
+    ASSERT_TRUE(SavePhero(path, true, saved, sink));
+    EXPECT_TRUE(sink.messages.empty());
+
+    PheroTable loaded;
+    loaded.Resize(3, 1);
+    LoadPhero(path, loaded, sink);
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(loaded, saved);
+}
+
+TEST(LoadPhero, AMissingStoreChangesNothingSilently) {
+    test::TempFolder folder;
+    PheroTable phero = Table3x2();
+    RecordingSink sink;
+    LoadPhero(folder.path() + "/Out/Pheromones.txt", phero, sink);
+    EXPECT_EQ(phero, Table3x2());
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(LoadPhero, ExtraValuesAndLinesAreIgnoredAndEmptyLinesKeepTheirRow) {
+    PheroTable phero = Table3x2();
+    RecordingSink sink;
+    LoadPheroText(test::Lf({"9\t9\t9", "", "7\t7", "6\t6", "not read"}), phero, sink);
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(phero.at(0, 0), 9);
+    EXPECT_EQ(phero.at(0, 1), 9);
+    EXPECT_EQ(phero.at(1, 0), 1);  // the empty line leaves row 1
+    EXPECT_EQ(phero.at(1, 1), 1.1);
+    EXPECT_EQ(phero.at(2, 1), 7);
+    EXPECT_EQ(phero.at(3, 0), 6);
+}
+
+TEST(LoadPhero, AShortOrBrokenStoreIsReportedAndKeepsWhatWasRead) {
+    {
+        PheroTable phero = Table3x2();
+        RecordingSink sink;
+        LoadPheroText(CrLf({"9\t9", "8\t8", "7\t7"}), phero, sink);  // one line too few
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0], kLoadFailure);
+        EXPECT_EQ(phero.at(2, 1), 7);
+        EXPECT_EQ(phero.at(3, 0), 3);
+    }
+    {
+        PheroTable phero = Table3x2();
+        RecordingSink sink;
+        LoadPheroText(CrLf({"9\t9", "8\tx", "7\t7", "6\t6"}), phero, sink);
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0], kLoadFailure);
+        EXPECT_EQ(phero.at(0, 1), 9);
+        EXPECT_EQ(phero.at(1, 0), 8);  // the value before the fault in the same row
+        EXPECT_EQ(phero.at(1, 1), 1.1);
+        EXPECT_EQ(phero.at(2, 0), 2);
+    }
+    {
+        PheroTable phero = Table3x2();
+        RecordingSink sink;
+        LoadPheroText(CrLf({"9\t9", "8"}), phero, sink);  // a line with too few values
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(phero.at(1, 0), 8);
+    }
+    {
+        PheroTable phero = Table3x2();
+        RecordingSink sink;
+        LoadPheroText(std::string(40000, '1'), phero, sink);  // too long for field positions
+        EXPECT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(phero, Table3x2());
+    }
+}
+
+TEST(SavePhero, WithoutAcoNothingIsWritten) {
+    test::TempFolder folder;
+    const std::string path = folder.Write("Out/Pheromones.txt", "old store");
+    RecordingSink sink;
+    EXPECT_TRUE(SavePhero(path, false, Table3x2(), sink));
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), "old store");
+    EXPECT_TRUE(SavePhero(folder.path() + "/Other/Pheromones.txt", false, Table3x2(), sink));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "/Other"));
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(SavePhero, ReplacesTheOldStoreWholeAndLeavesNoTemporaryFile) {
+    test::TempFolder folder;
+    const std::string path = folder.Write("Out/Pheromones.txt", std::string(1000, 'x'));
+    RecordingSink sink;
+    ASSERT_TRUE(SavePhero(path, true, Table3x2(), sink));
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table3x2()));
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "/Out")) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+}
+
+TEST(SavePhero, AStoreThatCannotBeWrittenIsReportedAndTheTableIsUntouched) {
+    test::TempFolder folder;
+    // A folder with content stands where the store should go: the rename over it fails.
+    folder.Write("Out/Pheromones.txt/inside", "x");
+    const std::string path = folder.path() + "/Out/Pheromones.txt";
+    const PheroTable phero = Table3x2();
+    RecordingSink sink;
+    EXPECT_FALSE(SavePhero(path, true, phero, sink));
+    EXPECT_EQ(phero, Table3x2());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].title, "Error Saving File");
+    EXPECT_EQ(sink.messages[0].text.rfind("Error Saving Pheromones\r\ncannot write " + path, 0), 0u)
+        << sink.messages[0].text;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "/Out")) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);  // no temporary file left behind
+
+    const std::string blockedOut = folder.Write("Blocked", "a file") + "/Pheromones.txt";
+    EXPECT_FALSE(SavePhero(blockedOut, true, phero, sink));
+    EXPECT_EQ(sink.messages.size(), 2u);
+}
+
+TEST(PheroTable, GrowingLettersOrChangingKeysKeepsTheValuesInRange) {
+    PheroTable phero = Table3x2();
+    phero.Resize(3, 3);
+    EXPECT_EQ(phero.at(3, 1), 3.1);
+    EXPECT_EQ(phero.at(3, 3), 0);
+    phero.Resize(2, 2);
+    EXPECT_EQ(phero.at(2, 1), 2.1);
+    EXPECT_EQ(phero.at(0, 2), 0);
+    phero.Resize(4, 1);
+    EXPECT_EQ(phero.at(2, 1), 2.1);
+    EXPECT_EQ(phero.at(4, 1), 0);
+    phero.Clear();
+    EXPECT_TRUE(phero.empty());
+}
+
+}  // namespace
+}  // namespace antkeys
