@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "data/loaders.hpp"
 #include "eval/grading.hpp"
 #include "eval/workspace.hpp"
 #include "test_support.hpp"
@@ -50,6 +51,21 @@ TEST_P(BundledSet, LoadsAndItsReferenceGradesZero) {
     EXPECT_EQ(g.grade, 0.0f);
     EXPECT_EQ(ws.panel.difGrade.Text(), "0.00%");
     EXPECT_EQ(ws.panel.currGrade.Text(), ws.panel.refGrade.Text());
+}
+
+// The whole chain on real data: Dvorak, made for English, grades far better than QWERTY.
+TEST(BundledEnglish, DvorakBeatsQwerty) {
+    Workspace ws;
+    ws.paths.folder = test::BundledSet("en");
+    RecordingSink sink;
+    ASSERT_TRUE(LoadWorkspace(ws, sink));
+    Layout dvorak{};
+    ASSERT_TRUE(LoadKeyLay(ws.paths.folder + "/Dvorak.txt", ws.keys, dvorak, sink));
+    NoYield noYield;
+    const GradeResult g = EvaluateLay(dvorak, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+    ASSERT_TRUE(g.ok);
+    EXPECT_GT(g.grade, 0.5f);
+    for (std::size_t i = 3; i <= 6; ++i) EXPECT_LT(ws.layV.last[i], ws.layV.ref[i]) << "V" << i;
 }
 
 std::string LanguageName(const ::testing::TestParamInfo<Bundled>& param) {
