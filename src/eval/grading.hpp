@@ -13,20 +13,20 @@ namespace antkeys {
 
 // A point where the host may run pending events (the window) or check its signals (the tool).
 class Yielder {
-public:
+  public:
     virtual ~Yielder() = default;
     virtual void Yield() = 0;
 };
 
 class NoYield final : public Yielder {
-public:
+  public:
     void Yield() override {}
 };
 
 struct GradeResult {
-    Single grade = 0;  // 0 when the grade is undefined; never NaN or infinite
-    bool ok = true;    // false when the analyzer could not grade the layout
-    std::string error; // set only when !ok
+    Single grade = 0;   // 0 when the grade is undefined; never NaN or infinite
+    bool ok = true;     // false when the analyzer could not grade the layout
+    std::string error;  // set only when !ok
 };
 
 // EvaluateLay: grades `lay`, writes layV.last and the current-layout boxes of the panel
@@ -34,5 +34,9 @@ struct GradeResult {
 // analyzer fails.
 GradeResult EvaluateLay(const Layout& lay, const KeyAnalizer& analizer, const Weights& weights,
                         CriteriaTable& layV, CriteriaPanel& panel, Yielder& yielder);
+
+// The reference column of the panel: txtV0Perc(1..6) from the reference figures and
+// txtRefGrade from their weighted sum, which is returned (a Single, summed in criterion order).
+Single ShowReference(const Criteria& ref, const GjTable& gj, CriteriaPanel& panel);
 
 }  // namespace antkeys

@@ -1,0 +1,48 @@
+#include "eval/workspace.hpp"
+
+#include "data/loaders.hpp"
+#include "eval/grading.hpp"
+
+namespace antkeys {
+namespace {
+
+bool Failed(std::string* why, const char* step) {
+    if (why) *why = std::string("loading ") + step + " failed";
+    return false;
+}
+
+}  // namespace
+
+bool InitAnalizer(Workspace& ws, MessageSink& sink, std::string* why) {
+    if (!ws.analizer.Init(ws.digraphs, ws.weights.bestLoad, ws.keys, ws.weights.kdi, sink)) {
+        if (why) *why = "the analyzer could not be set up";
+        return false;
+    }
+    // A missing or broken store leaves the table built from the reference layout; either
+    // way the set-up goes on.
+    LoadPhero(ws.paths.pheromones(), ws.phero, sink);
+
+    std::string reason;
+    if (!ws.analizer.CalcV1_6(ws.refKeyLay, ws.layV.ref, &reason)) {
+        if (why) *why = "the reference layout cannot be graded: " + reason;
+        return false;
+    }
+    ShowReference(ws.layV.ref, ws.weights.gj, ws.panel);
+    return true;
+}
+
+bool LoadWorkspace(Workspace& ws, MessageSink& sink, std::string* why) {
+    const InputPaths& p = ws.paths;
+    if (!LoadKeyDefs(p.keyDefs(), ws.keys, sink)) return Failed(why, "the key definitions");
+    if (!LoadDiGraphs(p.diGraphs(), ws.digraphs, sink)) return Failed(why, "the digraphs");
+    if (!LoadKdi(p.kdi(), ws.weights.kdi, sink)) return Failed(why, "the Kdi table");
+    if (!LoadGj(p.gj(), ws.weights.gj, ws.weights.gjSum, sink))
+        return Failed(why, "the criterion weights");
+    if (!LoadRefKeyLay(p.refKeyLay(), ws.keys, ws.refKeyLay, ws.letters, ws.phero, sink))
+        return Failed(why, "the reference layout");
+    if (!LoadBestLoad(p.bestLoad(), ws.keys, ws.weights.bestLoad, sink))
+        return Failed(why, "the target load");
+    return InitAnalizer(ws, sink, why);
+}
+
+}  // namespace antkeys

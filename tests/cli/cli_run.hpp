@@ -1,0 +1,22 @@
+#pragma once
+// Runs antkeys-cli in-process with string streams.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.hpp"
+
+namespace antkeys::test {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+inline CliRun RunTool(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = cli::RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+}  // namespace antkeys::test

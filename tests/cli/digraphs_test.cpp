@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_run.hpp"
+#include "cli/digraph_counter.hpp"
+#include "test_support.hpp"
+
+namespace antkeys::cli {
+namespace {
+
+using test::CliRun;
+
+CliRun Digraphs(std::vector<std::string> args) {
+    args.insert(args.begin(), "digraphs");
+    return test::RunTool(std::move(args));
+}
+
+// Georgian with a Mtavruli capital (U+1C90), upper-case ASCII, runs of white space, a
+// character with no code («), a control character; the second file adds a malformed byte.
+const std::string kText1 = "Ab \t \xE1\xB2\x90\xE1\x83\x91X\xC2\xABy\x01\r\n";
+const std::string kText2 = "z\xFF";
+
+const std::string kAll =
+    "code1\tcode2\tcount\r\n"
+    "32\t97\t1\r\n"
+    "32\t122\t1\r\n"
+    "32\t192\t1\r\n"
+    "97\t98\t1\r\n"
+    "98\t32\t1\r\n"
+    "120\t121\t1\r\n"
+    "121\t32\t1\r\n"
+    "122\t32\t1\r\n"
+    "192\t193\t1\r\n"
+    "193\t120\t1\r\n";
+
+TEST(DigraphsCommand, CountsPairsOfCodesAcrossFilesAndWhiteSpace) {
+    test::TempFolder dir;
+    const CliRun r = Digraphs({dir.Write("one.txt", kText1), dir.Write("two.txt", kText2)});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, kAll);
+    EXPECT_NE(r.err.find("3 dropped"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("U+00AB"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("malformed UTF-8"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("10 pairs written"), std::string::npos) << r.err;
+}
+
+TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) {
+    test::TempFolder dir;
+    // 193 and 120 are listed without a key: not placed.
+    const std::string alphabet = dir.Write(
+        "lay.txt",
+        "header\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tB\t0\r\n192\tD\t0\r\n193\t\t0\r\n120\t\r\n\r\n");
+    const std::string output = dir.path() + "/DiGraphs.txt";
+    const CliRun r = Digraphs({"--alphabet", alphabet, "-o", output, dir.Write("one.txt", kText1),
+                               dir.Write("two.txt", kText2)});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(dir.Read("DiGraphs.txt"),
+              "code1\tcode2\tcount\r\n32\t97\t1\r\n32\t192\t1\r\n97\t98\t1\r\n98\t32\t1\r\n");
+}
+
+TEST(DigraphsCommand, ExitStatusesForHelpUsageAndFailures) {
+    test::TempFolder dir;
+    const std::string text = dir.Write("t.txt", "ab");
+    CliRun r = Digraphs({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Usage: antkeys-cli digraphs"), std::string::npos);
+
+    EXPECT_EQ(Digraphs({}).status, 2);                    // no text
+    EXPECT_EQ(Digraphs({"--bogus", text}).status, 2);     // unknown option
+    EXPECT_EQ(Digraphs({text, "--alphabet"}).status, 2);  // option without its value
+    r = Digraphs({"--alphabet", dir.Write("bad.txt", "h\r\n300\tA\r\n"), text});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+    r = Digraphs({dir.path() + "/missing.txt"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    r = Digraphs({"-o", dir.path() + "/no/such/folder/out.txt", text});
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST(DigraphCounter, CharactersSplitBetweenChunksArePutTogether) {
+    DigraphCounter whole, bytewise;
+    ASSERT_TRUE(whole.ready()) << whole.error();
+    const std::string text =
+        kText1 + "\xE2\x80\x83\xE1\xB2\xBF\xE1\xB2\xBB";  // em space, U+1CBF, U+1CBB
+    whole.Boundary();
+    whole.Feed(text.data(), text.size());
+    whole.Boundary();
+    bytewise.Boundary();
+    for (char ch : text) bytewise.Feed(&ch, 1);
+    bytewise.Boundary();
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b)
+            ASSERT_EQ(whole.Count(a, b), bytewise.Count(a, b)) << a << " " << b;
+    EXPECT_EQ(whole.dropped(), bytewise.dropped());
+    // The em space separates; Mtavruli U+1CBF is the capital of U+10FF, which GEORGIAN-PS
+    // lacks, and U+1CBB is no letter: both dropped.
+    EXPECT_EQ(whole.Count(121, 32), 1u);
+    EXPECT_EQ(whole.dropped(), 4u);
+}
+
+}  // namespace
+}  // namespace antkeys::cli

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include "data/messages.hpp"
+#include "eval/eval_fixtures.hpp"
+#include "eval/key_analizer.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::KeySpec;
+using test::MakeAnalizer;
+using test::MakeDigraphs;
+using test::MakeKeys;
+using test::MakeLayout;
+
+constexpr int a = 97, b = 98, c = 99, d = 100, e = 101, x = 120, y = 121, sp = 32;
+
+// 1 A left index home, 2 B left middle, 3 C left index two rows up and one column out,
+// 4 D left ring one row up, 5 E right index, 6 the space bar (flagged), 7 its companion.
+KeyTables Keyboard() {
+    return MakeKeys({{"A", 0, 2, 1, 3},
+                     {"B", 0, 3, 2, 3},
+                     {"C", 0, 2, 2, 1},
+                     {"D", 0, 4, 3, 2},
+                     {"E", 1, 2, 1, 3},
+                     {"Space", 0, 1, 0, 5, true}});
+}
+
+Layout Placed() {
+    return MakeLayout({{a, 1}, {b, 2}, {c, 3}, {d, 4}, {e, 5}, {sp, 6}});
+}
+
+TEST(KeyAnalizerInit, TurnsCountsIntoFrequencies) {
+    const KeyAnalizer an =
+        MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}, {a, c, 2}}), Keyboard());
+    EXPECT_EQ(an.frequencies(), (std::vector<double>{0.25, 0.25, 0.5}));
+    EXPECT_EQ(an.nKeys(), 7);
+    EXPECT_EQ(an.nDi(), 3);
+}
+
+TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
+    struct Case {
+        const char* name;
+        DigraphTables digraphs;
+        KeyTables keys;
+        const char* description;
+    };
+    DigraphTables shortCounts = MakeDigraphs({{a, b, 1}, {b, a, 1}});
+    shortCounts.count.pop_back();
+    KeyTables ragged = Keyboard();
+    ragged.rows.pop_back();
+    KeyTables big;
+    big.Resize(65);
+    KeyTables none;
+    const std::vector<Case> cases = {
+        {"zero total", MakeDigraphs({{a, b, 0}, {b, a, 0}}), Keyboard(), "add up to 0"},
+        {"no digraphs", DigraphTables{}, Keyboard(), "add up to 0"},
+        {"short counts", shortCounts, Keyboard(), "differ in size"},
+        {"ragged keys", MakeDigraphs({{a, b, 1}}), ragged, "differ in size"},
+        {"65 keys", MakeDigraphs({{a, b, 1}}), big, "65 keys"},
+        {"no keys", MakeDigraphs({{a, b, 1}}), none, "no key"},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        KeyAnalizer an;
+        RecordingSink sink;
+        EXPECT_FALSE(an.Init(t.digraphs, {}, t.keys, test::MakeKdi(), sink));
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0].title, "Error Initing Analizer");
+        EXPECT_EQ(sink.messages[0].text.rfind("Error Initing KeyAnalizer\r\n", 0), 0u);
+        EXPECT_NE(sink.messages[0].text.find(t.description), std::string::npos)
+            << sink.messages[0].text;
+        // Nothing half set up is ever graded.
+        Criteria v;
+        EXPECT_FALSE(an.CalcV1_6(Placed(), v));
+    }
+}
+
+TEST(KeyAnalizerInit, AcceptsSixtyFourKeys) {
+    KeyTables keys;
+    keys.Resize(64);
+    KeyAnalizer an;
+    RecordingSink sink;
+    EXPECT_TRUE(an.Init(MakeDigraphs({{a, b, 1}}), {}, keys, test::MakeKdi(), sink));
+    EXPECT_TRUE(sink.messages.empty());
+    Criteria v;
+    EXPECT_TRUE(an.CalcV1_6(MakeLayout({{a, 64}, {b, 63}}), v));
+}
+
+TEST(CalcV1_6, OneHandRollsTravelAndOutwardShare) {
+    // a->b: index to middle on one row (outward); b->a back; a->c: one finger, 1 column and
+    // 2 rows apart.
+    const KeyAnalizer an =
+        MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}, {a, c, 2}}), Keyboard());
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    EXPECT_EQ(v[2], 1.0);
+    EXPECT_EQ(v[3], 1.0);   // every digraph is typed by one hand
+    EXPECT_EQ(v[4], 1.5);   // distance 3 x 0.5
+    EXPECT_EQ(v[5], 0.0);   // a->b is on one row, a->c is one finger
+    EXPECT_EQ(v[6], 0.25);  // only a->b goes to a higher finger
+    EXPECT_EQ(v[1], 0.25 * 0.25 + 0.25 * 0.25 + 0.5 * 0.5);  // loads of keys 2, 1, 3; no targets
+}
+
+TEST(CalcV1_6, RowChangesBetweenTwoFingersReadKdi) {
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, d, 1}, {d, a, 3}}), Keyboard());
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    // Kdi(i, j) = 1 + 10 i + j in these tests.
+    EXPECT_EQ(v[5], 25 * 0.25 + 43 * 0.75);
+    EXPECT_EQ(v[6], 0.25);
+    EXPECT_EQ(v[4], 0.0);
+    EXPECT_EQ(v[3], 1.0);
+}
+
+TEST(CalcV1_6, DoubleLetterCountsAsOneHandWithoutTravel) {
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, a, 1}, {a, e, 1}}), Keyboard());
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    EXPECT_EQ(v[3], 0.5);  // a->a only: a->e changes hands
+    EXPECT_EQ(v[4], 0.0);
+    EXPECT_EQ(v[5], 0.0);
+    EXPECT_EQ(v[6], 0.0);
+    EXPECT_EQ(v[1], 0.5 * 0.5 + 0.5 * 0.5);  // keys 1 and 5 carry half each
+}
+
+TEST(CalcV1_6, UnplacedCharactersAllFallOnKeyZero) {
+    // x and y are not placed: key 0 is hand 0, finger 0, row 0.
+    const KeyAnalizer an =
+        MakeAnalizer(MakeDigraphs({{x, y, 1}, {x, a, 1}, {a, x, 1}, {a, b, 1}}), Keyboard());
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    EXPECT_EQ(v[3], 1.0);  // all four have hand 0 on both keys
+    EXPECT_EQ(v[4], 0.0);  // x->y: finger 0 twice, distance 0
+    EXPECT_EQ(v[5], 0.0);  // Kdi(0, 2) and Kdi(2, 0) are 0
+    EXPECT_EQ(v[6], 0.5);  // x->a (0 -> 2) and a->b (2 -> 3)
+    // Key 0 carries x->y and a->x, compared with a target of 0.
+    EXPECT_EQ(v[1], 0.5 * 0.5 + 0.25 * 0.25 + 0.25 * 0.25);
+}
+
+TEST(CalcV1_6, FlaggedKeysAddOnlyLoadAndShareItWithTheirCompanion) {
+    BestLoadTable target{};
+    target[1] = 0.5;
+    target[6] = 0.25;  // the space bar
+    target[7] = 0.25;  // its companion
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, sp, 1}, {sp, a, 1}}), Keyboard(), target);
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    EXPECT_EQ(v[3], 0.0);
+    EXPECT_EQ(v[6], 0.0);
+    EXPECT_EQ(v[1], 0.0);  // space's 0.5 is split 0.25 / 0.25 and matches the targets
+}
+
+TEST(CalcV1_6, LoadSharingPairsEachFlaggedKeyWithTheNextIndexOnce) {
+    // 1 A, 2 S flagged, 3 its companion, 4 T flagged, 5 its companion.
+    const KeyTables keys =
+        MakeKeys({{"A", 0, 2, 1, 3}, {"S", 0, 1, 0, 5, true}, {"T", 1, 1, 1, 5, true}});
+    BestLoadTable target{};
+    target[1] = 0.25;
+    target[2] = target[3] = 0.25;
+    target[4] = target[5] = 0.125;
+    // Many digraphs end on each flagged key: sharing must not depend on how many.
+    const KeyAnalizer an =
+        MakeAnalizer(MakeDigraphs({{a, sp, 1}, {x, sp, 1}, {sp, a, 1}, {a, y, 1}}), keys, target);
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {sp, 2}, {y, 4}}), v));
+    EXPECT_EQ(v[1], 0.0);
+}
+
+TEST(CalcV1_6, LoadsOnTargetGiveZeroV1AndOffTargetTheSquaredDifferences) {
+    BestLoadTable target{};
+    target[1] = 0.25;
+    target[2] = 0.75;
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{b, a, 1}, {a, b, 3}}), Keyboard(), target);
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    EXPECT_EQ(v[1], 0.0);
+    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 2}, {b, 1}}), v));
+    EXPECT_EQ(v[1], 0.5 * 0.5 + 0.5 * 0.5);
+}
+
+TEST(CalcV1_6, ReportsLayoutsTheKeyboardCannotHold) {
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}), Keyboard());
+    Criteria v;
+    std::string why;
+    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 8}}), v, &why));
+    EXPECT_NE(why.find("character 98 is on key index 8"), std::string::npos) << why;
+    EXPECT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 7}}), v));  // the companion is a key too
+}
+
+TEST(CalcV1_6, FingerAboveFiveFailsOnlyWhereKdiIsRead) {
+    const KeyTables keys = MakeKeys({{"A", 0, 2, 1, 3}, {"F", 0, 6, 2, 2}, {"G", 0, 6, 3, 3}});
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}), keys);
+    Criteria v;
+    std::string why;
+    // Same row: Kdi is not read, finger 6 is just a higher finger.
+    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 3}}), v, &why)) << why;
+    EXPECT_EQ(v[6], 0.5);
+    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 2}}), v, &why));
+    EXPECT_NE(why.find("finger 6"), std::string::npos) << why;
+}
+
+TEST(CalcV1_6, DistanceMustFitSixteenBits) {
+    const KeyTables keys = MakeKeys({{"A", 0, 2, 0, 0},
+                                     {"B", 0, 2, 16384, 16383},
+                                     {"C", 0, 2, 16384, 16384},
+                                     {"D", 0, 2, -32768, 0},
+                                     {"E", 0, 2, 32767, 0}});
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}}), keys);
+    Criteria v;
+    std::string why;
+    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 2}}), v, &why)) << why;
+    EXPECT_EQ(v[4], 32767.0);
+    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 3}}), v, &why));
+    EXPECT_NE(why.find("16-bit"), std::string::npos) << why;
+    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 4}, {b, 1}}), v));  // |-32768| overflows
+    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 4}, {b, 5}}), v));
+}
+
+}  // namespace
+}  // namespace antkeys
