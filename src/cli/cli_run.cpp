@@ -9,6 +9,7 @@
 #include "cli/keyboard_text.hpp"
 #include "cli/run_host.hpp"
 #include "cli/run_options.hpp"
+#include "cli/stderr_sink.hpp"
 #include "cli/stop_signals.hpp"
 #include "data/messages.hpp"
 #include "data/program_folder.hpp"
@@ -19,16 +20,6 @@
 
 namespace antkeys::cli {
 namespace {
-
-// Start-up messages go to stderr as they come.
-class StreamSink final : public MessageSink {
-  public:
-    explicit StreamSink(std::ostream& err) : err_(err) {}
-    void show(const Message& message) override { PrintMessage(err_, message); }
-
-  private:
-    std::ostream& err_;
-};
 
 std::string ShellQuoted(const std::string& text) {
     const bool plain = !text.empty() && text.find_first_not_of(
@@ -105,10 +96,10 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
     Workspace ws;
     ws.paths.folder = options.dir.empty() ? ProgramFolder(nullptr) : options.dir;
     while (ws.paths.folder.size() > 1 && ws.paths.folder.back() == '/') ws.paths.folder.pop_back();
-    StreamSink sink(err);
+    StderrSink sink(err);
     if (!LoadWorkspace(ws, sink)) return 2;
     if (!EnsureFolder(ws.paths.OutFolder(), error))
-        PrintMessage(err, Message{msg::kWriteTitle, error, true});
+        sink.show(Message{msg::kWriteTitle, error, true});
 
     const std::uint64_t seed = options.seed ? *options.seed : Random::ClockSeed();
     Random random(seed);

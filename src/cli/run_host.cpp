@@ -5,18 +5,12 @@
 #include <ostream>
 #include <sstream>
 
+#include "cli/stderr_sink.hpp"
 #include "cli/stop_signals.hpp"
 #include "data/charset.hpp"
 #include "data/messages.hpp"
 
 namespace antkeys::cli {
-
-void PrintMessage(std::ostream& err, const Message& message) {
-    std::string text = message.text;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.replace(at, 2, "\n");
-    err << message.title << ": " << text << '\n';
-}
 
 std::string FormatDuration(double seconds) {
     char buffer[48];
@@ -93,7 +87,7 @@ void CliRunHost::show(const Message& message) {
     const std::string key = message.title + ": " + message.text;
     if (repeats_[key]++ > 0) return;  // said once; PrintRepeats gives the count
     ClearProgress();
-    PrintMessage(err_, message);
+    StderrSink(err_).show(message);
 }
 
 std::string_view CliRunHost::ParamText(ParamBox box) {
@@ -130,7 +124,7 @@ void CliRunHost::OnRunStateChanged(bool running) {
 void CliRunHost::OnNoCandidate(int letter) {
     if (noCandidate_[letter]++ > 0) return;
     ClearProgress();
-    PrintMessage(err_, Message{msg::kGenRndKeyTitle,
+    StderrSink(err_).show(Message{msg::kGenRndKeyTitle,
                                WithDescription(msg::kGenRndKeyText, LetterName(letter) +
                                                                         " found no free key with "
                                                                         "positive pheromone"),

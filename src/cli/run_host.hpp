@@ -12,9 +12,6 @@
 
 namespace antkeys::cli {
 
-// "title: text", the text's CR LF turned into plain line ends.
-void PrintMessage(std::ostream& err, const Message& message);
-
 // One progress line: layouts, layouts per second, best grade, then what is left (or the
 // running time when the run has no limit).
 std::string ProgressText(std::int64_t layouts, double seconds, const std::string& bestGrade,

@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "cli/cli.hpp"
+#include "cli/cli_run.hpp"
 #include "test_support.hpp"
 
 namespace antkeys {
@@ -14,16 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
+using Result = test::CliRun;
 
 Result RunCommand(std::vector<std::string> args) {
-    std::ostringstream out, err;
     args.insert(args.begin(), "run");
-    const int status = cli::RunCli(args, out, err);
-    return {status, out.str(), err.str()};
+    return test::RunTool(std::move(args));
 }
 
 // A program folder holding a copy of a bundled In folder. The English reference layout is
