@@ -9,7 +9,7 @@
 namespace antkeys {
 
 class PanelText {
-  public:
+public:
     enum class Kind : std::uint8_t {
         Empty,          // ""
         Fixed2Double,   // "0.00" of a Double
@@ -20,18 +20,9 @@ class PanelText {
     };
 
     void SetEmpty() { kind_ = Kind::Empty; }
-    void SetFixed2(double v) {
-        kind_ = Kind::Fixed2Double;
-        value_ = v;
-    }
-    void SetFixed2(float v) {
-        kind_ = Kind::Fixed2Single;
-        value_ = v;
-    }
-    void SetPercent(float v) {
-        kind_ = Kind::PercentSingle;
-        value_ = v;
-    }
+    void SetFixed2(double v) { kind_ = Kind::Fixed2Double; value_ = v; }
+    void SetFixed2(float v) { kind_ = Kind::Fixed2Single; value_ = v; }
+    void SetPercent(float v) { kind_ = Kind::PercentSingle; value_ = v; }
     void SetPlusInfinity() { kind_ = Kind::PlusInfinity; }
     void SetUndefined() { kind_ = Kind::Undefined; }
 
@@ -42,7 +33,7 @@ class PanelText {
 
     bool operator==(const PanelText& o) const { return Text() == o.Text(); }
 
-  private:
+private:
     Kind kind_ = Kind::Empty;
     double value_ = 0;
 };
