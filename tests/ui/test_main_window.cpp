@@ -174,7 +174,7 @@ class TestMainWindow : public QObject {
         };
         // Bare client area below the parameters, and the bare part of the panel.
         QVERIFY(drop(&window(), QPoint(20, 110)));
-        QVERIFY(drop(&window(), QPoint(250, 300)));
+        QVERIFY(drop(&window(), QPoint(240, 320)));
         QVERIFY(drop(child<QWidget>("Picture1"), QPoint(50, 50)));
         QCOMPARE(dropped.count(), 3);
         QCOMPARE(dropped.at(0).at(0).toStringList(),
