@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ui/caption_fit.hpp"
 #include "ui/captions.hpp"
 #include "ui/display_box.hpp"
 #include "ui/georgian_text.hpp"
@@ -37,15 +38,15 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
     setGeometry(TwipsRect(kLeft, kTop, kWidth, kHeight));
 
     const QFont small = GeorgianFont(kSmallCaptionPointSize);
-    AddLabel(QStringLiteral("Label6"), GeorgianText(captions::kRefColumnCaption), 0, 1980, 1065,
-             255, Qt::AlignHCenter | Qt::AlignTop)
-        ->setFont(small);
-    AddLabel(QStringLiteral("Label7"), GeorgianText(captions::kCurrColumnCaption), 900, 1980, 1845,
-             285, Qt::AlignHCenter | Qt::AlignTop)
-        ->setFont(small);
-    AddLabel(QStringLiteral("Label1"), GeorgianText(captions::kBestColumnCaption), 2760, 1980, 765,
-             255, Qt::AlignLeft | Qt::AlignTop)
-        ->setFont(small);
+    SetFittedCaption(
+        AddLabel(QStringLiteral("Label6"), {}, 0, 1980, 1065, 255, Qt::AlignHCenter | Qt::AlignTop),
+        GeorgianText(captions::kRefColumnCaption), small);
+    SetFittedCaption(AddLabel(QStringLiteral("Label7"), {}, 900, 1980, 1845, 285,
+                              Qt::AlignHCenter | Qt::AlignTop),
+                     GeorgianText(captions::kCurrColumnCaption), small);
+    SetFittedCaption(
+        AddLabel(QStringLiteral("Label1"), {}, 2760, 1980, 765, 255, Qt::AlignLeft | Qt::AlignTop),
+        GeorgianText(captions::kBestColumnCaption), small);
     AddLine(QStringLiteral("Line2"), 90, 3570, 2220);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
@@ -75,7 +76,10 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
 
     iterN_ = AddLabel(QStringLiteral("labIterN"), GeorgianText(captions::kIterNCaption), 60, 4620,
                       1995, 255, Qt::AlignLeft | Qt::AlignTop);
-    iterN_->setFont(GeorgianFont(kCaptionPointSize));
+    // Sized for the longest counter the label will ever show.
+    iterN_->setFont(FitToWidth(GeorgianFont(kCaptionPointSize),
+                               GeorgianText(captions::kIterNCaption) + QStringLiteral("2147483647"),
+                               iterN_->width()));
 }
 
 QLineEdit* CriteriaPanelWidget::AddBox(const QString& name, int left, int top, int width,

@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     antkeys::MainWindow& window = program->window();
     program->Show(false);
     window.findChild<QCheckBox*>(QStringLiteral("chkDrawGraph"))->setChecked(true);
-    window.findChild<QLineEdit*>(QStringLiteral("txtGrOffs"))->setText(QStringLiteral("0"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtGrScale"))->setText(QStringLiteral("2"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtGrOffs"))->setText(QStringLiteral("1.4"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtGrScale"))->setText(QStringLiteral("1"));
 
     bool saved = false;
     const auto start = std::chrono::steady_clock::now();
