@@ -37,13 +37,17 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CriteriaPanel"));
     setGeometry(TwipsRect(kLeft, kTop, kWidth, kHeight));
 
+    // The headings of the reference and current columns overlap by design; each is fitted so
+    // that their centred texts stay apart.
     const QFont small = GeorgianFont(kSmallCaptionPointSize);
-    SetFittedCaption(
-        AddLabel(QStringLiteral("Label6"), {}, 0, 1980, 1065, 255, Qt::AlignHCenter | Qt::AlignTop),
-        GeorgianText(captions::kRefColumnCaption), small);
-    SetFittedCaption(AddLabel(QStringLiteral("Label7"), {}, 900, 1980, 1845, 285,
-                              Qt::AlignHCenter | Qt::AlignTop),
-                     GeorgianText(captions::kCurrColumnCaption), small);
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    QLabel* label6 = AddLabel(QStringLiteral("Label6"), GeorgianText(captions::kRefColumnCaption),
+                              0, 1980, 1065, 255, centred);
+    QLabel* label7 = AddLabel(QStringLiteral("Label7"), GeorgianText(captions::kCurrColumnCaption),
+                              900, 1980, 1845, 285, centred);
+    const int overlap = label6->geometry().right() + 1 - label7->geometry().left();
+    label6->setFont(FitToWidth(small, label6->text(), label6->width() - overlap));
+    label7->setFont(FitToWidth(small, label7->text(), label7->width() - 2 * overlap));
     SetFittedCaption(
         AddLabel(QStringLiteral("Label1"), {}, 2760, 1980, 765, 255, Qt::AlignLeft | Qt::AlignTop),
         GeorgianText(captions::kBestColumnCaption), small);
