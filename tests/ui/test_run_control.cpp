@@ -40,6 +40,7 @@ class TestRunControl : public QObject {
         folder_ = test::MakeProgramFolder(*temp_, test::SmallSet());
         program_ = DesktopProgram::Load(folder_, boxes_->sink);
         QVERIFY(program_);
+        program_->random().Seed(1);  // the same layouts at every run of the tests
         program_->Show(false);
     }
     void cleanup() {
@@ -73,10 +74,13 @@ class TestRunControl : public QObject {
         QCOMPARE(child<QLabel>("labIterN")->text(),
                  GeorgianText(captions::kIterNCaption) + QStringLiteral("500"));
         // The caption showed the best grade during the run and is back now.
-        if (engine().bestKeyGrade() > 0) {
-            QCOMPARE(captionInRun, child<QLineEdit>("txtBestGrade")->text());
-            QVERIFY(!child<QLineEdit>("txtBestGrade")->text().isEmpty());
-        }
+        QVERIFY(engine().bestKeyGrade() > 0);
+        QVERIFY(!child<QLineEdit>("txtBestGrade")->text().isEmpty());
+        QCOMPARE(captionInRun, child<QLineEdit>("txtBestGrade")->text());
+        for (int i = 1; i <= 6; ++i)
+            QCOMPARE(child<QLineEdit>(qPrintable(QStringLiteral("txtVMaxPerc_%1").arg(i)))->text(),
+                     QString::fromStdString(
+                         program_->workspace().panel.vMaxPerc[static_cast<std::size_t>(i)].Text()));
         QCOMPARE(window().windowTitle(), restCaption);
         QVERIFY(boxes_->sink.messages.empty());
     }
