@@ -1,5 +1,6 @@
 #pragma once
 // KeyAnalizer turns a layout into the six penalty figures V1..V6.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@
 namespace antkeys {
 
 class KeyAnalizer {
-public:
+  public:
     // Copies the tables and turns the counts into frequencies. On failure (a total count of 0,
     // tables of different sizes, more than 64 keys) shows "Error Initing KeyAnalizer" titled
     // "Error Initing Analizer" with a description and returns false.
@@ -28,7 +29,7 @@ public:
     int nDi() const { return static_cast<int>(first_.size()); }
     const std::vector<double>& frequencies() const { return freq_; }
 
-private:
+  private:
     // Per key index, packed for the digraph pass.
     struct Key {
         std::int16_t col = 0;
@@ -36,6 +37,7 @@ private:
         Byte hand = 0;
         Byte finger = 0;
         Byte alter = 0;
+        Byte kdiIndex = 0;  // the finger, or 6 for a finger Kdi has no row for
     };
     std::vector<Byte> first_, second_;
     std::vector<Long> count_;
@@ -43,7 +45,18 @@ private:
     std::vector<Key> keys_;
     BestLoadTable bestLoad_{};
     KdiTable kdi_{};
+    // Kdi with a row and a column of zeros for fingers above 5, so the digraph pass can read it
+    // without a branch; such a finger is reported only where the value counts.
+    std::array<std::array<double, 7>, 7> kdiWide_{};
+    std::vector<Byte> usedChars_;  // every character code the digraphs name
+    bool safe_ = false;            // no digraph can fail on this keyboard
     int nKeys_ = -1;
+
+    // V3..V6 into v and the loads into `load`; with kChecked, stops at a finger above 5
+    // where Kdi is read or a distance beyond 16 bits.
+    template <bool kChecked>
+    bool DigraphPass(const Layout& lay, std::array<double, kMaxKeys + 1>& load, Criteria& v,
+                     std::string* why) const;
 };
 
 }  // namespace antkeys

@@ -30,9 +30,10 @@ struct RefLoad {
     bool ok = false;
 };
 
-RefLoad LoadRef(const std::string& content, const KeyTables& keys) {
+RefLoad LoadRef(const std::string& content, const KeyTables& keys,
+                const std::string& path = "In/RefKeyLay.txt") {
     RefLoad r;
-    r.ok = LoadRefKeyLayText(content, "In/RefKeyLay.txt", keys, r.lay, r.letters, r.phero, r.sink);
+    r.ok = LoadRefKeyLayText(content, path, keys, r.lay, r.letters, r.phero, r.sink);
     return r;
 }
 
@@ -137,12 +138,7 @@ TEST(LoadRefKeyLay, BrokenFilesFailWithTheFixedTextAndThePath) {
         {"", "p/RefKeyLay.txt: the file is empty, a header line was expected"},
     };
     for (const auto& [content, description] : cases) {
-        const RefLoad r = [&] {
-            RefLoad load;
-            load.ok = LoadRefKeyLayText(content, "p/RefKeyLay.txt", TestKeyboard(), load.lay,
-                                        load.letters, load.phero, load.sink);
-            return load;
-        }();
+        const RefLoad r = LoadRef(content, TestKeyboard(), "p/RefKeyLay.txt");
         EXPECT_FALSE(r.ok);
         ASSERT_EQ(r.sink.messages.size(), 1u);
         EXPECT_EQ(r.sink.messages[0].title, "Error Loading Layout");

@@ -1,0 +1,78 @@
+// Grading speed on the bundled Georgian data: the analyzer alone and a whole grading.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "data/message.hpp"
+#include "data/random.hpp"
+#include "eval/grading.hpp"
+#include "eval/workspace.hpp"
+
+namespace antkeys {
+namespace {
+
+Workspace& Georgian() {
+    static Workspace* ws = [] {
+        auto* w = new Workspace;
+        w->paths.folder = std::string(ANTKEYS_SOURCE_DIR) + "/data/ka";
+        RecordingSink sink;
+        std::string why;
+        // No Out folder there: the pheromone store is simply absent.
+        if (!LoadWorkspace(*w, sink, &why)) {
+            std::cerr << "cannot load the bundled Georgian data: " << why << '\n';
+            std::exit(1);
+        }
+        return w;
+    }();
+    return *ws;
+}
+
+// The reference layout with its free letters shuffled among their keys, as the search makes
+// layouts: a fresh layout per call would measure the shuffle, so a few are made up front.
+std::vector<Layout> Shuffled(const Workspace& ws, int count) {
+    std::vector<Layout> lays;
+    Random random(42);
+    std::vector<int> free;
+    for (std::size_t j = 0; j < ws.letters.letSet.size(); ++j)
+        if (ws.letters.letFixKey[j] == 0) free.push_back(ws.letters.letSet[j]);
+    for (int n = 0; n < count; ++n) {
+        Layout lay = ws.refKeyLay;
+        for (std::size_t i = free.size(); i > 1; --i) {
+            const auto r = static_cast<std::size_t>(random.NextSingle() * static_cast<float>(i));
+            std::swap(lay[static_cast<std::size_t>(free[i - 1])],
+                      lay[static_cast<std::size_t>(free[r])]);
+        }
+        lays.push_back(lay);
+    }
+    return lays;
+}
+
+void BM_CalcV1_6(benchmark::State& state) {
+    const Workspace& ws = Georgian();
+    const std::vector<Layout> lays = Shuffled(ws, 64);
+    Criteria v{};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ws.analizer.CalcV1_6(lays[i++ & 63], v));
+        benchmark::DoNotOptimize(v);
+    }
+    state.counters["digraphs"] = ws.analizer.nDi();
+}
+BENCHMARK(BM_CalcV1_6);
+
+void BM_EvaluateLay(benchmark::State& state) {
+    Workspace& ws = Georgian();
+    const std::vector<Layout> lays = Shuffled(ws, 64);
+    NoYield noYield;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const GradeResult g =
+            EvaluateLay(lays[i++ & 63], ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+        benchmark::DoNotOptimize(g.grade);
+    }
+}
+BENCHMARK(BM_EvaluateLay);
+
+}  // namespace
+}  // namespace antkeys

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iterator>
+#include <sstream>
+
+#include "cli/cli_run.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::CliRun;
+using test::RunTool;
+
+// Five letter keys and the space bar; every share below is an exact binary fraction, so the
+// figures print exactly. Reference figures: V1 0.0625, V2 1, V3 0.625, V4 0.25, V5 0.5,
+// V6 0.375.
+void WriteInputSet(const test::TempFolder& dir) {
+    dir.Write("In/KeyDefs.txt",
+              "Code\tHand\tFinger\tColumn\tRow\tAlternate\r\n"
+              "A\t0\t2\t1\t3\t0\r\nB\t0\t3\t2\t3\t0\r\nC\t1\t2\t1\t3\t0\r\n"
+              "D\t1\t3\t2\t3\t0\r\nE\t0\t2\t2\t2\t0\r\nSpace\t0\t1\t0\t5\t1\r\n");
+    dir.Write("In/DiGraphs.txt",
+              "code1\tcode2\tcount\r\n97\t98\t1\r\n98\t99\t1\r\n99\t32\t1\r\n32\t97\t1\r\n"
+              "97\t101\t1\r\n101\t98\t1\r\n98\t97\t1\r\n99\t100\t1\r\n");
+    dir.Write("In/Kdi.txt",
+              "f\t1\t2\t3\t4\t5\r\n1\t1\t1\t1\t1\t1\r\n2\t1\t0\t4\t1\t1\r\n"
+              "3\t1\t1\t0\t1\t1\r\n4\t1\t1\t1\t0\t1\r\n5\t1\t1\t1\t1\t0\r\n");
+    dir.Write("In/Gj.txt", "G\r\nV1\t1\r\nV2\t0\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
+    dir.Write("In/BestLoad.txt",
+              "l\tcol\trow\r\n0\t1.5\t0\r\n1\t1\t0\r\n2\t1\t1\r\n3\t0\t1\r\n4\t0\t0\r\n"
+              "5\t0\t1\r\n6\t0\r\n7\t0\r\n8\t0\r\n");
+    dir.Write(
+        "In/RefKeyLay.txt",
+        "ref\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tB\t0\r\n99\tC\t0\r\n100\tD\t0\r\n101\tE\t0\r\n");
+}
+
+// d and e swapped: no one-finger pair is left and no row change, so V4 and V5 are 0.
+const std::string kSwapped =
+    "grade\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tE\r\n101\tD\r\n";
+
+TEST(EvaluateCommand, TsvHasTheReferenceRowThenEachFileInOrder) {
+    test::TempFolder dir;
+    WriteInputSet(dir);
+    const std::string swapped = dir.Write("swapped.txt", kSwapped);
+    const std::string same =
+        dir.Write("same.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tE\r\n");
+    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--tsv", swapped, same});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "file\tV1\tV2\tV3\tV4\tV5\tV6\tabsolute\tgrade\n"
+              "In/RefKeyLay.txt\t0.0625\t1\t0.625\t0.25\t0.5\t0.375\t1.8125\t0\n" +
+                  swapped + "\t0.0625\t1\t0.25\t0\t0\t0.125\t0.4375\t1.8846153\n" + same +
+                  "\t0.0625\t1\t0.625\t0.25\t0.5\t0.375\t1.8125\t0\n");
+}
+
+TEST(EvaluateCommand, TableShowsThePanelFormats) {
+    test::TempFolder dir;
+    WriteInputSet(dir);
+    const std::string swapped = dir.Write("swapped.txt", kSwapped);
+    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), swapped});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream cells(line);
+        rows.emplace_back(std::istream_iterator<std::string>(cells),
+                          std::istream_iterator<std::string>());
+    }
+    using Row = std::vector<std::string>;
+    ASSERT_EQ(rows.size(), 3u) << r.out;
+    EXPECT_EQ(rows[0], (Row{"layout", "V1", "V2", "V3", "V4", "V5", "V6", "dV1", "dV2", "dV3",
+                            "dV4", "dV5", "dV6", "absolute", "grade"}));
+    EXPECT_EQ(rows[1],
+              (Row{"In/RefKeyLay.txt", "0.06", "1.00", "0.63", "0.25", "0.50", "0.38", "0.00%",
+                   "0.00%", "0.00%", "0.00%", "0.00%", "0.00%", "1.81", "0.00%"}));
+    // V4 and V5 of 0 against positive reference figures are infinitely better.
+    EXPECT_EQ(rows[2],
+              (Row{swapped, "0.06", "1.00", "0.25", "0.00", "0.00", "0.13", "0.00%", "0.00%",
+                   "150.00%", "+\u221E%", "+\u221E%", "200.00%", "0.44", "188.46%"}));
+    // Numbers are right-aligned under their headings.
+    const std::string header = r.out.substr(0, r.out.find('\n'));
+    EXPECT_NE(header.find("    grade"), std::string::npos) << header;
+}
+
+TEST(EvaluateCommand, AnUnreadableLayoutIsReportedAndSkipped) {
+    test::TempFolder dir;
+    WriteInputSet(dir);
+    const std::string missing = dir.path() + "/missing.txt";
+    const std::string swapped = dir.Write("swapped.txt", kSwapped);
+    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--tsv", missing, swapped});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("Error Loading Layout: Error Loading Custom Layout from:" + missing, 0),
+              0u)
+        << r.err;
+    EXPECT_EQ(r.out.find(missing), std::string::npos);
+    EXPECT_NE(r.out.find(swapped + "\t"), std::string::npos);
+}
+
+TEST(EvaluateCommand, AFolderThatDoesNotLoadEndsWithStatusTwo) {
+    test::TempFolder dir;
+    WriteInputSet(dir);
+    dir.Write("In/Gj.txt", "G\r\nV1\t1\r\n");
+    CliRun r = RunTool({"evaluate", "--dir", dir.path()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("Error Loading  KGj: Error Loading Gj\n", 0), 0u) << r.err;
+    EXPECT_EQ(r.out, "");
+
+    r = RunTool({"evaluate", "--dir", dir.path() + "/nowhere"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("Fatal Error: Error Loading KeyDefinitions!!!\n", 0), 0u) << r.err;
+}
+
+TEST(EvaluateCommand, DefaultsToTheProgramFolderAndHasHelp) {
+    test::TempFolder dir;
+    WriteInputSet(dir);
+    ::setenv("ANTKEYS_HOME", dir.path().c_str(), 1);
+    const CliRun r = RunTool({"evaluate", "--tsv"});
+    ::unsetenv("ANTKEYS_HOME");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("In/RefKeyLay.txt\t0.0625\t"), std::string::npos) << r.out;
+
+    const CliRun help = RunTool({"evaluate", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: antkeys-cli evaluate"), std::string::npos);
+    EXPECT_EQ(RunTool({"evaluate", "--dir"}).status, 2);
+}
+
+}  // namespace
+}  // namespace antkeys

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "data/loaders.hpp"
+#include "eval/grading.hpp"
+#include "eval/workspace.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+struct Bundled {
+    const char* language;
+    int letters;  // space included
+};
+
+class BundledSet : public ::testing::TestWithParam<Bundled> {};
+
+TEST_P(BundledSet, LoadsAndItsReferenceGradesZero) {
+    Workspace ws;
+    ws.paths.folder = test::BundledSet(GetParam().language);
+    RecordingSink sink;
+    std::string why;
+    ASSERT_TRUE(LoadWorkspace(ws, sink, &why)) << why;
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(ws.keys.nKeys(), 35);  // 33 letter keys, the space bar and its companion
+    EXPECT_EQ(ws.letters.nLet() + 1, GetParam().letters);
+
+    // Every letter on its own key of the three letter rows; space fixed to the space bar.
+    std::set<int> keys;
+    for (std::size_t j = 0; j < ws.letters.letSet.size(); ++j) {
+        const int k = ws.refKeyLay[ws.letters.letSet[j]];
+        ASSERT_GT(k, 0) << "letter " << j;
+        EXPECT_TRUE(keys.insert(k).second) << "letter " << j;
+        if (ws.letters.letSet[j] == 32) {
+            EXPECT_EQ(ws.letters.letFixKey[j], k);
+            EXPECT_EQ(ws.keys.codes[static_cast<std::size_t>(k)], "Space");
+        } else {
+            EXPECT_EQ(ws.letters.letFixKey[j], 0);
+            const int row = ws.keys.rows[static_cast<std::size_t>(k)];
+            EXPECT_TRUE(row >= 2 && row <= 4) << "letter " << j;
+        }
+    }
+
+    for (std::size_t i = 1; i <= 6; ++i) EXPECT_GT(ws.layV.ref[i], 0) << "V" << i;
+    NoYield noYield;
+    const GradeResult g =
+        EvaluateLay(ws.refKeyLay, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+    ASSERT_TRUE(g.ok) << g.error;
+    EXPECT_EQ(g.grade, 0.0f);
+    EXPECT_EQ(ws.panel.difGrade.Text(), "0.00%");
+    EXPECT_EQ(ws.panel.currGrade.Text(), ws.panel.refGrade.Text());
+}
+
+// The whole chain on real data: Dvorak, made for English, grades far better than QWERTY.
+TEST(BundledEnglish, DvorakBeatsQwerty) {
+    Workspace ws;
+    ws.paths.folder = test::BundledSet("en");
+    RecordingSink sink;
+    ASSERT_TRUE(LoadWorkspace(ws, sink));
+    Layout dvorak{};
+    ASSERT_TRUE(LoadKeyLay(ws.paths.folder + "/Dvorak.txt", ws.keys, dvorak, sink));
+    NoYield noYield;
+    const GradeResult g = EvaluateLay(dvorak, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+    ASSERT_TRUE(g.ok);
+    EXPECT_GT(g.grade, 0.5f);
+    for (std::size_t i = 3; i <= 6; ++i) EXPECT_LT(ws.layV.last[i], ws.layV.ref[i]) << "V" << i;
+}
+
+std::string LanguageName(const ::testing::TestParamInfo<Bundled>& param) {
+    return param.param.language;
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, BundledSet, ::testing::Values(Bundled{"ka", 34}, Bundled{"en", 27}),
+                         LanguageName);
+
+}  // namespace
+}  // namespace antkeys
