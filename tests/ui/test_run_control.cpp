@@ -154,6 +154,7 @@ class TestRunControl : public QObject {
 
     void interruptAtRestEndsAtOnce() {
         ExitSignals signals_;
+        QVERIFY(signals_.installed());
         connect(&signals_, &ExitSignals::closeRequested, &window(), &QWidget::close);
         QSignalSpy ended(&window(), &MainWindow::programEnded);
         std::raise(SIGINT);

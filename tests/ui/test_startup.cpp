@@ -28,7 +28,9 @@ const std::vector<std::string> kLoadOrder{"KeyDefs.txt", "DiGraphs.txt",  "Kdi.t
 // Captures what the process writes to stderr while it lives.
 class StderrCapture {
   public:
-    StderrCapture() : path_(std::filesystem::temp_directory_path() / "antkeys-stderr.txt") {
+    StderrCapture()
+        : path_(std::filesystem::temp_directory_path() /
+                ("antkeys-stderr-" + std::to_string(::getpid()) + ".txt")) {
         std::fflush(stderr);
         saved_ = ::dup(2);
         const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
