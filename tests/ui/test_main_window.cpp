@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "data/messages.hpp"
+#include "search/search_host.hpp"
 #include "ui/caption_fit.hpp"
 #include "ui/criteria_panel_widget.hpp"
 #include "ui/georgian_text.hpp"
@@ -201,6 +203,14 @@ class TestMainWindow : public QObject {
         QVERIFY(!drop(&window(), onRun));
         QVERIFY(!child<QLineEdit>("txtAnts")->acceptDrops());
         QCOMPARE(dropped.count(), 3);
+    }
+
+    void noCandidateShowsTheFixedBox() {
+        boxes_.sink.messages.clear();
+        window().host().OnNoCandidate(3);
+        QCOMPARE(boxes_.sink.messages.size(), std::size_t{1});
+        QCOMPARE(boxes_.sink.messages[0].title, std::string(msg::kGenRndKeyTitle));
+        QCOMPARE(boxes_.sink.messages[0].text, std::string(msg::kGenRndKeyText));
     }
 
     void showButtonsAskTheViews() {
