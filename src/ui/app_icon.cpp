@@ -1,13 +1,17 @@
 #include "ui/app_icon.hpp"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
 namespace antkeys {
 
-// A key cap with an ant's trail across it, drawn in colours of the 16-colour palette.
+// The icon built into the program's resources; without it a key cap with an ant's trail
+// across it, drawn in colours of the 16-colour palette.
 QIcon ProgramIcon() {
+    const QString resource = QStringLiteral(":/icon.png");
+    if (QFile::exists(resource)) return QIcon(resource);
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ui/caption_fit.hpp"
 #include "ui/captions.hpp"
 #include "ui/display_box.hpp"
 #include "ui/georgian_text.hpp"
@@ -36,16 +37,20 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CriteriaPanel"));
     setGeometry(TwipsRect(kLeft, kTop, kWidth, kHeight));
 
+    // The headings of the reference and current columns overlap by design; each is fitted so
+    // that their centred texts stay apart.
     const QFont small = GeorgianFont(kSmallCaptionPointSize);
-    AddLabel(QStringLiteral("Label6"), GeorgianText(captions::kRefColumnCaption), 0, 1980, 1065,
-             255, Qt::AlignHCenter | Qt::AlignTop)
-        ->setFont(small);
-    AddLabel(QStringLiteral("Label7"), GeorgianText(captions::kCurrColumnCaption), 900, 1980, 1845,
-             285, Qt::AlignHCenter | Qt::AlignTop)
-        ->setFont(small);
-    AddLabel(QStringLiteral("Label1"), GeorgianText(captions::kBestColumnCaption), 2760, 1980, 765,
-             255, Qt::AlignLeft | Qt::AlignTop)
-        ->setFont(small);
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    QLabel* label6 = AddLabel(QStringLiteral("Label6"), GeorgianText(captions::kRefColumnCaption),
+                              0, 1980, 1065, 255, centred);
+    QLabel* label7 = AddLabel(QStringLiteral("Label7"), GeorgianText(captions::kCurrColumnCaption),
+                              900, 1980, 1845, 285, centred);
+    const int overlap = label6->geometry().right() + 1 - label7->geometry().left();
+    label6->setFont(FitToWidth(small, label6->text(), label6->width() - overlap));
+    label7->setFont(FitToWidth(small, label7->text(), label7->width() - 2 * overlap));
+    SetFittedCaption(
+        AddLabel(QStringLiteral("Label1"), {}, 2760, 1980, 765, 255, Qt::AlignLeft | Qt::AlignTop),
+        GeorgianText(captions::kBestColumnCaption), small);
     AddLine(QStringLiteral("Line2"), 90, 3570, 2220);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
@@ -75,7 +80,10 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
 
     iterN_ = AddLabel(QStringLiteral("labIterN"), GeorgianText(captions::kIterNCaption), 60, 4620,
                       1995, 255, Qt::AlignLeft | Qt::AlignTop);
-    iterN_->setFont(GeorgianFont(kCaptionPointSize));
+    // Sized for the longest counter the label will ever show.
+    iterN_->setFont(FitToWidth(GeorgianFont(kCaptionPointSize),
+                               GeorgianText(captions::kIterNCaption) + QStringLiteral("2147483647"),
+                               iterN_->width()));
 }
 
 QLineEdit* CriteriaPanelWidget::AddBox(const QString& name, int left, int top, int width,

@@ -25,7 +25,7 @@ const GeorgianFace& Face() {
             const QFontMetrics metrics(QFont(QStringLiteral("Geo_Arial")));
             return GeorgianFace{QStringLiteral("Geo_Arial"), !metrics.inFontUcs4(0x10D0)};
         }
-        for (const char* family : {"Noto Sans Georgian", "DejaVu Sans"}) {
+        for (const char* family : {"DejaVu Sans", "Noto Sans Georgian"}) {
             if (families.contains(QLatin1String(family)))
                 return GeorgianFace{QLatin1String(family), false};
         }

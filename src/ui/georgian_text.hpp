@@ -13,7 +13,7 @@ namespace antkeys {
 QString GeorgianText(std::string_view bytes);
 
 // The caption face at the given size: "Geo_Arial" when installed, otherwise the first of
-// "Noto Sans Georgian", "DejaVu Sans" that is installed, otherwise the application's face.
+// "DejaVu Sans", "Noto Sans Georgian" that is installed, otherwise the application's face.
 QFont GeorgianFont(double pointSize);
 
 // The face GeorgianFont uses, for messages and tests.

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 
 #include "search/search_engine.hpp"
 #include "ui/app_icon.hpp"
+#include "ui/caption_fit.hpp"
 #include "ui/captions.hpp"
 #include "ui/criteria_panel_widget.hpp"
 #include "ui/display_box.hpp"
@@ -31,31 +31,13 @@ constexpr int kClientHeight = 4890;
 constexpr double kDefaultPointSize = 8.25;  // the window's default font
 const char* const kCaption = "A C O Algorithm (Version 2.3)";
 
-// A button caption broken into lines at blanks, as a button too narrow for its caption shows it.
-QString WrappedCaption(const QString& text, const QFont& font, int width) {
-    const QFontMetrics metrics(font);
-    const QStringList words = text.split(QLatin1Char(' '));
-    QString wrapped;
-    QString line;
-    for (const QString& word : words) {
-        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
-            wrapped += line + QLatin1Char('\n');
-            line = word;
-        } else {
-            line = candidate;
-        }
-    }
-    return wrapped + line;
-}
-
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                  const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(font);
     label->setAlignment(alignment);
     label->setGeometry(geometry);
+    SetFittedCaption(label, text, font);
     return label;
 }
 
@@ -63,18 +45,17 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption,
                        const QRect& geometry) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(GeorgianFont(kCaptionPointSize));
     button->setGeometry(geometry);
-    button->setText(WrappedCaption(GeorgianText(caption), button->font(), geometry.width() - 8));
+    SetFittedCaption(button, GeorgianText(caption), GeorgianFont(kCaptionPointSize));
     return button;
 }
 
 QCheckBox* NewCheckBox(QWidget* parent, const char* name, const char* caption,
                        const QRect& geometry, bool checked) {
-    auto* box = new QCheckBox(GeorgianText(caption), parent);
+    auto* box = new QCheckBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setFont(GeorgianFont(kCaptionPointSize));
     box->setGeometry(geometry);
+    SetFittedCaption(box, GeorgianText(caption), GeorgianFont(kCaptionPointSize));
     box->setChecked(checked);
     return box;
 }

@@ -11,6 +11,9 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "data/messages.hpp"
+#include "search/search_host.hpp"
+#include "ui/caption_fit.hpp"
 #include "ui/criteria_panel_widget.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/progress_graph.hpp"
@@ -127,8 +130,22 @@ class TestMainWindow : public QObject {
             for (QChar c : child<QLabel>(name)->text())
                 QVERIFY2(c == u' ' || metrics.inFontUcs4(c.unicode()), name);
         }
-        QCOMPARE(child<QLabel>("labIterN")->font().pointSizeF(), kCaptionPointSize);
-        QCOMPARE(child<QLabel>("labGrOff")->font().pointSizeF(), kSmallCaptionPointSize);
+        // No caption is cut off: a caption wider than its control is shown smaller.
+        for (QLabel* label : window().findChildren<QLabel*>()) {
+            if (label->objectName().startsWith(QLatin1String("labV"))) continue;
+            const QFont font = label->font();
+            QVERIFY(font.pointSizeF() <= kCaptionPointSize);
+            QVERIFY(font.pointSizeF() >= kMinCaptionPointSize);
+            QVERIFY2(QFontMetrics(font).horizontalAdvance(label->text()) <= label->width() ||
+                         font.pointSizeF() == kMinCaptionPointSize,
+                     qPrintable(label->objectName()));
+        }
+        for (QPushButton* button : window().findChildren<QPushButton*>()) {
+            const QFontMetrics metrics(button->font());
+            for (const QString& line : button->text().split(QLatin1Char('\n')))
+                QVERIFY2(metrics.horizontalAdvance(line) < button->width(),
+                         qPrintable(button->objectName()));
+        }
     }
 
     void acoBoxHidesTheColonyParameters() {
@@ -174,7 +191,7 @@ class TestMainWindow : public QObject {
         };
         // Bare client area below the parameters, and the bare part of the panel.
         QVERIFY(drop(&window(), QPoint(20, 110)));
-        QVERIFY(drop(&window(), QPoint(250, 300)));
+        QVERIFY(drop(&window(), QPoint(240, 320)));
         QVERIFY(drop(child<QWidget>("Picture1"), QPoint(50, 50)));
         QCOMPARE(dropped.count(), 3);
         QCOMPARE(dropped.at(0).at(0).toStringList(),
@@ -186,6 +203,14 @@ class TestMainWindow : public QObject {
         QVERIFY(!drop(&window(), onRun));
         QVERIFY(!child<QLineEdit>("txtAnts")->acceptDrops());
         QCOMPARE(dropped.count(), 3);
+    }
+
+    void noCandidateShowsTheFixedBox() {
+        boxes_.sink.messages.clear();
+        window().host().OnNoCandidate(3);
+        QCOMPARE(boxes_.sink.messages.size(), std::size_t{1});
+        QCOMPARE(boxes_.sink.messages[0].title, std::string(msg::kGenRndKeyTitle));
+        QCOMPARE(boxes_.sink.messages[0].text, std::string(msg::kGenRndKeyText));
     }
 
     void showButtonsAskTheViews() {

@@ -40,6 +40,7 @@ class TestRunControl : public QObject {
         folder_ = test::MakeProgramFolder(*temp_, test::SmallSet());
         program_ = DesktopProgram::Load(folder_, boxes_->sink);
         QVERIFY(program_);
+        program_->random().Seed(1);  // the same layouts at every run of the tests
         program_->Show(false);
     }
     void cleanup() {
@@ -51,32 +52,36 @@ class TestRunControl : public QObject {
     void runStopAndRunAgainContinue() {
         const QString restCaption = window().windowTitle();
         bool buttonsSwapped = false;
+        QString captionInRun;
         test::RunLayouts(window(), 300, [&](int) {
             buttonsSwapped = !child<QPushButton>("cmdRun")->isEnabled() &&
                              child<QPushButton>("cmdStop")->isEnabled();
+            captionInRun = window().windowTitle();
         });
         QVERIFY(buttonsSwapped);
         QVERIFY(child<QPushButton>("cmdRun")->isEnabled());
         QVERIFY(!child<QPushButton>("cmdStop")->isEnabled());
         QCOMPARE(engine().iterN(), 300);
-        QCOMPARE(window().windowTitle(), restCaption);
         QCOMPARE(child<QLabel>("labIterN")->text(),
                  GeorgianText(captions::kIterNCaption) + QStringLiteral("300"));
         QCOMPARE(child<QLineEdit>("txtDifGrade")->text(),
                  QString::fromStdString(program_->workspace().panel.difGrade.Text()));
-        const Single firstBest = engine().bestKeyGrade();
+        // The caption showed the best grade during the run and is back now.
+        QVERIFY(engine().bestKeyGrade() > 0);
+        QVERIFY(!child<QLineEdit>("txtBestGrade")->text().isEmpty());
+        QCOMPARE(captionInRun, child<QLineEdit>("txtBestGrade")->text());
+        QCOMPARE(window().windowTitle(), restCaption);
+        for (int i = 1; i <= 6; ++i)
+            QCOMPARE(child<QLineEdit>(qPrintable(QStringLiteral("txtVMaxPerc_%1").arg(i)))->text(),
+                     QString::fromStdString(
+                         program_->workspace().panel.vMaxPerc[static_cast<std::size_t>(i)].Text()));
 
-        QString captionInRun;
-        test::RunLayouts(window(), 200, [&](int) { captionInRun = window().windowTitle(); });
+        const Single firstBest = engine().bestKeyGrade();
+        test::RunLayouts(window(), 200);
         QCOMPARE(engine().iterN(), 500);
         QVERIFY(engine().bestKeyGrade() >= firstBest);
         QCOMPARE(child<QLabel>("labIterN")->text(),
                  GeorgianText(captions::kIterNCaption) + QStringLiteral("500"));
-        // The caption showed the best grade during the run and is back now.
-        if (engine().bestKeyGrade() > 0) {
-            QCOMPARE(captionInRun, child<QLineEdit>("txtBestGrade")->text());
-            QVERIFY(!child<QLineEdit>("txtBestGrade")->text().isEmpty());
-        }
         QCOMPARE(window().windowTitle(), restCaption);
         QVERIFY(boxes_->sink.messages.empty());
     }
@@ -149,6 +154,7 @@ class TestRunControl : public QObject {
 
     void interruptAtRestEndsAtOnce() {
         ExitSignals signals_;
+        QVERIFY(signals_.installed());
         connect(&signals_, &ExitSignals::closeRequested, &window(), &QWidget::close);
         QSignalSpy ended(&window(), &MainWindow::programEnded);
         std::raise(SIGINT);

@@ -28,7 +28,9 @@ const std::vector<std::string> kLoadOrder{"KeyDefs.txt", "DiGraphs.txt",  "Kdi.t
 // Captures what the process writes to stderr while it lives.
 class StderrCapture {
   public:
-    StderrCapture() : path_(std::filesystem::temp_directory_path() / "antkeys-stderr.txt") {
+    StderrCapture()
+        : path_(std::filesystem::temp_directory_path() /
+                ("antkeys-stderr-" + std::to_string(::getpid()) + ".txt")) {
         std::fflush(stderr);
         saved_ = ::dup(2);
         const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -146,6 +148,11 @@ class TestStartup : public QObject {
         std::filesystem::remove(folder + "/In/Gj.txt");
         test::RecordedBoxes boxes;
         qputenv("ANTKEYS_HOME", QByteArray::fromStdString(folder));
+        // Should a load wrongly succeed, the event loop must still end.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        guard.start(3000);
         int status = 0;
         std::string err;
         {
@@ -160,7 +167,7 @@ class TestStartup : public QObject {
 
         // A finger the Kdi table has no row for: the reference layout cannot be graded.
         temp.Write("In/Gj.txt", "h\r\nV1\t1\r\nV2\t1\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
-        temp.Write("In/KeyDefs.txt", "h\r\nA\t0\t9\t1\t3\t0\r\nS\t0\t9\t2\t3\t0\r\n");
+        temp.Write("In/KeyDefs.txt", "h\r\nA\t0\t9\t1\t3\t0\r\nS\t0\t2\t2\t2\t0\r\n");
         temp.Write("In/RefKeyLay.txt", "h\r\n192\tA\t0\r\n193\tS\t0\r\n");
         temp.Write("In/DiGraphs.txt", "h\r\n192\t193\t5\r\n193\t192\t5\r\n");
         boxes.sink.messages.clear();
