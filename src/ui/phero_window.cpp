@@ -6,9 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QStyle>
 
 #include "ui/app_icon.hpp"
+#include "ui/caption_fit.hpp"
 #include "ui/captions.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
@@ -43,14 +43,10 @@ PheroWindow::PheroWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(P
         if (index != shownLetter_) cmbLetter_Click();
     });
 
-    chkAutoRefresh_ = new QCheckBox(GeorgianText(captions::kAutoRefreshCaption), this);
+    chkAutoRefresh_ = new QCheckBox(this);
     chkAutoRefresh_->setObjectName(QStringLiteral("chkAutoRefresh"));
-    const QRect checkArea = TwipsRect(2040, 3480, 1875, 435);
-    chkAutoRefresh_->setGeometry(checkArea);
-    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                          style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-    chkAutoRefresh_->setFont(
-        FitToWidth(font(), chkAutoRefresh_->text(), checkArea.width() - indicator - 2));
+    chkAutoRefresh_->setGeometry(TwipsRect(2040, 3480, 1875, 435));
+    SetFittedCaption(chkAutoRefresh_, GeorgianText(captions::kAutoRefreshCaption), font());
 
     const QString legend = GeorgianText(captions::kPheroLegendCaption);
     label2_ = MakeLabel(this, "Label2", legend, TwipsRect(4020, 3480, 6075, 435),

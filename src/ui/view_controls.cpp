@@ -2,28 +2,19 @@
 
 #include <string_view>
 
-#include <QFontMetrics>
 #include <QLabel>
 
+#include "ui/caption_fit.hpp"
 #include "ui/georgian_text.hpp"
 
 namespace antkeys {
-
-QFont FitToWidth(QFont font, const QString& text, int width) {
-    constexpr double kMinPoints = 7;
-    // A few pixels to spare: glyphs may reach past their advance.
-    constexpr int kSlack = 4;
-    while (font.pointSizeF() > kMinPoints &&
-           QFontMetrics(font).horizontalAdvance(text) > width - kSlack)
-        font.setPointSizeF(font.pointSizeF() - 0.75);
-    return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect where,
                   const QFont& font, Qt::Alignment align, bool wrap) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(wrap ? font : FitToWidth(font, text, where.width()));
+    constexpr int kSlack = 4;
+    label->setFont(wrap ? font : FitToWidth(font, text, where.width() - kSlack));
     label->setWordWrap(wrap);
     label->setAlignment(align | Qt::AlignTop);
     label->setGeometry(where);

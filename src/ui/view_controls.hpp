@@ -1,5 +1,5 @@
 #pragma once
-// Labels and fitted fonts of the layout and pheromone windows (boxes: ui/display_box.hpp).
+// Labels and texts of the layout and pheromone windows (boxes: ui/display_box.hpp).
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -11,11 +11,9 @@ class QWidget;
 
 namespace antkeys {
 
-// The captions were sized for "Geo_Arial"; a fallback face may be wider. Shrinks the font
-// until `text` fits `width` on one line, down to a readable minimum.
-QFont FitToWidth(QFont font, const QString& text, int width);
-
-// A one-line label shrinks its font where the caption would not fit; a wrapping one does not.
+// A one-line label shrinks its font where the caption would not fit (ui/caption_fit.hpp),
+// keeping a few pixels to spare since glyphs may reach past their advance; a wrapping one
+// keeps its font.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect where,
                   const QFont& font, Qt::Alignment align, bool wrap = false);
 

@@ -1,7 +1,9 @@
 // Takes the screenshots of docs/views.md: the best-layout window during a run and the
 // pheromone window showing one letter, as the X server draws them. Run under Xvfb:
-//   xvfb-run -a build/tools/view_screenshots data/ka docs
-// The first argument is a folder holding In/; the run works on a temporary copy of it.
+//
+//   xvfb-run -a -s "-screen 0 1280x800x24" build/bin/screenshot_views docs [set folder]
+//
+// The set folder (data/ka by default) holds In/; the run works on a temporary copy of it.
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -80,17 +82,18 @@ class PrintingSink final : public MessageSink {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 3) {
-        std::fputs("usage: view_screenshots <folder with In/> <output folder>\n", stderr);
+    if (argc < 2) {
+        std::fputs("usage: screenshot_views OUT-FOLDER [set folder]\n", stderr);
         return 2;
     }
+    const std::string source = argc > 2 ? argv[2] : std::string(ANTKEYS_SOURCE_DIR) + "/data/ka";
     QTemporaryDir temp;
     namespace fs = std::filesystem;
-    fs::copy(fs::path(argv[1]) / "In", fs::path(temp.path().toStdString()) / "In",
+    fs::copy(fs::path(source) / "In", fs::path(temp.path().toStdString()) / "In",
              fs::copy_options::recursive);
     fs::create_directories(fs::path(temp.path().toStdString()) / "Out");
     WeakenReference(temp.path().toStdString() + "/In/RefKeyLay.txt");
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString out = QString::fromLocal8Bit(argv[1]);
 
     RecordingSink sink;
     PrintingSink printer;
