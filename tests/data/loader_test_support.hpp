@@ -2,8 +2,10 @@
 // Small helpers for the file reader tests: files built from lines, keyboards from text.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "data/key_tables.hpp"
 #include "data/loaders.hpp"
@@ -26,7 +28,7 @@ inline std::string Lf(std::initializer_list<std::string> lines) {
 }
 
 // Key tables from key definition lines (header added); the test fails when they do not load.
-inline KeyTables Keyboard(std::initializer_list<std::string> definitions) {
+inline KeyTables Keyboard(const std::vector<std::string>& definitions) {
     std::string text = "Code\tHand\tFinger\tCol\tRow\tAlt\r\n";
     for (const auto& line : definitions) text += line + "\r\n";
     KeyTables keys;
@@ -34,6 +36,13 @@ inline KeyTables Keyboard(std::initializer_list<std::string> definitions) {
     EXPECT_TRUE(LoadKeyDefsText(text, "KeyDefs.txt", keys, sink));
     EXPECT_TRUE(sink.messages.empty());
     return keys;
+}
+
+// How many entries a folder holds: a write through a temporary file must leave one.
+inline int FileCount(const std::string& folder) {
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
+    return files;
 }
 
 }  // namespace antkeys::test

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
@@ -32,82 +34,61 @@ TEST(GetPheroStr, WritesOneLinePerKeyWithTheLettersTabSeparated) {
     EXPECT_EQ(GetPheroStr(PheroTable{}), "");
 }
 
-TEST(LoadPhero, ReadsBackWhatWasSavedExactly) {
+TEST(SavePhero, ReplacesTheStoreWholeAndLoadPheroReadsItBackExactly) {
     test::TempFolder folder;
+    const std::string path = folder.path() + "/Out/Pheromones.txt";
+    PheroTable loaded = Table3x2();
+    RecordingSink sink;
+    LoadPhero(path, loaded, sink);  // no store yet: nothing changes, nothing is said
+    EXPECT_EQ(loaded, Table3x2());
+
     PheroTable saved = Table3x2();
     saved.at(1, 0) = 1e-100;
     saved.at(1, 1) = 0.25;
     saved.at(2, 0) = 0;
     saved.at(2, 1) = -0.5;
-    saved.at(3, 0) = 4.9406564584124654e-324;  // the smallest positive Double
-    RecordingSink sink;
-    const std::string path = folder.path() + "/Out/Pheromones.txt";  // Out is created
-    ASSERT_TRUE(SavePhero(path, true, saved, sink));
-    EXPECT_TRUE(sink.messages.empty());
-
-    PheroTable loaded;
-    loaded.Resize(3, 1);
+    saved.at(3, 0) = 4.9406564584124654e-324;         // the smallest positive Double
+    ASSERT_TRUE(SavePhero(path, true, saved, sink));  // Out is created
     LoadPhero(path, loaded, sink);
-    EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(loaded, saved);
-}
 
-TEST(LoadPhero, AMissingStoreChangesNothingSilently) {
-    test::TempFolder folder;
-    PheroTable phero = Table3x2();
-    RecordingSink sink;
-    LoadPhero(folder.path() + "/Out/Pheromones.txt", phero, sink);
-    EXPECT_EQ(phero, Table3x2());
+    folder.Write("Out/Pheromones.txt", std::string(1000, 'x'));  // a longer old store
+    ASSERT_TRUE(SavePhero(path, true, saved, sink));
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(saved));
+    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 1);  // no temporary file left behind
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST(LoadPhero, ExtraValuesAndLinesAreIgnoredAndEmptyLinesKeepTheirRow) {
-    PheroTable phero = Table3x2();
-    RecordingSink sink;
-    LoadPheroText(test::Lf({"9\t9\t9", "", "7\t7", "6\t6", "not read"}), phero, sink);
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(phero.at(0, 0), 9);
-    EXPECT_EQ(phero.at(0, 1), 9);
-    EXPECT_EQ(phero.at(1, 0), 1);  // the empty line leaves row 1
-    EXPECT_EQ(phero.at(1, 1), 1.1);
-    EXPECT_EQ(phero.at(2, 1), 7);
-    EXPECT_EQ(phero.at(3, 0), 6);
-}
-
-TEST(LoadPhero, AShortOrBrokenStoreIsReportedAndKeepsWhatWasRead) {
-    {
+TEST(LoadPhero, ReplacesTheRowsItReadsAndReportsAShortOrBrokenStore) {
+    struct Case {
+        std::string content;
+        bool reported;
+        std::vector<std::tuple<int, int, double>> read;  // (k, j, value) replaced
+    };
+    const Case cases[] = {
+        // Extra values and lines are ignored; an empty line keeps its row.
+        {test::Lf({"9\t9\t9", "", "7\t7", "6\t6", "not read"}),
+         false,
+         {{0, 0, 9}, {0, 1, 9}, {2, 0, 7}, {2, 1, 7}, {3, 0, 6}, {3, 1, 6}}},
+        // One line too few: the rows present are kept.
+        {CrLf({"9\t9", "8\t8", "7\t7"}),
+         true,
+         {{0, 0, 9}, {0, 1, 9}, {1, 0, 8}, {1, 1, 8}, {2, 0, 7}, {2, 1, 7}}},
+        // A value that is not a number, a line with too few values: what came before stays.
+        {CrLf({"9\t9", "8\tx", "7\t7", "6\t6"}), true, {{0, 0, 9}, {0, 1, 9}, {1, 0, 8}}},
+        {CrLf({"9\t9", "8"}), true, {{0, 0, 9}, {0, 1, 9}, {1, 0, 8}}},
+        {std::string(40000, '1'), true, {}},  // too long for field positions
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content.substr(0, 20));
         PheroTable phero = Table3x2();
+        PheroTable expected = Table3x2();
+        for (const auto& [k, j, v] : c.read) expected.at(k, j) = v;
         RecordingSink sink;
-        LoadPheroText(CrLf({"9\t9", "8\t8", "7\t7"}), phero, sink);  // one line too few
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0], kLoadFailure);
-        EXPECT_EQ(phero.at(2, 1), 7);
-        EXPECT_EQ(phero.at(3, 0), 3);
-    }
-    {
-        PheroTable phero = Table3x2();
-        RecordingSink sink;
-        LoadPheroText(CrLf({"9\t9", "8\tx", "7\t7", "6\t6"}), phero, sink);
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0], kLoadFailure);
-        EXPECT_EQ(phero.at(0, 1), 9);
-        EXPECT_EQ(phero.at(1, 0), 8);  // the value before the fault in the same row
-        EXPECT_EQ(phero.at(1, 1), 1.1);
-        EXPECT_EQ(phero.at(2, 0), 2);
-    }
-    {
-        PheroTable phero = Table3x2();
-        RecordingSink sink;
-        LoadPheroText(CrLf({"9\t9", "8"}), phero, sink);  // a line with too few values
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(phero.at(1, 0), 8);
-    }
-    {
-        PheroTable phero = Table3x2();
-        RecordingSink sink;
-        LoadPheroText(std::string(40000, '1'), phero, sink);  // too long for field positions
-        EXPECT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(phero, Table3x2());
+        LoadPheroText(c.content, phero, sink);
+        EXPECT_EQ(phero, expected);
+        EXPECT_EQ(sink.messages,
+                  c.reported ? std::vector<Message>{kLoadFailure} : std::vector<Message>{});
     }
 }
 
@@ -122,21 +103,7 @@ TEST(SavePhero, WithoutAcoNothingIsWritten) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST(SavePhero, ReplacesTheOldStoreWholeAndLeavesNoTemporaryFile) {
-    test::TempFolder folder;
-    const std::string path = folder.Write("Out/Pheromones.txt", std::string(1000, 'x'));
-    RecordingSink sink;
-    ASSERT_TRUE(SavePhero(path, true, Table3x2(), sink));
-    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table3x2()));
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "/Out")) {
-        (void)entry;
-        ++files;
-    }
-    EXPECT_EQ(files, 1);
-}
-
-TEST(SavePhero, AStoreThatCannotBeWrittenIsReportedAndTheTableIsUntouched) {
+TEST(SavePhero, AStoreThatCannotBeWrittenIsReported) {
     test::TempFolder folder;
     // A folder with content stands where the store should go: the rename over it fails.
     folder.Write("Out/Pheromones.txt/inside", "x");
@@ -144,17 +111,11 @@ TEST(SavePhero, AStoreThatCannotBeWrittenIsReportedAndTheTableIsUntouched) {
     const PheroTable phero = Table3x2();
     RecordingSink sink;
     EXPECT_FALSE(SavePhero(path, true, phero, sink));
-    EXPECT_EQ(phero, Table3x2());
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].title, "Error Saving File");
     EXPECT_EQ(sink.messages[0].text.rfind("Error Saving Pheromones\r\ncannot write " + path, 0), 0u)
         << sink.messages[0].text;
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "/Out")) {
-        (void)entry;
-        ++files;
-    }
-    EXPECT_EQ(files, 1);  // no temporary file left behind
+    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 1);  // no temporary file left behind
 
     const std::string blockedOut = folder.Write("Blocked", "a file") + "/Pheromones.txt";
     EXPECT_FALSE(SavePhero(blockedOut, true, phero, sink));

@@ -1,0 +1,144 @@
+// The pieces every file is made of: lines, TAB-separated fields and numbers in the C locale.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/fields.hpp"
+#include "data/number_format.hpp"
+#include "data/text_file.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+std::vector<std::string> AllLines(std::string content) {
+    LineReader reader(std::move(content));
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.ReadLine(line)) lines.push_back(line);
+    EXPECT_EQ(reader.LineNumber(), static_cast<int>(lines.size()));
+    return lines;
+}
+
+TEST(LineReader, TakesCrLfAndLfEndsAndAnUnendedLastLine) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(AllLines("a\r\nb\r\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(AllLines("a\nb\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(AllLines("a\r\nb"), (Lines{"a", "b"}));
+    EXPECT_EQ(AllLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(AllLines("\r\n"), (Lines{""}));
+    EXPECT_EQ(AllLines(""), (Lines{}));
+    // Only a CR right before the LF belongs to the line end.
+    EXPECT_EQ(AllLines("a\rb\r\r\n"), (Lines{"a\rb\r"}));
+}
+
+TEST(ReadWholeFile, KeepsEveryByteAndRefusesAFolder) {
+    test::TempFolder folder;
+    const std::string bytes("\xE0\x00\r\n", 4);
+    std::string content, error;
+    ASSERT_TRUE(ReadWholeFile(folder.Write("bytes.bin", bytes), content, error));
+    EXPECT_EQ(content, bytes);
+    EXPECT_FALSE(ReadWholeFile(folder.path(), content, error));
+    EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
+}
+
+TEST(NextField, AdvancesPastEachTabAndFailsOneFieldTooFar) {
+    const std::string line = "a\tb";
+    int pos = 1;
+    std::string_view field;
+    ASSERT_TRUE(NextField(pos, line, field));
+    EXPECT_EQ(field, "a");
+    EXPECT_EQ(pos, 3);
+    ASSERT_TRUE(NextField(pos, line, field));
+    EXPECT_EQ(field, "b");
+    EXPECT_EQ(pos, 5);
+    EXPECT_FALSE(NextField(pos, line, field));
+
+    // A trailing TAB and an empty line give one empty field.
+    for (const std::string_view text : {"a\t", ""}) {
+        pos = static_cast<int>(text.size()) + 1;  // just past the last TAB
+        field = "unchanged";
+        ASSERT_TRUE(NextField(pos, text, field));
+        EXPECT_EQ(field, "");
+        EXPECT_FALSE(NextField(pos, text, field));
+    }
+    // Positions outside the line fail without reading.
+    for (int outside : {0, 100}) EXPECT_FALSE(NextField(outside, "abc", field));
+}
+
+TEST(ParseDouble, AcceptsBlanksAndExponentsInTheCLocaleOnly) {
+    double v = 0;
+    std::string why;
+    for (const auto& [text, value] : {std::pair<const char*, double>{" 1.5 ", 1.5},
+                                      {"+2", 2},
+                                      {"1E-100", 1e-100},
+                                      {"-3.5E-07", -3.5e-7}}) {
+        ASSERT_TRUE(ParseDouble(text, v, why)) << text;
+        EXPECT_EQ(v, value);
+    }
+    v = 7;
+    for (const char* bad : {"1,5", "x", "1.5x", "nan", "inf", "0x10", "1 2", "\t1"}) {
+        EXPECT_FALSE(ParseDouble(bad, v, why)) << bad;
+        EXPECT_NE(why.find("is not a number"), std::string::npos) << why;
+    }
+    EXPECT_EQ(v, 7);
+    EXPECT_FALSE(ParseDouble("", v, why));
+    EXPECT_NE(why.find("empty"), std::string::npos);
+    EXPECT_FALSE(ParseDouble("1e400", v, why));
+    EXPECT_NE(why.find("out of range"), std::string::npos);
+}
+
+TEST(ParseWhole, RoundsHalfToEvenAndChecksTheRangeAfterRounding) {
+    long v = 0;
+    std::string why;
+    for (const auto& [text, value] :
+         {std::pair<const char*, long>{"1.6", 2}, {"2.5", 2}, {"255.4", 255}, {"-0.4", 0}}) {
+        ASSERT_TRUE(ParseWhole(text, 0, 255, v, why)) << text;
+        EXPECT_EQ(v, value) << text;
+    }
+    ASSERT_TRUE(ParseWhole("-2147483648", -2147483648L, 2147483647L, v, why));
+    EXPECT_EQ(v, -2147483648L);
+
+    EXPECT_FALSE(ParseWhole("255.6", 0, 255, v, why));
+    EXPECT_EQ(why, "\"255.6\" is outside 0..255");
+    EXPECT_FALSE(ParseWhole("-1", 0, 255, v, why));
+    EXPECT_FALSE(ParseWhole("32768", -32768, 32767, v, why));
+}
+
+TEST(NumberFormat, GeneralDoubleUsesExponentForTinyAndHugeMagnitudes) {
+    EXPECT_EQ(FormatDouble(0), "0");
+    EXPECT_EQ(FormatDouble(-0.0), "0");
+    EXPECT_EQ(FormatDouble(0.25), "0.25");
+    EXPECT_EQ(FormatDouble(1e-100), "1E-100");
+    EXPECT_EQ(FormatDouble(0.00001), "0.00001");
+    EXPECT_EQ(FormatDouble(-3.5e-7), "-3.5E-07");
+    EXPECT_EQ(FormatDouble(123456789012345.0), "123456789012345");
+    EXPECT_EQ(FormatDouble(1e15), "1E+15");
+    EXPECT_EQ(FormatDouble(1.0 / 3), "0.333333333333333");
+}
+
+TEST(NumberFormat, GeneralSingleKeepsSevenDigits) {
+    EXPECT_EQ(FormatSingle(12.34f), "12.34");
+    EXPECT_EQ(FormatSingle(1234567.f), "1234567");
+    EXPECT_EQ(FormatSingle(12345678.f), "1.234568E+07");
+    EXPECT_EQ(FormatSingle(0.1f), "0.1");
+    EXPECT_EQ(FormatSingle(1e-6f), "1E-06");
+    EXPECT_EQ(FormatSingle(-3.2f), "-3.2");
+}
+
+TEST(NumberFormat, DisplayPatternsRoundHalfAwayFromZero) {
+    EXPECT_EQ(FormatFixed2(0.1234), "0.12");
+    EXPECT_EQ(FormatFixed2(-1.005), "-1.01");
+    EXPECT_EQ(FormatFixed2(0.006), "0.01");
+    EXPECT_EQ(FormatFixed2(9.999), "10.00");
+    EXPECT_EQ(FormatFixed2(-0.001), "0.00");
+    EXPECT_EQ(FormatFixed2(1.32f), "1.32");
+    EXPECT_EQ(FormatPercent(0.1234f), "12.34%");
+    EXPECT_EQ(FormatPercent(-0.05f), "-5.00%");
+    EXPECT_EQ(FormatPercent(6.0f / 5.5f - 1.0f), "9.09%");
+    EXPECT_EQ(FormatPercent(0.0f), "0.00%");
+}
+
+}  // namespace
+}  // namespace antkeys

@@ -1,0 +1,203 @@
+// The reference layout, layout files and best-layout files.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "loader_test_support.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::CrLf;
+
+// Key 1 (Q) on row 1; keys 2 to 4 (A, S, D) on row 2; key 5 (F) flagged, its companion at 6;
+// key 7 (J) on row 3. The open keys of a free letter are A, S, D and J.
+KeyTables RefKeyboard() {
+    return test::Keyboard({"Q\t0\t1\t0\t1\t0", "A\t0\t1\t0\t2\t0", "S\t0\t2\t1\t2\t0",
+                           "D\t0\t3\t2\t2\t0", "F\t0\t4\t3\t3\t1", "J\t1\t1\t0\t3\t0"});
+}
+
+constexpr int kQ = 1, kA = 2, kS = 3, kD = 4, kF = 5, kJ = 7;
+const double kOpen = static_cast<double>(0.1f);
+
+struct RefLoad {
+    Layout lay{};
+    LetterTables letters;
+    PheroTable phero;
+    RecordingSink sink;
+    bool ok = false;
+};
+
+RefLoad LoadRef(const std::string& content) {
+    RefLoad r;
+    r.ok = LoadRefKeyLayText(content, "In/RefKeyLay.txt", RefKeyboard(), r.lay, r.letters, r.phero,
+                             r.sink);
+    return r;
+}
+
+std::vector<double> Column(const PheroTable& phero, int j) {
+    return std::vector<double>(phero.column(j), phero.column(j) + phero.nKeys() + 1);
+}
+
+TEST(LoadRefKeyLay, AFixedLetterHasAllItsPheromoneOnItsKeyOrOnKeyZeroWhenTheKeyIsUnknown) {
+    const RefLoad r = LoadRef(CrLf({"Code\tKey\tFixed", "97\tA\t1", "122\tnone\t1"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.letters.letSet, (std::vector<Byte>{97, 122}));
+    EXPECT_EQ(r.letters.letFixKey, (std::vector<Integer>{kA, 0}));
+    EXPECT_EQ(r.lay[97], kA);
+    EXPECT_EQ(r.lay[122], 0);
+    EXPECT_EQ(r.phero.nKeys(), 7);
+    EXPECT_EQ(Column(r.phero, 0), (std::vector<double>{0, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Column(r.phero, 1), (std::vector<double>{1, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(LoadRefKeyLay, AFreeLetterStartsOnItsKeyWithSingleTenthsOnTheOpenKeys) {
+    const RefLoad r = LoadRef(CrLf({"h", "115\tS\t0"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.letters.letFixKey, (std::vector<Integer>{0}));
+    EXPECT_EQ(r.lay[115], kS);
+    const double sum = ((kOpen + 1) + kOpen) + kOpen;  // summed in key order: A, S, D, J
+    const std::vector<double> col = Column(r.phero, 0);
+    EXPECT_EQ(col[kS], 1 / sum);
+    for (int k : {kA, kD, kJ}) EXPECT_EQ(col[static_cast<std::size_t>(k)], kOpen / sum) << k;
+    for (int k : {0, kQ, kF, kF + 1}) EXPECT_EQ(col[static_cast<std::size_t>(k)], 0) << k;
+}
+
+TEST(LoadRefKeyLay, AFreeLetterNamedOnAClosedKeyOrNoKeySharesTheOpenKeysEqually) {
+    const RefLoad r = LoadRef(CrLf({"h", "113\tQ\t0", "102\tF\t0", "122\tnone\t0"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.lay[113], kQ);
+    EXPECT_EQ(r.lay[102], kF);
+    EXPECT_EQ(r.lay[122], 0);
+    for (int j = 0; j < 3; ++j) {
+        EXPECT_EQ(Column(r.phero, j), (std::vector<double>{0, 0, 0.25, 0.25, 0.25, 0, 0, 0.25}))
+            << j;
+    }
+    EXPECT_TRUE(r.sink.messages.empty());
+}
+
+TEST(LoadRefKeyLay, KeysFixedOnEarlierLinesAreClosedToLaterFreeLetters) {
+    const RefLoad r = LoadRef(CrLf({"h", "100\tJ\t0", "97\tA\t1", "115\tS\t0", "106\tJ\t1"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.letters.letFixKey, (std::vector<Integer>{0, kA, 0, kJ}));
+    // Letter 0 came before both fixed lines: A and J stay open for it.
+    const double sum0 = ((kOpen + kOpen) + kOpen) + 1;  // A, S, D, J
+    EXPECT_EQ(Column(r.phero, 0), (std::vector<double>{0, 0, kOpen / sum0, kOpen / sum0,
+                                                       kOpen / sum0, 0, 0, 1 / sum0}));
+    // Letter 2 comes after A was fixed: A is left at 0; J is fixed later and stays open.
+    const double sum2 = (1 + kOpen) + kOpen;  // S, D, J
+    EXPECT_EQ(Column(r.phero, 2),
+              (std::vector<double>{0, 0, 0, 1 / sum2, kOpen / sum2, 0, 0, kOpen / sum2}));
+    for (int j = 0; j < 4; ++j) {
+        double total = 0;
+        for (double v : Column(r.phero, j)) total += v;
+        EXPECT_NEAR(total, 1, 1e-15) << j;
+    }
+}
+
+TEST(LoadRefKeyLay, ACharacterListedTwiceIsTwoLettersAndTheLaterKeyWins) {
+    const RefLoad r = LoadRef(CrLf({"h", "97\tA\t0", "97\tS\t0"}));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.letters.letSet, (std::vector<Byte>{97, 97}));
+    EXPECT_EQ(r.lay[97], kS);
+    EXPECT_EQ(r.phero.nLet(), 1);
+}
+
+TEST(LoadRefKeyLay, HeaderOnlyDefinesNoLettersAndClearsEarlierOnes) {
+    RefLoad r;
+    r.lay[5] = 3;
+    r.letters.letSet = {1, 2};
+    r.letters.letFixKey = {0, 0};
+    r.phero.Resize(7, 1);
+    ASSERT_TRUE(LoadRefKeyLayText("Code\tKey\tFixed\r\n", "p", RefKeyboard(), r.lay, r.letters,
+                                  r.phero, r.sink));
+    EXPECT_EQ(r.lay, Layout{});
+    EXPECT_EQ(r.letters.nLet(), -1);
+    EXPECT_TRUE(r.letters.letFixKey.empty());
+    EXPECT_TRUE(r.phero.empty());
+}
+
+// Keys 1 (A), 2 (S, flagged) with its companion at 3, 4 (D).
+KeyTables LayKeyboard() {
+    return test::Keyboard({"A\t0\t1\t0\t2\t0", "S\t0\t2\t1\t2\t1", "D\t0\t3\t2\t2\t0"});
+}
+
+TEST(LoadKeyLay, ClearsTheLayoutAndPlacesEveryListedCharacter) {
+    Layout lay{};
+    lay[10] = 4;
+    RecordingSink sink;
+    ASSERT_TRUE(LoadKeyLayText(CrLf({"12.5", "97\tA", "", "98\tD\tignored", "99\tnone"}), "p",
+                               LayKeyboard(), lay, sink));
+    EXPECT_TRUE(sink.messages.empty());
+    Layout expected{};
+    expected[97] = 1;
+    expected[98] = 4;
+    EXPECT_EQ(lay, expected);
+
+    ASSERT_TRUE(LoadKeyLayText("header only", "p", LayKeyboard(), lay, sink));
+    EXPECT_EQ(lay, Layout{});
+}
+
+TEST(GetLayStr, ListsPlacedCharactersInAscendingOrderWithTheirKeyCodes) {
+    Layout lay{};
+    lay[200] = 1;
+    lay[32] = 4;
+    lay[65] = 3;  // the companion has no code
+    EXPECT_EQ(GetLayStr(lay, LayKeyboard()), "32\tD\r\n65\t\r\n200\tA\r\n");
+    lay[66] = 50;  // a key these tables lack
+    EXPECT_EQ(GetLayStr(lay, LayKeyboard()), "32\tD\r\n65\t\r\n66\t\r\n200\tA\r\n");
+}
+
+TEST(BestLayFileName, RoundsTheGradeHalfAwayFromZeroToAtLeastThreeDigits) {
+    EXPECT_EQ(BestLayFileName(12.34f, 4711), "012_4711.txt");
+    EXPECT_EQ(BestLayFileName(-3.2f, 7), "-003_7.txt");
+    EXPECT_EQ(BestLayFileName(2.5f, 1), "003_1.txt");
+    EXPECT_EQ(BestLayFileName(-2.5f, 1), "-003_1.txt");
+    EXPECT_EQ(BestLayFileName(0.4f, 0), "000_0.txt");
+    EXPECT_EQ(BestLayFileName(-0.4f, 0), "000_0.txt");
+    EXPECT_EQ(BestLayFileName(99.5f, 0), "100_0.txt");
+    EXPECT_EQ(BestLayFileName(1234.5f, 2147483647), "1235_2147483647.txt");
+}
+
+TEST(SaveBestLay, WritesTheGradeAndTheLayoutThatLoadKeyLayReadsBack) {
+    test::TempFolder folder;
+    const KeyTables keys = LayKeyboard();
+    Layout best{};
+    best[97] = 1;
+    best[98] = 2;
+    best[255] = 4;
+    RecordingSink sink;
+    const std::string out = folder.path() + "/Out";  // missing: created on the way
+    const std::string path = SaveBestLay(out, 12.34f, 4711, best, keys, sink);
+    EXPECT_TRUE(sink.messages.empty());
+    ASSERT_EQ(path, out + "/012_4711.txt");
+    EXPECT_EQ(folder.Read("Out/012_4711.txt"), "12.34\r\n97\tA\r\n98\tS\r\n255\tD\r\n");
+
+    Layout back{};
+    ASSERT_TRUE(LoadKeyLay(path, keys, back, sink));
+    EXPECT_EQ(back, best);
+
+    EXPECT_EQ(SaveBestLay(out, -3.2f, 8, best, keys, sink), out + "/-003_8.txt");
+    EXPECT_EQ(folder.Read("Out/-003_8.txt").substr(0, 6), "-3.2\r\n");
+}
+
+TEST(SaveBestLay, AnUnwritableFolderIsReportedAndNothingIsReturned) {
+    test::TempFolder folder;
+    const std::string blocked = folder.Write("Out", "a file where the folder should be");
+    RecordingSink sink;
+    EXPECT_EQ(SaveBestLay(blocked, 5.f, 3, Layout{}, LayKeyboard(), sink), "");
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].title, msg::kWriteTitle);
+    EXPECT_EQ(
+        sink.messages[0].text.rfind(
+            std::string(msg::kBestLayWriteText) + "\r\ncannot write " + blocked + "/005_3.txt", 0),
+        0u)
+        << sink.messages[0].text;
+}
+
+}  // namespace
+}  // namespace antkeys

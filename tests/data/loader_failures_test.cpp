@@ -1,0 +1,213 @@
+// What every reader does with a broken or missing file: one message, the reader's fixed title
+// and text, CR LF and a description naming the file, the line and the field.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "loader_test_support.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::CrLf;
+
+std::string Repeat(const std::string& line, int times, const char* end = "\r\n") {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += line + end;
+    return text;
+}
+
+// Keys A (plain) and B (weighted by the target load below) on row 3.
+const KeyTables& Keys() {
+    static const KeyTables keys = test::Keyboard({"A\t0\t1\t1\t3\t0", "B\t0\t2\t2\t3\t0"});
+    return keys;
+}
+
+// Where the readers put what they read; each reader clears what it fills.
+struct Tables {
+    KeyTables keys;
+    DigraphTables digraphs;
+    KdiTable kdi{};
+    GjTable gj{};
+    Double gjSum = 0;
+    BestLoadTable bestLoad{};
+    Layout lay{};
+    LetterTables letters;
+    PheroTable phero;
+};
+Tables& T() {
+    static Tables tables;
+    return tables;
+}
+
+using Name = const std::string&;
+using Sink = MessageSink&;
+
+bool RefText(const KeyTables& keys, std::string c, Name n, Sink s) {
+    return LoadRefKeyLayText(c, n, keys, T().lay, T().letters, T().phero, s);
+}
+
+// One reader in both forms, with its fixed title and text and a small valid file.
+struct Reader {
+    struct {
+        const char* name;
+        const char* title;
+        const char* text;
+    } fixed;
+    std::function<bool(std::string content, Name name, Sink)> fromText;
+    std::function<bool(Name path, Sink)> fromFile;
+    std::string valid;  // LF ends, so every reader is also shown to take them
+
+    // The layout readers put the path right after their text.
+    std::string Expected(Name path, Name description) const {
+        const bool layout = std::string(fixed.title) == msg::kLayoutTitle;
+        return fixed.text + (layout ? path : "") + "\r\n" + description;
+    }
+};
+
+const Reader kKeyDefs{
+    {"KeyDefs", msg::kKeyDefsTitle, msg::kKeyDefsText},
+    [](std::string c, Name n, Sink s) { return LoadKeyDefsText(c, n, T().keys, s); },
+    [](Name p, Sink s) { return LoadKeyDefs(p, T().keys, s); },
+    test::Lf({"h", "Q\t0\t5\t4\t2\t0"})};
+const Reader kDiGraphs{
+    {"DiGraphs", msg::kDigraphsTitle, msg::kDigraphsText},
+    [](std::string c, Name n, Sink s) { return LoadDiGraphsText(c, n, T().digraphs, s); },
+    [](Name p, Sink s) { return LoadDiGraphs(p, T().digraphs, s); },
+    test::Lf({"h", "1\t2\t3"})};
+const Reader kKdi{{"Kdi", msg::kKdiTitle, msg::kKdiText},
+                  [](std::string c, Name n, Sink s) { return LoadKdiText(c, n, T().kdi, s); },
+                  [](Name p, Sink s) { return LoadKdi(p, T().kdi, s); },
+                  "h\n" + Repeat("F\t1\t1\t1\t1\t1", 5, "\n")};
+const Reader kGj{
+    {"Gj", msg::kGjTitle, msg::kGjText},
+    [](std::string c, Name n, Sink s) { return LoadGjText(c, n, T().gj, T().gjSum, s); },
+    [](Name p, Sink s) { return LoadGj(p, T().gj, T().gjSum, s); },
+    test::Lf({"h", "a\t1", "b\t1", "c\t1", "d\t1", "e\t1", "f\t1.5"})};
+const Reader kBestLoad{
+    {"BestLoad", msg::kBestLoadTitle, msg::kBestLoadText},
+    [](std::string c, Name n, Sink s) { return LoadBestLoadText(c, n, Keys(), T().bestLoad, s); },
+    [](Name p, Sink s) { return LoadBestLoad(p, Keys(), T().bestLoad, s); },
+    "h\n" + Repeat("L\t0\t0", 2, "\n") + "L\t1\t0\nL\t0\t1\n" + Repeat("L\t0\t0", 5, "\n")};
+const Reader kKeyLay{
+    {"KeyLay", msg::kLayoutTitle, msg::kCustomLayoutText},
+    [](std::string c, Name n, Sink s) { return LoadKeyLayText(c, n, Keys(), T().lay, s); },
+    [](Name p, Sink s) { return LoadKeyLay(p, Keys(), T().lay, s); },
+    test::Lf({"1.5", "97\tA"})};
+const Reader kRefKeyLay{
+    {"RefKeyLay", msg::kLayoutTitle, msg::kRefLayoutText},
+    [](std::string c, Name n, Sink s) { return RefText(Keys(), c, n, s); },
+    [](Name p, Sink s) { return LoadRefKeyLay(p, Keys(), T().lay, T().letters, T().phero, s); },
+    test::Lf({"h", "97\tA\t1"})};
+// The reference layout needs key definitions to look its key codes up.
+const Reader kRefWithoutKeys{{"RefKeyLay without keys", msg::kLayoutTitle, msg::kRefLayoutText},
+                             [](std::string c, Name n, Sink s) { return RefText({}, c, n, s); },
+                             nullptr,
+                             ""};
+
+const Reader* const kReaders[] = {&kKeyDefs,  &kDiGraphs, &kKdi,      &kGj,
+                                  &kBestLoad, &kKeyLay,   &kRefKeyLay};
+
+struct Broken {
+    const Reader& reader;
+    std::string content;
+    std::string description;  // the file is always "f.txt"
+};
+
+TEST(Readers, BrokenFilesFailWithTheirFixedTitleAndText) {
+    const std::string kh = "Code\tHand\tFinger\tCol\tRow\tAlt";
+    const Broken cases[] = {
+        // Key definitions: empty lines anywhere, an empty or missing sixth field, ranges.
+        {kKeyDefs, "", "f.txt: the file is empty, a header line was expected"},
+        {kKeyDefs, CrLf({kh, "Q\t0\t5\t4\t2\t0", ""}),
+         "f.txt, line 3: the line is empty, a key definition was expected"},
+        {kKeyDefs, CrLf({kh, "", "Q\t0\t5\t4\t2\t0"}),
+         "f.txt, line 2: the line is empty, a key definition was expected"},
+        {kKeyDefs, CrLf({kh, "Q\t0\t5\t4\t2\t"}),
+         "f.txt, line 2, field 6: the field is empty, a number was expected"},
+        {kKeyDefs, CrLf({kh, "Q\t0\t5\t4\t2"}), "f.txt, line 2, field 6 is missing"},
+        {kKeyDefs, CrLf({kh, "Q\t0\tx\t4\t2\t0"}), "f.txt, line 2, field 3: \"x\" is not a number"},
+        {kKeyDefs, CrLf({kh, "Q\t256\t5\t4\t2\t0"}),
+         "f.txt, line 2, field 2: \"256\" is outside 0..255"},
+        {kKeyDefs, CrLf({kh, "Q\t0\t5\t32768\t2\t0"}),
+         "f.txt, line 2, field 4: \"32768\" is outside -32768..32767"},
+        {kKeyDefs, CrLf({kh, "Q\t0\t5\t4\t-32769\t0"}),
+         "f.txt, line 2, field 5: \"-32769\" is outside -32768..32767"},
+        {kKeyDefs, CrLf({kh, std::string(40000, 'Q') + "\t0\t5\t4\t2\t0"}),
+         "f.txt, line 2: the line has 40010 characters, at most 32766 are allowed"},
+        // Digraphs.
+        {kDiGraphs, "", "f.txt: the file is empty, a header line was expected"},
+        {kDiGraphs, CrLf({"h", "97\t98\t1", ""}),
+         "f.txt, line 3: the line is empty, a digraph was expected"},
+        {kDiGraphs, CrLf({"h", "256\t98\t1"}), "f.txt, line 2, field 1: \"256\" is outside 0..255"},
+        {kDiGraphs, CrLf({"h", "97\t256\t1"}), "f.txt, line 2, field 2: \"256\" is outside 0..255"},
+        {kDiGraphs, CrLf({"h", "97\t98\t2147483648"}),
+         "f.txt, line 2, field 3: \"2147483648\" is outside -2147483648..2147483647"},
+        {kDiGraphs, CrLf({"h", "97\t98"}), "f.txt, line 2, field 3 is missing"},
+        // Kdi: byte values, five data lines.
+        {kKdi, CrLf({"h", "F1\t0\t1\t300\t3\t4"}),
+         "f.txt, line 2, field 4: \"300\" is outside 0..255"},
+        {kKdi, CrLf({"h", "F1\t0\t1\t2\t3\t-1"}),
+         "f.txt, line 2, field 6: \"-1\" is outside 0..255"},
+        {kKdi, CrLf({"h", "F1\t0\t1\t2\t3"}), "f.txt, line 2, field 6 is missing"},
+        {kKdi, CrLf({"h", "F1\t0\t1\t2\t3\t4"}),
+         "f.txt, line 3: missing, the file ends after line 2 (5 data lines follow the header)"},
+        // Gj: six data lines, C-locale numbers.
+        {kGj, "h\r\n" + Repeat("V\t1", 5),
+         "f.txt, line 7: missing, the file ends after line 6 (6 data lines follow the header)"},
+        {kGj, CrLf({"h", "V1\t1", "V2"}), "f.txt, line 3, field 2 is missing"},
+        {kGj, CrLf({"h", "V1\t1", "V2\t0,5"}), "f.txt, line 3, field 2: \"0,5\" is not a number"},
+        // Target load: nine data lines, the first six with a row weight.
+        {kBestLoad, "h\r\n" + Repeat("L\t0\t0", 8),
+         "f.txt, line 10: missing, the file ends after line 9 (9 data lines follow the header)"},
+        {kBestLoad, "h\r\n" + Repeat("L\t0\t0", 5) + "L\t0\r\n",
+         "f.txt, line 7, field 3 is missing"},
+        // Layout files.
+        {kKeyLay, "", "f.txt: the file is empty, a header line was expected"},
+        {kKeyLay, CrLf({"h", "97"}), "f.txt, line 2, field 2 is missing"},
+        {kKeyLay, CrLf({"h", "a\tA"}), "f.txt, line 2, field 1: \"a\" is not a number"},
+        {kKeyLay, CrLf({"h", "-1\tA"}), "f.txt, line 2, field 1: \"-1\" is outside 0..255"},
+        {kRefKeyLay, "", "f.txt: the file is empty, a header line was expected"},
+        {kRefKeyLay, CrLf({"h", "97\tA\t1", ""}),
+         "f.txt, line 3: the line is empty, a character code, a key code and a fixed flag were "
+         "expected"},
+        {kRefKeyLay, CrLf({"h", "97\tA"}), "f.txt, line 2, field 3 is missing"},
+        {kRefKeyLay, CrLf({"h", "97\tA\tyes"}), "f.txt, line 2, field 3: \"yes\" is not a number"},
+        {kRefKeyLay, CrLf({"h", "256\tA\t0"}), "f.txt, line 2, field 1: \"256\" is outside 0..255"},
+        {kRefWithoutKeys, CrLf({"h", "97\tA\t1"}),
+         "f.txt: no key definitions are loaded, so no key code can be looked up"},
+    };
+    for (const Broken& c : cases) {
+        SCOPED_TRACE(std::string(c.reader.fixed.name) + ": " + c.description);
+        RecordingSink sink;
+        EXPECT_FALSE(c.reader.fromText(c.content, "f.txt", sink));
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0],
+                  (Message{c.reader.fixed.title, c.reader.Expected("f.txt", c.description)}));
+    }
+}
+
+TEST(Readers, AMissingFileIsReportedWithItsPathAndAWrittenOneLoads) {
+    test::TempFolder folder;
+    for (const Reader* reader : kReaders) {
+        SCOPED_TRACE(reader->fixed.name);
+        const std::string path = folder.path() + "/In/" + reader->fixed.name + ".txt";
+        RecordingSink sink;
+        EXPECT_FALSE(reader->fromFile(path, sink));
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0].title, reader->fixed.title);
+        EXPECT_EQ(sink.messages[0].text.rfind(reader->Expected(path, "cannot open " + path), 0), 0u)
+            << sink.messages[0].text;
+
+        folder.Write(std::string("In/") + reader->fixed.name + ".txt", reader->valid);
+        EXPECT_TRUE(reader->fromFile(path, sink));
+        EXPECT_EQ(sink.messages.size(), 1u);
+    }
+}
+
+}  // namespace
+}  // namespace antkeys
