@@ -70,18 +70,8 @@ TEST(BundledEnglish, DvorakBeatsQwerty) {
     for (std::size_t i = 3; i <= 6; ++i) EXPECT_LT(ws.layV.last[i], ws.layV.ref[i]) << "V" << i;
 }
 
-std::string LanguageName(const ::testing::TestParamInfo<Bundled>& param) {
-    return param.param.language;
-}
-
 INSTANTIATE_TEST_SUITE_P(Data, BundledSet, ::testing::Values(Bundled{"ka", 34}, Bundled{"en", 27}),
-                         LanguageName);
-
-}  // namespace
-}  // namespace antkeys
-
-namespace antkeys {
-namespace {
+                         [](const auto& param) { return std::string(param.param.language); });
 
 // The Georgian set ships a learnt store; it must fit the set exactly, since the reader takes
 // any store with enough lines and fields, and it must keep every letter off forbidden keys.
@@ -97,7 +87,8 @@ TEST(BundledGeorgian, ShippedStoreFitsTheSet) {
     int lines = 0;
     while (std::getline(in, line)) {
         ++lines;
-        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), ws.letters.nLet()) << "line " << lines;
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), ws.letters.nLet())
+            << "line " << lines;
     }
     EXPECT_EQ(lines, ws.keys.nKeys() + 1);
 

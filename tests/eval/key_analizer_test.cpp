@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "data/messages.hpp"
 #include "eval/eval_fixtures.hpp"
 #include "eval/key_analizer.hpp"
 
 namespace antkeys {
 namespace {
 
-using test::KeySpec;
 using test::MakeAnalizer;
 using test::MakeDigraphs;
 using test::MakeKeys;
@@ -30,12 +28,13 @@ Layout Placed() {
     return MakeLayout({{a, 1}, {b, 2}, {c, 3}, {d, 4}, {e, 5}, {sp, 6}});
 }
 
-TEST(KeyAnalizerInit, TurnsCountsIntoFrequencies) {
-    const KeyAnalizer an =
-        MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}, {a, c, 2}}), Keyboard());
-    EXPECT_EQ(an.frequencies(), (std::vector<double>{0.25, 0.25, 0.5}));
-    EXPECT_EQ(an.nKeys(), 7);
-    EXPECT_EQ(an.nDi(), 3);
+// The figures of a layout on Keyboard(); Kdi(i, j) = 1 + 10 i + j in these tests.
+Criteria Figures(const DigraphTables& digraphs, const BestLoadTable& target = {},
+                 const Layout& lay = Placed()) {
+    Criteria v{};
+    std::string why;
+    EXPECT_TRUE(MakeAnalizer(digraphs, Keyboard(), target).CalcV1_6(lay, v, &why)) << why;
+    return v;
 }
 
 TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
@@ -51,14 +50,13 @@ TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
     ragged.rows.pop_back();
     KeyTables big;
     big.Resize(65);
-    KeyTables none;
     const std::vector<Case> cases = {
         {"zero total", MakeDigraphs({{a, b, 0}, {b, a, 0}}), Keyboard(), "add up to 0"},
         {"no digraphs", DigraphTables{}, Keyboard(), "add up to 0"},
         {"short counts", shortCounts, Keyboard(), "differ in size"},
         {"ragged keys", MakeDigraphs({{a, b, 1}}), ragged, "differ in size"},
         {"65 keys", MakeDigraphs({{a, b, 1}}), big, "65 keys"},
-        {"no keys", MakeDigraphs({{a, b, 1}}), none, "no key"},
+        {"no keys", MakeDigraphs({{a, b, 1}}), KeyTables{}, "no key"},
     };
     for (const Case& t : cases) {
         SCOPED_TRACE(t.name);
@@ -74,26 +72,21 @@ TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
         Criteria v;
         EXPECT_FALSE(an.CalcV1_6(Placed(), v));
     }
-}
 
-TEST(KeyAnalizerInit, AcceptsSixtyFourKeys) {
-    KeyTables keys;
-    keys.Resize(64);
-    KeyAnalizer an;
-    RecordingSink sink;
-    EXPECT_TRUE(an.Init(MakeDigraphs({{a, b, 1}}), {}, keys, test::MakeKdi(), sink));
-    EXPECT_TRUE(sink.messages.empty());
+    // Sixty-four keys are the most the target load has room for.
+    big.Resize(64);
     Criteria v;
-    EXPECT_TRUE(an.CalcV1_6(MakeLayout({{a, 64}, {b, 63}}), v));
+    EXPECT_TRUE(
+        MakeAnalizer(MakeDigraphs({{a, b, 1}}), big).CalcV1_6(MakeLayout({{a, 64}, {b, 63}}), v));
 }
 
 TEST(CalcV1_6, OneHandRollsTravelAndOutwardShare) {
     // a->b: index to middle on one row (outward); b->a back; a->c: one finger, 1 column and
-    // 2 rows apart.
-    const KeyAnalizer an =
-        MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}, {a, c, 2}}), Keyboard());
-    Criteria v;
-    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    // 2 rows apart. Counts 1, 1, 2 are the frequencies 0.25, 0.25, 0.5.
+    const DigraphTables digraphs = MakeDigraphs({{a, b, 1}, {b, a, 1}, {a, c, 2}});
+    EXPECT_EQ(MakeAnalizer(digraphs, Keyboard()).frequencies(),
+              (std::vector<double>{0.25, 0.25, 0.5}));
+    const Criteria v = Figures(digraphs);
     EXPECT_EQ(v[2], 1.0);
     EXPECT_EQ(v[3], 1.0);   // every digraph is typed by one hand
     EXPECT_EQ(v[4], 1.5);   // distance 3 x 0.5
@@ -103,10 +96,7 @@ TEST(CalcV1_6, OneHandRollsTravelAndOutwardShare) {
 }
 
 TEST(CalcV1_6, RowChangesBetweenTwoFingersReadKdi) {
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, d, 1}, {d, a, 3}}), Keyboard());
-    Criteria v;
-    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
-    // Kdi(i, j) = 1 + 10 i + j in these tests.
+    const Criteria v = Figures(MakeDigraphs({{a, d, 1}, {d, a, 3}}));
     EXPECT_EQ(v[5], 25 * 0.25 + 43 * 0.75);
     EXPECT_EQ(v[6], 0.25);
     EXPECT_EQ(v[4], 0.0);
@@ -114,9 +104,7 @@ TEST(CalcV1_6, RowChangesBetweenTwoFingersReadKdi) {
 }
 
 TEST(CalcV1_6, DoubleLetterCountsAsOneHandWithoutTravel) {
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, a, 1}, {a, e, 1}}), Keyboard());
-    Criteria v;
-    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    const Criteria v = Figures(MakeDigraphs({{a, a, 1}, {a, e, 1}}));
     EXPECT_EQ(v[3], 0.5);  // a->a only: a->e changes hands
     EXPECT_EQ(v[4], 0.0);
     EXPECT_EQ(v[5], 0.0);
@@ -126,10 +114,7 @@ TEST(CalcV1_6, DoubleLetterCountsAsOneHandWithoutTravel) {
 
 TEST(CalcV1_6, UnplacedCharactersAllFallOnKeyZero) {
     // x and y are not placed: key 0 is hand 0, finger 0, row 0.
-    const KeyAnalizer an =
-        MakeAnalizer(MakeDigraphs({{x, y, 1}, {x, a, 1}, {a, x, 1}, {a, b, 1}}), Keyboard());
-    Criteria v;
-    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    const Criteria v = Figures(MakeDigraphs({{x, y, 1}, {x, a, 1}, {a, x, 1}, {a, b, 1}}));
     EXPECT_EQ(v[3], 1.0);  // all four have hand 0 on both keys
     EXPECT_EQ(v[4], 0.0);  // x->y: finger 0 twice, distance 0
     EXPECT_EQ(v[5], 0.0);  // Kdi(0, 2) and Kdi(2, 0) are 0
@@ -138,83 +123,67 @@ TEST(CalcV1_6, UnplacedCharactersAllFallOnKeyZero) {
     EXPECT_EQ(v[1], 0.5 * 0.5 + 0.25 * 0.25 + 0.25 * 0.25);
 }
 
-TEST(CalcV1_6, FlaggedKeysAddOnlyLoadAndShareItWithTheirCompanion) {
-    BestLoadTable target{};
-    target[1] = 0.5;
-    target[6] = 0.25;  // the space bar
-    target[7] = 0.25;  // its companion
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, sp, 1}, {sp, a, 1}}), Keyboard(), target);
-    Criteria v;
-    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
-    EXPECT_EQ(v[3], 0.0);
-    EXPECT_EQ(v[6], 0.0);
-    EXPECT_EQ(v[1], 0.0);  // space's 0.5 is split 0.25 / 0.25 and matches the targets
-}
-
-TEST(CalcV1_6, LoadSharingPairsEachFlaggedKeyWithTheNextIndexOnce) {
-    // 1 A, 2 S flagged, 3 its companion, 4 T flagged, 5 its companion.
-    const KeyTables keys =
-        MakeKeys({{"A", 0, 2, 1, 3}, {"S", 0, 1, 0, 5, true}, {"T", 1, 1, 1, 5, true}});
-    BestLoadTable target{};
-    target[1] = 0.25;
-    target[2] = target[3] = 0.25;
-    target[4] = target[5] = 0.125;
-    // Many digraphs end on each flagged key: sharing must not depend on how many.
-    const KeyAnalizer an =
-        MakeAnalizer(MakeDigraphs({{a, sp, 1}, {x, sp, 1}, {sp, a, 1}, {a, y, 1}}), keys, target);
-    Criteria v;
-    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {sp, 2}, {y, 4}}), v));
-    EXPECT_EQ(v[1], 0.0);
-}
-
-TEST(CalcV1_6, LoadsOnTargetGiveZeroV1AndOffTargetTheSquaredDifferences) {
+TEST(CalcV1_6, LoadsAreComparedWithTheTargetsAndFlaggedKeysShareTheirsWithTheirCompanion) {
     BestLoadTable target{};
     target[1] = 0.25;
     target[2] = 0.75;
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{b, a, 1}, {a, b, 3}}), Keyboard(), target);
-    Criteria v;
-    ASSERT_TRUE(an.CalcV1_6(Placed(), v));
+    const DigraphTables ab = MakeDigraphs({{b, a, 1}, {a, b, 3}});
+    EXPECT_EQ(Figures(ab, target)[1], 0.0);
+    EXPECT_EQ(Figures(ab, target, MakeLayout({{a, 2}, {b, 1}}))[1], 0.5 * 0.5 + 0.5 * 0.5);
+
+    // Space's load of 0.5 is split 0.25 / 0.25 with its companion and matches the targets;
+    // a digraph touching a flagged key adds only load.
+    target = {};
+    target[1] = 0.5;
+    target[6] = target[7] = 0.25;
+    const Criteria v = Figures(MakeDigraphs({{a, sp, 1}, {sp, a, 1}}), target);
+    EXPECT_EQ(v[3], 0.0);
+    EXPECT_EQ(v[6], 0.0);
     EXPECT_EQ(v[1], 0.0);
-    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 2}, {b, 1}}), v));
-    EXPECT_EQ(v[1], 0.5 * 0.5 + 0.5 * 0.5);
+
+    // Two flagged keys each pair with the next index once, however many digraphs end on them.
+    const KeyTables keys =
+        MakeKeys({{"A", 0, 2, 1, 3}, {"S", 0, 1, 0, 5, true}, {"T", 1, 1, 1, 5, true}});
+    target = {};
+    target[1] = target[2] = target[3] = 0.25;
+    target[4] = target[5] = 0.125;
+    const KeyAnalizer an =
+        MakeAnalizer(MakeDigraphs({{a, sp, 1}, {x, sp, 1}, {sp, a, 1}, {a, y, 1}}), keys, target);
+    Criteria shared;
+    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {sp, 2}, {y, 4}}), shared));
+    EXPECT_EQ(shared[1], 0.0);
 }
 
 TEST(CalcV1_6, ReportsLayoutsTheKeyboardCannotHold) {
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}), Keyboard());
     Criteria v;
     std::string why;
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}), Keyboard());
     EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 8}}), v, &why));
     EXPECT_NE(why.find("character 98 is on key index 8"), std::string::npos) << why;
     EXPECT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 7}}), v));  // the companion is a key too
-}
 
-TEST(CalcV1_6, FingerAboveFiveFailsOnlyWhereKdiIsRead) {
-    const KeyTables keys = MakeKeys({{"A", 0, 2, 1, 3}, {"F", 0, 6, 2, 2}, {"G", 0, 6, 3, 3}});
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}), keys);
-    Criteria v;
-    std::string why;
-    // Same row: Kdi is not read, finger 6 is just a higher finger.
-    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 3}}), v, &why)) << why;
+    // A finger above 5 fails only where Kdi is read: on a change of rows.
+    const KeyAnalizer sixth =
+        MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}),
+                     MakeKeys({{"A", 0, 2, 1, 3}, {"F", 0, 6, 2, 2}, {"G", 0, 6, 3, 3}}));
+    ASSERT_TRUE(sixth.CalcV1_6(MakeLayout({{a, 1}, {b, 3}}), v, &why)) << why;
     EXPECT_EQ(v[6], 0.5);
-    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 2}}), v, &why));
+    EXPECT_FALSE(sixth.CalcV1_6(MakeLayout({{a, 1}, {b, 2}}), v, &why));
     EXPECT_NE(why.find("finger 6"), std::string::npos) << why;
-}
 
-TEST(CalcV1_6, DistanceMustFitSixteenBits) {
-    const KeyTables keys = MakeKeys({{"A", 0, 2, 0, 0},
-                                     {"B", 0, 2, 16384, 16383},
-                                     {"C", 0, 2, 16384, 16384},
-                                     {"D", 0, 2, -32768, 0},
-                                     {"E", 0, 2, 32767, 0}});
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}}), keys);
-    Criteria v;
-    std::string why;
-    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 2}}), v, &why)) << why;
+    // The distance must fit 16 bits.
+    const KeyAnalizer far =
+        MakeAnalizer(MakeDigraphs({{a, b, 1}}), MakeKeys({{"A", 0, 2, 0, 0},
+                                                          {"B", 0, 2, 16384, 16383},
+                                                          {"C", 0, 2, 16384, 16384},
+                                                          {"D", 0, 2, -32768, 0},
+                                                          {"E", 0, 2, 32767, 0}}));
+    ASSERT_TRUE(far.CalcV1_6(MakeLayout({{a, 1}, {b, 2}}), v, &why)) << why;
     EXPECT_EQ(v[4], 32767.0);
-    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 3}}), v, &why));
+    EXPECT_FALSE(far.CalcV1_6(MakeLayout({{a, 1}, {b, 3}}), v, &why));
     EXPECT_NE(why.find("16-bit"), std::string::npos) << why;
-    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 4}, {b, 1}}), v));  // |-32768| overflows
-    EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 4}, {b, 5}}), v));
+    EXPECT_FALSE(far.CalcV1_6(MakeLayout({{a, 4}, {b, 1}}), v));  // |-32768| overflows
+    EXPECT_FALSE(far.CalcV1_6(MakeLayout({{a, 4}, {b, 5}}), v));
 }
 
 }  // namespace
