@@ -122,20 +122,5 @@ TEST(SavePhero, AStoreThatCannotBeWrittenIsReported) {
     EXPECT_EQ(sink.messages.size(), 2u);
 }
 
-TEST(PheroTable, GrowingLettersOrChangingKeysKeepsTheValuesInRange) {
-    PheroTable phero = Table3x2();
-    phero.Resize(3, 3);
-    EXPECT_EQ(phero.at(3, 1), 3.1);
-    EXPECT_EQ(phero.at(3, 3), 0);
-    phero.Resize(2, 2);
-    EXPECT_EQ(phero.at(2, 1), 2.1);
-    EXPECT_EQ(phero.at(0, 2), 0);
-    phero.Resize(4, 1);
-    EXPECT_EQ(phero.at(2, 1), 2.1);
-    EXPECT_EQ(phero.at(4, 1), 0);
-    phero.Clear();
-    EXPECT_TRUE(phero.empty());
-}
-
 }  // namespace
 }  // namespace antkeys

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/key_tables.hpp"
+#include "data/loaders.hpp"
 #include "data/message.hpp"
 #include "data/statistics_tables.hpp"
 #include "data/types.hpp"
@@ -24,31 +25,17 @@ struct KeySpec {
     bool alter = false;
 };
 
-// Key tables as the key definitions loader builds them: entry 0 empty, a companion after
-// every flagged key.
+// Key tables through the key definitions reader, which adds a companion after every flagged key.
 inline KeyTables MakeKeys(std::initializer_list<KeySpec> specs) {
-    KeyTables keys;
-    keys.Resize(0);
-    int i = 0;
+    std::string text = "Code\tHand\tFinger\tCol\tRow\tAlt\r\n";
     for (const KeySpec& s : specs) {
-        keys.Resize(++i);
-        const auto k = static_cast<std::size_t>(i);
-        keys.codes[k] = s.code;
-        keys.hands[k] = static_cast<Byte>(s.hand);
-        keys.fingers[k] = static_cast<Byte>(s.finger);
-        keys.cols[k] = static_cast<Integer>(s.col);
-        keys.rows[k] = static_cast<Integer>(s.row);
-        keys.alters[k] = s.alter ? 1 : 0;
-        if (s.alter) {
-            keys.Resize(++i);
-            const auto c = static_cast<std::size_t>(i);
-            keys.hands[c] = s.hand == 0 ? 1 : 0;
-            keys.fingers[c] = keys.fingers[k];
-            keys.cols[c] = keys.cols[k];
-            keys.rows[c] = keys.rows[k];
-            keys.alters[c] = 1;
-        }
+        text += s.code + "\t" + std::to_string(s.hand) + "\t" + std::to_string(s.finger) + "\t" +
+                std::to_string(s.col) + "\t" + std::to_string(s.row) + "\t" +
+                (s.alter ? "1" : "0") + "\r\n";
     }
+    KeyTables keys;
+    RecordingSink sink;
+    if (!LoadKeyDefsText(text, "KeyDefs.txt", keys, sink)) throw std::runtime_error("bad keys");
     return keys;
 }
 

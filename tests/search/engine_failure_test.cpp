@@ -1,6 +1,7 @@
 // Parameter texts that are not numbers, grading failures and letters without a key.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "data/messages.hpp"
@@ -38,67 +39,64 @@ TEST(SearchEngineFailures, AntsTextThatIsNotAWholeNumberLeavesEverythingAsItWas)
     }
 }
 
+// Read as the loaders read whole numbers; an iteration has at least one ant.
 TEST(SearchEngineFailures, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
-    for (const auto& [text, ants] :
-         {std::pair{" 7 ", 7}, std::pair{"2.5", 2}, std::pair{"32767", 32767}}) {
+    for (const auto& [text, ants] : {std::pair{" 7 ", 7}, std::pair{"2.5", 2},
+                                     std::pair{"32767", 32767}, std::pair{"-3", -3}}) {
         EngineFixture f;
+        f.ScaleReference(100);  // every iteration is reinforced
         FakeHost host(f.engine);
         host.antsText = text;
-        host.stopAfter = 1;
+        host.stopAfter = 12;
         EXPECT_TRUE(f.engine.RunEvaluation(host)) << text;
         EXPECT_EQ(f.engine.antCount(), ants) << text;
+        EXPECT_EQ(host.pheroModifs, 12 / std::max(ants, 1)) << text;
+        EXPECT_EQ(f.engine.antIdx(), 12 % std::max(ants, 1)) << text;
     }
 }
 
-TEST(SearchEngineFailures, BadSensitivityEndsTheRunThroughItsEndSteps) {
-    for (const char* text : {"0,8", "inf", "nan", "1e999", ""}) {
+// A sensitivity is read before every layout and a factor at every reinforcement: a text that
+// is not a number ends the run through its end steps after the layouts already made.
+TEST(SearchEngineFailures, BadSensitivityOrFactorEndsTheRunThroughItsEndSteps) {
+    struct Case {
+        const char* box;
+        const char* text;
+        std::string FakeHost::*param;
+        long badFromLayout;  // the text is typed after this many layouts
+        long layouts;        // layouts made
+    };
+    const Case cases[] = {
+        {"txtPheroSens", "0,8", &FakeHost::sensText, 0, 0},
+        {"txtPheroSens", "inf", &FakeHost::sensText, 0, 0},
+        {"txtPheroSens", "nan", &FakeHost::sensText, 0, 0},
+        {"txtPheroSens", "1e999", &FakeHost::sensText, 0, 0},
+        {"txtPheroSens", "", &FakeHost::sensText, 0, 0},
+        {"txtPheroSens", "0.8.1", &FakeHost::sensText, 5, 5},
+        {"txtPheroModifK", "abc", &FakeHost::modifKText, 0, 1},  // the pass completes
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " \"" + c.text + "\"");
         EngineFixture f;
+        f.ScaleReference(100);  // every layout is reinforced
+        const PheroTable initial = f.ws.phero;
         FakeHost host(f.engine);
-        host.sensText = text;
+        host.antsText = "1";
+        if (c.badFromLayout == 0) host.*c.param = c.text;
+        host.onLayout = [&c](FakeHost& h) {
+            if (h.layouts == c.badFromLayout) h.*c.param = c.text;
+        };
         EXPECT_TRUE(f.engine.RunEvaluation(host));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].title, msg::kParamTitle);
-        EXPECT_TRUE(Contains(host.messages[0].text, "txtPheroSens"));
-        EXPECT_TRUE(Contains(host.messages[0].text, std::string("\"") + text + "\""));
+        EXPECT_TRUE(Contains(host.messages[0].text, c.box)) << host.messages[0].text;
+        EXPECT_TRUE(Contains(host.messages[0].text, std::string("\"") + c.text + "\""));
         EXPECT_TRUE(Contains(host.messages[0].text, "stopped"));
-        EXPECT_EQ(f.engine.iterN(), 0);
-        EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
-        EXPECT_EQ(host.captions, (std::vector<std::string>{host.caption}));
+        EXPECT_EQ(f.engine.iterN(), c.layouts);
+        EXPECT_EQ(host.pheroModifs, c.badFromLayout);
+        EXPECT_EQ(f.ws.phero == initial, host.pheroModifs == 0);
+        f.ExpectEnded(host, SearchEngine::RunEnd::BadParameter);
         EXPECT_TRUE(f.StoreExists()) << "the end of the run saves the store";
-        EXPECT_FALSE(f.engine.running());
-        EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::BadParameter);
     }
-}
-
-TEST(SearchEngineFailures, SensitivityEditedDuringTheRunIsReadAtTheNextLayout) {
-    EngineFixture f;
-    FakeHost host(f.engine);
-    host.onLayout = [](FakeHost& h) {
-        if (h.layouts == 5) h.sensText = "0.8.1";
-    };
-    EXPECT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.engine.iterN(), 5);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_TRUE(Contains(host.messages[0].text, "\"0.8.1\""));
-    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
-}
-
-TEST(SearchEngineFailures, BadReinforcementFactorEndsTheRunAfterThePass) {
-    EngineFixture f;
-    f.ScaleReference(100);
-    const PheroTable initial = f.ws.phero;
-    FakeHost host(f.engine);
-    host.antsText = "1";
-    host.modifKText = "abc";
-    EXPECT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.engine.iterN(), 1) << "the pass completes";
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_TRUE(Contains(host.messages[0].text, "txtPheroModifK"));
-    EXPECT_EQ(host.pheroModifs, 0);
-    EXPECT_EQ(f.ws.phero, initial);
-    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(f.engine.running());
-    EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::BadParameter);
 }
 
 TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
@@ -116,9 +114,7 @@ TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title, msg::kGradingFailedTitle);
     EXPECT_LT(f.engine.iterN(), 1000);
-    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(f.engine.running());
-    EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::GradingFailed);
+    f.ExpectEnded(host, SearchEngine::RunEnd::GradingFailed);
     EXPECT_TRUE(f.StoreExists());
 }
 
@@ -132,12 +128,11 @@ TEST(SearchEngineFailures, FilesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
     host.stopAfter = 50;
     EXPECT_TRUE(f.engine.RunEvaluation(host));
     EXPECT_EQ(f.engine.iterN(), 50);
-    EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::Stopped);
+    f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
     EXPECT_GT(f.engine.bestKeyGrade(), 0);
     EXPECT_TRUE(f.engine.lastBestLayPath().empty());
     ASSERT_FALSE(host.messages.empty());
     for (const Message& m : host.messages) EXPECT_EQ(m.title, msg::kWriteTitle);
-    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
 }
 
 TEST(SearchEngineFailures, LetterWithoutCandidateIsReportedOncePerLayoutAndGraded) {

@@ -2,6 +2,9 @@
 // A whole workspace in memory for the engine tests: a keyboard of 8 keys, one fixed and
 // five free letters, a few digraphs, and reference figures chosen so that about half of
 // the generated layouts beat them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -10,11 +13,14 @@
 #include "data/message.hpp"
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
+#include "fake_host.hpp"
 #include "search/normalize_phero.hpp"
 #include "search/search_engine.hpp"
 #include "test_support.hpp"
 
 namespace antkeys::test {
+
+inline constexpr const char* kCaption = "A C O Algorithm (Version 2.3)";  // FakeHost's own
 
 struct EngineFixture {
     TempFolder folder;
@@ -108,6 +114,16 @@ struct EngineFixture {
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
+    }
+    // A run that went through its end steps: the host saw it start and end, its caption is
+    // back, and the engine is at rest for the given reason.
+    void ExpectEnded(const FakeHost& host, SearchEngine::RunEnd end) const {
+        EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
+        ASSERT_FALSE(host.captions.empty());
+        EXPECT_EQ(host.captions.back(), kCaption);
+        EXPECT_FALSE(engine.running());
+        EXPECT_FALSE(engine.stopRequested());
+        EXPECT_EQ(engine.lastRunEnd(), end);
     }
     bool StoreExists() const { return std::filesystem::exists(ws.paths.pheromones()); }
     void RemoveStore() const { std::filesystem::remove(ws.paths.pheromones()); }

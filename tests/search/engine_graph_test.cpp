@@ -87,16 +87,5 @@ TEST(SearchEngineGraph, UntickedBoxPausesTheGroupAndItsExtremesStartAgainWithARu
     }
 }
 
-TEST(SearchEngineGraph, NothingIsCollectedWhileTheBoxIsUnticked) {
-    EngineFixture f;
-    FakeHost host(f.engine);
-    host.stopAfter = 450;
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.engine.ring().count, 0);
-    EXPECT_EQ(f.engine.ring().sum, 0);
-    EXPECT_EQ(f.engine.ring().pos, 0);
-    EXPECT_TRUE(f.ws.panel.avrgGrade.empty());
-}
-
 }  // namespace
 }  // namespace antkeys

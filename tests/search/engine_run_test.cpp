@@ -16,7 +16,7 @@ namespace {
 using test::EngineFixture;
 using test::FakeHost;
 
-const char* const kCaption = "A C O Algorithm (Version 2.3)";
+using test::kCaption;
 
 TEST(SearchEngine, FirstLayoutBeatingTheReferenceIsSavedWithCounterZero) {
     EngineFixture f;
@@ -46,11 +46,8 @@ TEST(SearchEngine, FirstLayoutBeatingTheReferenceIsSavedWithCounterZero) {
     EXPECT_EQ(panel.bestGrade.Text(), panel.difGrade.Text());
     for (std::size_t i = 1; i <= 6; ++i) EXPECT_EQ(panel.vMaxPerc[i].Text(), panel.vPerc[i].Text());
 
-    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
     EXPECT_EQ(host.yields, 6) << "four yields per pass and two in the grading";
-    EXPECT_FALSE(f.engine.running());
-    EXPECT_FALSE(f.engine.stopRequested());
-    EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::Stopped);
+    f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
 }
 
 TEST(SearchEngine, OnlyAStrictlyGreaterGradeIsANewBestAcrossRuns) {
@@ -137,17 +134,6 @@ TEST(SearchEngine, IterationsOfAntCountAntsReinforceWithTheirBest) {
               ReplayReinforcement(initial, f.ws.letters, host.ants, 7, {0.1, 0.5, 0.5, 0.5}));
 }
 
-TEST(SearchEngine, AntCountOfOneOrLessMakesEveryLayoutAnIteration) {
-    EngineFixture f;
-    f.ScaleReference(100);
-    FakeHost host(f.engine);
-    host.antsText = "-3";
-    host.stopAfter = 12;
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(host.pheroModifs, 12);
-    EXPECT_EQ(f.engine.antIdx(), 0);
-}
-
 TEST(SearchEngine, NoReinforcementWhenNoLayoutBeatsTheReference) {
     EngineFixture f;
     f.ScaleReference(1e-3);  // every layout is far worse than the reference
@@ -162,6 +148,11 @@ TEST(SearchEngine, NoReinforcementWhenNoLayoutBeatsTheReference) {
     // Only the end of the run wrote the store.
     EXPECT_EQ(f.OutFiles(), (std::vector<std::string>{"Pheromones.txt"}));
     EXPECT_EQ(host.captions, (std::vector<std::string>{kCaption}));
+    // The graph box was never ticked: nothing was collected.
+    EXPECT_EQ(f.engine.ring().count, 0);
+    EXPECT_EQ(f.engine.ring().sum, 0);
+    EXPECT_EQ(f.engine.ring().pos, 0);
+    EXPECT_TRUE(f.ws.panel.avrgGrade.empty());
 }
 
 TEST(SearchEngine, WithoutAcoNothingIsReinforcedOrStoredButBestsAreWritten) {
@@ -210,9 +201,8 @@ TEST(SearchEngine, StopFinishesThePassInHand) {
         EXPECT_EQ(f.engine.iterN(), 3) << stopAtYield;
         EXPECT_EQ(host.ants.size(), 3u);
         EXPECT_EQ(f.engine.ring().count, 3);
-        EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
+        f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
         EXPECT_EQ(host.log.back(), std::string("caption ") + kCaption);
-        EXPECT_FALSE(f.engine.stopRequested());
         EXPECT_EQ(host.exitRequests, 0);
     }
 }
@@ -242,7 +232,7 @@ TEST(SearchEngine, ASecondRunCannotStartInsideTheFirst) {
     };
     ASSERT_TRUE(f.engine.RunEvaluation(host));
     EXPECT_FALSE(nested);
-    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
+    f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(f.engine.iterN(), 3);
 }

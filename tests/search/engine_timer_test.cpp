@@ -29,18 +29,14 @@ struct TickingHost {
     }
 };
 
-TEST(SearchEngineTimer, TicksAtRestAreIgnored) {
-    EngineFixture f;
-    FakeHost host(f.engine);
-    for (int i = 0; i < 200; ++i) f.engine.Timer1Tick(host);
-    EXPECT_EQ(f.engine.autosaveTicks(), 0);
-    EXPECT_FALSE(f.StoreExists());
-}
-
-TEST(SearchEngineTimer, EverySixtyFirstTickSavesAndTheCountCarriesOver) {
+TEST(SearchEngineTimer, EverySixtyFirstTickOfARunSavesAndTheCountCarriesOver) {
     EngineFixture f;
     f.ScaleReference(1e-3);  // no new bests, so only the timer and the run's end save
     TickingHost t(f);
+    for (int i = 0; i < 200; ++i) f.engine.Timer1Tick(t.host);  // at rest: ignored
+    EXPECT_EQ(f.engine.autosaveTicks(), 0);
+    EXPECT_FALSE(f.StoreExists());
+
     t.host.stopAfter = 100;
     ASSERT_TRUE(f.engine.RunEvaluation(t.host));
     EXPECT_EQ(t.savedAt, (std::vector<int>{61}));

@@ -158,28 +158,24 @@ TEST(GenRndKey, LetterWithoutCandidateIsReportedAndLeftOnKeyZero) {
         ASSERT_EQ(g.sink.letters.size(), static_cast<std::size_t>(2 * n));
     }
     EXPECT_EQ(g.sink.letters, (std::vector<int>{0, 3, 0, 3, 0, 3}));
-}
 
-TEST(GenRndKey, KeyZeroIsACandidateOnlyOnce) {
-    Generator g;
     // Both letters have positive pheromone on the dummy key 0 only: the first takes it (and
     // so reads as not placed), the second finds no candidate.
-    g.letters = MakeLetters({{'u', 0}, {'v', 0}});
-    g.phero = MakePhero({{0.7, 0, 0}, {1.0, 0, 0}});
-    g.Run(0.8);
-    EXPECT_EQ(g.lay['u'], 0);
-    EXPECT_EQ(g.lay['v'], 0);
-    EXPECT_EQ(g.sink.letters, (std::vector<int>{1}));
-}
+    Generator zero;
+    zero.letters = MakeLetters({{'u', 0}, {'v', 0}});
+    zero.phero = MakePhero({{0.7, 0, 0}, {1.0, 0, 0}});
+    zero.Run(0.8);
+    EXPECT_EQ(zero.lay['u'], 0);
+    EXPECT_EQ(zero.lay['v'], 0);
+    EXPECT_EQ(zero.sink.letters, (std::vector<int>{1}));
 
-TEST(GenRndKey, ScoreNotAboveZeroIsNeverChosen) {
-    Generator g;
     // A negative sensitivity pushes every score below 0: no key is ever chosen.
-    g.letters = MakeLetters({{'z', 0}});
-    g.phero = MakePhero({{0, 1.0, 2.0}});
-    g.Run(-1.0);
-    EXPECT_EQ(g.lay['z'], 0);
-    EXPECT_EQ(g.sink.letters, (std::vector<int>{0}));
+    Generator below;
+    below.letters = MakeLetters({{'z', 0}});
+    below.phero = MakePhero({{0, 1.0, 2.0}});
+    below.Run(-1.0);
+    EXPECT_EQ(below.lay['z'], 0);
+    EXPECT_EQ(below.sink.letters, (std::vector<int>{0}));
 }
 
 }  // namespace

@@ -81,20 +81,17 @@ TEST(ModifyPheromones, LayoutKeyBeyondTheKeyboardIsSkipped) {
     EXPECT_EQ(Column(phero, 0), (std::vector<double>{0, 1, 1}));
 }
 
-TEST(NormalizePhero, RescalesPositiveEntriesOnly) {
-    PheroTable a = MakePhero({{0, 2, 2, 4}});
-    NormalizePhero(a, 0);
-    EXPECT_EQ(Column(a, 0), (std::vector<double>{0, 0.25, 0.25, 0.5}));
-    PheroTable b = MakePhero({{0, 0, -2, 0}});
-    NormalizePhero(b, 0);
-    EXPECT_EQ(Column(b, 0), (std::vector<double>{0, 0, -2, 0}));
-}
-
-TEST(NormalizePhero, UnderflowKeepsAPositiveFloor) {
-    PheroTable phero = MakePhero({{0, 1e-320, 1e10}});
-    NormalizePhero(phero, 0);
-    EXPECT_EQ(phero.at(1, 0), 1e-100);
-    EXPECT_EQ(phero.at(2, 0), 1.0);
+TEST(NormalizePhero, RescalesPositiveEntriesOnlyAndKeepsThemAboveAFloor) {
+    const std::pair<std::vector<double>, std::vector<double>> cases[] = {
+        {{0, 2, 2, 4}, {0, 0.25, 0.25, 0.5}},
+        {{0, 0, -2, 0}, {0, 0, -2, 0}},       // no positive entry: left as it was
+        {{0, 1e-320, 1e10}, {0, 1e-100, 1}},  // the quotient underflows
+    };
+    for (const auto& [column, normalised] : cases) {
+        PheroTable phero = MakePhero({column});
+        NormalizePhero(phero, 0);
+        EXPECT_EQ(Column(phero, 0), normalised);
+    }
 }
 
 TEST(ClearPhero, EveryPositiveEntryBecomesOneTenthWithoutRescaling) {
