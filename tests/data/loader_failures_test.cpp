@@ -6,7 +6,6 @@
 #include <string>
 
 #include "data/loaders.hpp"
-#include "data/messages.hpp"
 #include "loader_test_support.hpp"
 #include "test_support.hpp"
 
@@ -51,7 +50,8 @@ bool RefText(const KeyTables& keys, std::string c, Name n, Sink s) {
     return LoadRefKeyLayText(c, n, keys, T().lay, T().letters, T().phero, s);
 }
 
-// One reader in both forms, with its fixed title and text and a small valid file.
+// One reader in both forms, with its fixed title and text (spelt as the user sees them) and a
+// small valid file.
 struct Reader {
     struct {
         const char* name;
@@ -64,50 +64,51 @@ struct Reader {
 
     // The layout readers put the path right after their text.
     std::string Expected(Name path, Name description) const {
-        const bool layout = std::string(fixed.title) == msg::kLayoutTitle;
+        const bool layout = std::string(fixed.title) == "Error Loading Layout";
         return fixed.text + (layout ? path : "") + "\r\n" + description;
     }
 };
 
 const Reader kKeyDefs{
-    {"KeyDefs", msg::kKeyDefsTitle, msg::kKeyDefsText},
+    {"KeyDefs", "Fatal Error", "Error Loading KeyDefinitions!!!"},
     [](std::string c, Name n, Sink s) { return LoadKeyDefsText(c, n, T().keys, s); },
     [](Name p, Sink s) { return LoadKeyDefs(p, T().keys, s); },
     test::Lf({"h", "Q\t0\t5\t4\t2\t0"})};
 const Reader kDiGraphs{
-    {"DiGraphs", msg::kDigraphsTitle, msg::kDigraphsText},
+    {"DiGraphs", "Error Loading  Digraphs", "Error Loading Dirgaphs"},
     [](std::string c, Name n, Sink s) { return LoadDiGraphsText(c, n, T().digraphs, s); },
     [](Name p, Sink s) { return LoadDiGraphs(p, T().digraphs, s); },
     test::Lf({"h", "1\t2\t3"})};
-const Reader kKdi{{"Kdi", msg::kKdiTitle, msg::kKdiText},
+const Reader kKdi{{"Kdi", "Error Loading  Kdi", "Error Loading Kdi"},
                   [](std::string c, Name n, Sink s) { return LoadKdiText(c, n, T().kdi, s); },
                   [](Name p, Sink s) { return LoadKdi(p, T().kdi, s); },
                   "h\n" + Repeat("F\t1\t1\t1\t1\t1", 5, "\n")};
 const Reader kGj{
-    {"Gj", msg::kGjTitle, msg::kGjText},
+    {"Gj", "Error Loading  KGj", "Error Loading Gj"},
     [](std::string c, Name n, Sink s) { return LoadGjText(c, n, T().gj, T().gjSum, s); },
     [](Name p, Sink s) { return LoadGj(p, T().gj, T().gjSum, s); },
     test::Lf({"h", "a\t1", "b\t1", "c\t1", "d\t1", "e\t1", "f\t1.5"})};
 const Reader kBestLoad{
-    {"BestLoad", msg::kBestLoadTitle, msg::kBestLoadText},
+    {"BestLoad", "Error Loading  Best Load", "Error Loading Best Load"},
     [](std::string c, Name n, Sink s) { return LoadBestLoadText(c, n, Keys(), T().bestLoad, s); },
     [](Name p, Sink s) { return LoadBestLoad(p, Keys(), T().bestLoad, s); },
     "h\n" + Repeat("L\t0\t0", 2, "\n") + "L\t1\t0\nL\t0\t1\n" + Repeat("L\t0\t0", 5, "\n")};
 const Reader kKeyLay{
-    {"KeyLay", msg::kLayoutTitle, msg::kCustomLayoutText},
+    {"KeyLay", "Error Loading Layout", "Error Loading Custom Layout from:"},
     [](std::string c, Name n, Sink s) { return LoadKeyLayText(c, n, Keys(), T().lay, s); },
     [](Name p, Sink s) { return LoadKeyLay(p, Keys(), T().lay, s); },
     test::Lf({"1.5", "97\tA"})};
 const Reader kRefKeyLay{
-    {"RefKeyLay", msg::kLayoutTitle, msg::kRefLayoutText},
+    {"RefKeyLay", "Error Loading Layout", "Error Reference Loading Layout from:"},
     [](std::string c, Name n, Sink s) { return RefText(Keys(), c, n, s); },
     [](Name p, Sink s) { return LoadRefKeyLay(p, Keys(), T().lay, T().letters, T().phero, s); },
     test::Lf({"h", "97\tA\t1"})};
 // The reference layout needs key definitions to look its key codes up.
-const Reader kRefWithoutKeys{{"RefKeyLay without keys", msg::kLayoutTitle, msg::kRefLayoutText},
-                             [](std::string c, Name n, Sink s) { return RefText({}, c, n, s); },
-                             nullptr,
-                             ""};
+const Reader kRefWithoutKeys{
+    {"RefKeyLay without keys", "Error Loading Layout", "Error Reference Loading Layout from:"},
+    [](std::string c, Name n, Sink s) { return RefText({}, c, n, s); },
+    nullptr,
+    ""};
 
 const Reader* const kReaders[] = {&kKeyDefs,  &kDiGraphs, &kKdi,      &kGj,
                                   &kBestLoad, &kKeyLay,   &kRefKeyLay};
