@@ -19,58 +19,19 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 48> kKeys{{
     {"N", "AB06"}, {"M", "AB07"},  {",", "AB08"}, {".", "AB09"}, {"/", "AB10"}, {"Space", "SPCE"},
 }};
 
-// XKB names of printable ASCII, from space (32) to tilde (126); digits and letters are
-// their own names.
-constexpr std::array<std::string_view, 95> kAsciiNames{
-    "space",       "exclam",
-    "quotedbl",    "numbersign",
-    "dollar",      "percent",
-    "ampersand",   "apostrophe",
-    "parenleft",   "parenright",
-    "asterisk",    "plus",
-    "comma",       "minus",
-    "period",      "slash",
-    "0",           "1",
-    "2",           "3",
-    "4",           "5",
-    "6",           "7",
-    "8",           "9",
-    "colon",       "semicolon",
-    "less",        "equal",
-    "greater",     "question",
-    "at",          "A",
-    "B",           "C",
-    "D",           "E",
-    "F",           "G",
-    "H",           "I",
-    "J",           "K",
-    "L",           "M",
-    "N",           "O",
-    "P",           "Q",
-    "R",           "S",
-    "T",           "U",
-    "V",           "W",
-    "X",           "Y",
-    "Z",           "bracketleft",
-    "backslash",   "bracketright",
-    "asciicircum", "underscore",
-    "grave",       "a",
-    "b",           "c",
-    "d",           "e",
-    "f",           "g",
-    "h",           "i",
-    "j",           "k",
-    "l",           "m",
-    "n",           "o",
-    "p",           "q",
-    "r",           "s",
-    "t",           "u",
-    "v",           "w",
-    "x",           "y",
-    "z",           "braceleft",
-    "bar",         "braceright",
-    "asciitilde",
-};
+// XKB names of the printable ASCII characters that are neither letters nor digits (those
+// are their own names).
+constexpr std::array<std::pair<char, std::string_view>, 33> kPunctuation{{
+    {' ', "space"},      {'!', "exclam"},       {'"', "quotedbl"},    {'#', "numbersign"},
+    {'$', "dollar"},     {'%', "percent"},      {'&', "ampersand"},   {'\'', "apostrophe"},
+    {'(', "parenleft"},  {')', "parenright"},   {'*', "asterisk"},    {'+', "plus"},
+    {',', "comma"},      {'-', "minus"},        {'.', "period"},      {'/', "slash"},
+    {':', "colon"},      {';', "semicolon"},    {'<', "less"},        {'=', "equal"},
+    {'>', "greater"},    {'?', "question"},     {'@', "at"},          {'[', "bracketleft"},
+    {'\\', "backslash"}, {']', "bracketright"}, {'^', "asciicircum"}, {'_', "underscore"},
+    {'`', "grave"},      {'{', "braceleft"},    {'|', "bar"},         {'}', "braceright"},
+    {'~', "asciitilde"},
+}};
 
 }  // namespace
 
@@ -90,7 +51,12 @@ std::string_view XkbKeyName(std::string_view keyCode) {
 }
 
 std::string XkbKeysym(char32_t codePoint) {
-    if (codePoint >= 0x20 && codePoint <= 0x7E) return std::string(kAsciiNames[codePoint - 0x20]);
+    if (codePoint >= 0x20 && codePoint <= 0x7E) {
+        const char c = static_cast<char>(codePoint);
+        for (const auto& [punctuation, name] : kPunctuation)
+            if (punctuation == c) return std::string(name);
+        return std::string(1, c);  // a letter or a digit
+    }
     const bool control = codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
     const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
     if (control || surrogate || codePoint > 0x10FFFF) return {};
