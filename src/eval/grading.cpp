@@ -11,10 +11,7 @@ GradeResult EvaluateLay(const Layout& lay, const KeyAnalizer& analizer, const We
     // cannot change them, so the grade returned always belongs to `lay`.
     Criteria v{};
     std::string why;
-    if (!analizer.CalcV1_6(lay, v, &why)) {
-        layV.last = v;
-        return GradeResult{0, false, std::move(why)};
-    }
+    if (!analizer.CalcV1_6(lay, v, &why)) return GradeResult{0, false, std::move(why)};
     yielder.Yield();
 
     // Relative figures, kept as numbers until they are written to the panel.

@@ -32,6 +32,12 @@ struct GradeResult {
 // EvaluateLay: grades `lay`, writes layV.last and the current-layout boxes of the panel
 // (txtV1, txtVPerc, txtCurrGrade, txtDifGrade) and yields twice. Allocation-free unless the
 // analyzer fails.
+// The grading works on figures of its own and writes layV and the panel only after its last
+// yield, so a grading run inside a yield neither changes this one's grade nor leaves the
+// panel showing two layouts at once. A layout figure of 0 against a positive reference figure
+// shows "+inf%" and counts as a ratio of 0; a grade that cannot be worked out (no criterion
+// counted, or not finite) is 0 and txtDifGrade shows it as undefined. When the analyzer fails
+// the result is not ok, its grade 0, and layV and the panel are left as they were.
 GradeResult EvaluateLay(const Layout& lay, const KeyAnalizer& analizer, const Weights& weights,
                         CriteriaTable& layV, CriteriaPanel& panel, Yielder& yielder);
 

@@ -9,6 +9,9 @@
 namespace antkeys {
 namespace {
 
+// A rule's outcome as a factor: the addend itself or 0.
+constexpr double kZeroOne[2] = {0.0, 1.0};
+
 bool Fail(std::string* why, std::string reason) {
     if (why) *why = std::move(reason);
     return false;
@@ -70,7 +73,7 @@ bool KeyAnalizer::Init(const DigraphTables& digraphs, const BestLoadTable& bestL
     kdi_ = kdi;
     kdiWide_ = {};
     for (std::size_t i = 0; i <= 5; ++i)
-        for (std::size_t j = 0; j <= 5; ++j) kdiWide_[i][j] = kdi[i][j];
+        for (std::size_t j = 0; j <= 5; ++j) kdiWide_[i][j] = static_cast<double>(kdi[i][j]);
 
     // The characters the statistics use, to check a layout once per call instead of once per
     // digraph.
@@ -183,10 +186,10 @@ bool KeyAnalizer::DigraphPass(const Layout& lay, std::array<double, kMaxKeys + 1
             }
         }
         const double kdi = kdiWide_[a.kdiIndex][b.kdiIndex];
-        v3 += f * static_cast<double>(oneHand);
-        v4 += static_cast<double>(distance) * f * static_cast<double>(travel);
-        v5 += kdi * f * static_cast<double>(rowChange);
-        v6 += f * static_cast<double>(outward);
+        v3 += f * kZeroOne[oneHand];
+        v4 += static_cast<double>(distance) * f * kZeroOne[travel];
+        v5 += kdi * f * kZeroOne[rowChange];
+        v6 += f * kZeroOne[outward];
     }
     v[3] = v3;
     v[4] = v4;

@@ -47,7 +47,7 @@ class KeyAnalizer {
     KdiTable kdi_{};
     // Kdi with a row and a column of zeros for fingers above 5, so the digraph pass can read it
     // without a branch; such a finger is reported only where the value counts.
-    std::array<std::array<Byte, 7>, 7> kdiWide_{};
+    std::array<std::array<double, 7>, 7> kdiWide_{};
     std::vector<Byte> usedChars_;  // every character code the digraphs name
     bool safe_ = false;            // no digraph can fail on this keyboard
     int nKeys_ = -1;

@@ -162,7 +162,9 @@ TEST_F(Grading, AnAnalyzerFailureGradesZeroAndLeavesThePanel) {
     Grade(placed);
     const std::uint64_t version = panel.version;
     const std::string before = panel.difGrade.Text();
+    const Criteria figures = layV.last;
     const GradeResult g = Grade(MakeLayout({{a, 9}, {b, 2}}));
+    EXPECT_EQ(layV.last, figures);
     EXPECT_FALSE(g.ok);
     EXPECT_EQ(g.grade, 0.0f);
     EXPECT_NE(g.error.find("key index 9"), std::string::npos) << g.error;
