@@ -1,12 +1,118 @@
+// antkeys-cli run: the search without a window.
+#include <unistd.h>
+
+#include <cmath>
+#include <iostream>
 #include <ostream>
 
 #include "cli/cli.hpp"
+#include "cli/keyboard_text.hpp"
+#include "cli/run_host.hpp"
+#include "cli/run_options.hpp"
+#include "cli/stderr_sink.hpp"
+#include "cli/stop_signals.hpp"
+#include "data/messages.hpp"
+#include "data/program_folder.hpp"
+#include "data/random.hpp"
+#include "data/text_file.hpp"
+#include "eval/workspace.hpp"
+#include "search/search_engine.hpp"
 
 namespace antkeys::cli {
+namespace {
 
-int RunSearch(const std::vector<std::string>& /*args*/, std::ostream& /*out*/, std::ostream& err) {
-    err << "antkeys-cli run: not available yet\n";
-    return 2;
+std::string ShellQuoted(const std::string& text) {
+    const bool plain = !text.empty() && text.find_first_not_of(
+                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                            "0123456789-_./=+:,%@") == std::string::npos;
+    if (plain) return text;
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string StopCondition(const RunOptions& options) {
+    if (options.layouts) return "after " + std::to_string(*options.layouts) + " layouts";
+    if (options.seconds) return "after " + FormatDuration(*options.seconds);
+    return "on Ctrl+C";
+}
+
+void PrintParameters(std::ostream& out, const std::string& folder, const RunOptions& options,
+                     std::uint64_t seed) {
+    out << "antkeys-cli run\n"
+        << "  folder         " << folder << '\n'
+        << "  ants           " << options.ants << '\n'
+        << "  sensitivity    " << options.sensitivity << '\n'
+        << "  reinforcement  " << options.reinforcement << '\n'
+        << "  ACO            " << (options.aco ? "on" : "off") << '\n'
+        << "  stop           " << StopCondition(options) << '\n'
+        << "  seed           " << seed << '\n'
+        << std::flush;
+}
+
+void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHost& host,
+                  const RunOptions& options, const std::string& folder, std::uint64_t seed) {
+    const std::int64_t layouts = host.layoutsThisRun();
+    const double seconds = host.runSeconds();
+    out << "\nLayouts: " << layouts << " in " << FormatDuration(seconds);
+    if (seconds > 0)
+        out << " (" << std::llround(static_cast<double>(layouts) / seconds) << " layouts/s)";
+    out << '\n';
+    if (engine.bestKeyGrade() > 0) {
+        out << "Best grade: " << engine.workspace().panel.bestGrade.Text();
+        if (!engine.lastBestLayPath().empty()) out << "  (" << engine.lastBestLayPath() << ")";
+        out << '\n';
+        if (!options.quiet) {
+            out << '\n';
+            for (const std::string& line :
+                 KeyboardText(engine.bestKeyLay(), engine.workspace().keys))
+                out << "  " << line << '\n';
+            out << '\n';
+        }
+    } else {
+        out << "Best grade: no layout graded above the reference layout\n";
+    }
+    out << "Repeat: antkeys-cli run --dir " << ShellQuoted(folder) << " --ants "
+        << ShellQuoted(options.ants) << " --sensitivity " << ShellQuoted(options.sensitivity)
+        << " --reinforcement " << ShellQuoted(options.reinforcement)
+        << (options.aco ? "" : " --no-aco") << " --seed " << seed << " --layouts " << layouts
+        << "  (from the same Out/Pheromones.txt)\n";
+}
+
+}  // namespace
+
+int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    RunOptions options;
+    std::string error;
+    if (!ParseRunOptions(args, options, error)) {
+        err << "antkeys-cli run: " << error << "\n\n" << kRunUsage;
+        return 2;
+    }
+    if (options.help) {
+        out << kRunUsage;
+        return 0;
+    }
+
+    Workspace ws;
+    ws.paths.folder = options.dir.empty() ? ProgramFolder(nullptr) : options.dir;
+    while (ws.paths.folder.size() > 1 && ws.paths.folder.back() == '/') ws.paths.folder.pop_back();
+    StderrSink sink(err);
+    if (!LoadWorkspace(ws, sink)) return 2;
+    if (!EnsureFolder(ws.paths.OutFolder(), error))
+        sink.show(Message{msg::kWriteTitle, error, true});
+
+    const std::uint64_t seed = options.seed ? *options.seed : Random::ClockSeed();
+    Random random(seed);
+    SearchEngine engine(ws, random);
+    const bool live = !options.quiet && &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+    CliRunHost host(engine, options, err, live);
+    StopSignals signals;
+
+    PrintParameters(out, ws.paths.folder, options, seed);
+    if (!engine.RunEvaluation(host)) return 2;
+    PrintSummary(out, engine, host, options, ws.paths.folder, seed);
+    host.PrintRepeats(err);
+    return engine.lastRunEnd() == SearchEngine::RunEnd::Stopped ? 0 : 1;
 }
 
 }  // namespace antkeys::cli

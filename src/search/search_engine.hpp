@@ -12,7 +12,17 @@
 namespace antkeys {
 
 class SearchEngine {
-public:
+  public:
+    // Why the last run ended.
+    enum class RunEnd {
+        None,           // no run yet
+        NotStarted,     // txtAnts could not be read, or a run was already in progress
+        Stopped,        // StopFlag or ExitFlag
+        BadParameter,   // txtPheroSens or txtPheroModifK could not be read during the run
+        GradingFailed,  // the analyzer could not grade a generated layout
+        CounterFull,    // IterN reached the largest Long
+    };
+
     SearchEngine(Workspace& ws, Random& random);
 
     // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, restores the
@@ -25,6 +35,8 @@ public:
     void RequestStop() { stopFlag_ = true; }  // cmdStop_Click
     void RequestExit() { exitFlag_ = true; }  // a close during a run
     bool exitRequested() const { return exitFlag_; }
+    bool stopRequested() const { return stopFlag_; }
+    RunEnd lastRunEnd() const { return lastRunEnd_; }
 
     // Timer1: call every 1000 ms. During a run every 61st tick saves the store (when ACO is
     // ticked); ticks at rest are not counted; the count carries over between runs.
@@ -46,13 +58,38 @@ public:
     // The path of the last best-layout file written, empty before the first.
     const std::string& lastBestLayPath() const { return lastBestLayPath_; }
 
-private:
-    class Pass;
+    // State of the run in progress (or of the last one): the ants per iteration read at its
+    // start, the ants done in the current iteration and the iteration's best grade.
+    Integer antCount() const { return run_.antCount; }
+    Integer antIdx() const { return run_.antIdx; }
+    Single iterBestGrade() const { return run_.iterBestGrade; }
+
+  private:
+    // Created when a run starts.
+    struct RunState {
+        Integer antCount = 0;
+        Integer antIdx = 0;
+        Single iterBestGrade = 0;
+        Single groupMin = 10.0f;
+        Single groupMax = -10.0f;
+        std::string caption;  // the window caption to restore
+    };
+
+    // The steps of a pass; each returns false when the run must end (after this pass for a
+    // reinforcement that cannot read its factor, at once otherwise).
+    bool RunPass(SearchHost& host);
+    void TakeNewBest(SearchHost& host, Single grade);
+    bool AcoStep(SearchHost& host, Single grade);
+    void GraphStep(Single grade);
+    void EndRun(SearchHost& host);
+    bool ReadParam(SearchHost& host, ParamBox box, double& value);
+
     Workspace& ws_;
     Random& random_;
     GenScratch scratch_;
     Layout antLay_{};
     Layout iterBestLay_{};
+    RunState run_;
 
     Long iterN_ = 0;
     Layout bestKeyLay_{};
@@ -63,6 +100,7 @@ private:
     bool stopFlag_ = false;
     bool exitFlag_ = false;
     bool running_ = false;
+    RunEnd lastRunEnd_ = RunEnd::None;
     std::string lastBestLayPath_;
 };
 

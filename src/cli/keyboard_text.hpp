@@ -1,0 +1,21 @@
+#pragma once
+// A layout drawn as a keyboard in plain text: one line per key row, the keys in screen
+// order (left hand outward-in, then right hand inward-out), each row shifted half a key to
+// the right of the row above, as on the keyboard picture.
+#include <string>
+#include <vector>
+
+#include "data/key_tables.hpp"
+#include "data/types.hpp"
+
+namespace antkeys::cli {
+
+// Screen column of a key: left-hand columns 1..6 become 5..0, right-hand columns 1..6
+// become 6..11.
+int KeyScreenColumn(Byte hand, Integer col);
+
+// Each key shows the character it carries (UTF-8), "·" when it carries none; character
+// codes below 33 are not drawn. Lines carry no trailing blanks.
+std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys);
+
+}  // namespace antkeys::cli

@@ -1,0 +1,139 @@
+// Parameter texts that are not numbers, grading failures and letters without a key.
+#include <gtest/gtest.h>
+
+#include "data/messages.hpp"
+#include "engine_fixture.hpp"
+#include "fake_host.hpp"
+#include "search/search_messages.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::EngineFixture;
+using test::FakeHost;
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(SearchEngineFailures, AntsTextThatIsNotAWholeNumberLeavesEverythingAsItWas) {
+    for (const char* text : {"abc", "", "40000", "-32769", "5 ants", "nan", "1e999"}) {
+        EngineFixture f;
+        FakeHost host(f.engine);
+        host.antsText = text;
+        EXPECT_FALSE(f.engine.RunEvaluation(host)) << text;
+        ASSERT_EQ(host.messages.size(), 1u) << text;
+        EXPECT_EQ(host.messages[0].title, msg::kParamTitle);
+        EXPECT_TRUE(Contains(host.messages[0].text, "txtAnts")) << host.messages[0].text;
+        EXPECT_TRUE(Contains(host.messages[0].text, std::string("\"") + text + "\""));
+        EXPECT_TRUE(Contains(host.messages[0].text, "not started"));
+        EXPECT_TRUE(host.runStates.empty());
+        EXPECT_TRUE(host.captions.empty());
+        EXPECT_EQ(host.yields, 0);
+        EXPECT_FALSE(f.engine.running());
+        EXPECT_TRUE(f.OutFiles().empty());
+        EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::NotStarted);
+    }
+}
+
+TEST(SearchEngineFailures, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
+    for (const auto& [text, ants] :
+         {std::pair{" 7 ", 7}, std::pair{"2.5", 2}, std::pair{"32767", 32767}}) {
+        EngineFixture f;
+        FakeHost host(f.engine);
+        host.antsText = text;
+        host.stopAfter = 1;
+        EXPECT_TRUE(f.engine.RunEvaluation(host)) << text;
+        EXPECT_EQ(f.engine.antCount(), ants) << text;
+    }
+}
+
+TEST(SearchEngineFailures, BadSensitivityEndsTheRunThroughItsEndSteps) {
+    for (const char* text : {"0,8", "inf", "nan", "1e999", ""}) {
+        EngineFixture f;
+        FakeHost host(f.engine);
+        host.sensText = text;
+        EXPECT_TRUE(f.engine.RunEvaluation(host));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].title, msg::kParamTitle);
+        EXPECT_TRUE(Contains(host.messages[0].text, "txtPheroSens"));
+        EXPECT_TRUE(Contains(host.messages[0].text, std::string("\"") + text + "\""));
+        EXPECT_TRUE(Contains(host.messages[0].text, "stopped"));
+        EXPECT_EQ(f.engine.iterN(), 0);
+        EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
+        EXPECT_EQ(host.captions, (std::vector<std::string>{host.caption}));
+        EXPECT_TRUE(f.StoreExists()) << "the end of the run saves the store";
+        EXPECT_FALSE(f.engine.running());
+        EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::BadParameter);
+    }
+}
+
+TEST(SearchEngineFailures, SensitivityEditedDuringTheRunIsReadAtTheNextLayout) {
+    EngineFixture f;
+    FakeHost host(f.engine);
+    host.onLayout = [](FakeHost& h) {
+        if (h.layouts == 5) h.sensText = "0.8.1";
+    };
+    EXPECT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_EQ(f.engine.iterN(), 5);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(Contains(host.messages[0].text, "\"0.8.1\""));
+    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
+}
+
+TEST(SearchEngineFailures, BadReinforcementFactorEndsTheRunAfterThePass) {
+    EngineFixture f;
+    f.ScaleReference(100);
+    const PheroTable initial = f.ws.phero;
+    FakeHost host(f.engine);
+    host.antsText = "1";
+    host.modifKText = "abc";
+    EXPECT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_EQ(f.engine.iterN(), 1) << "the pass completes";
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(Contains(host.messages[0].text, "txtPheroModifK"));
+    EXPECT_EQ(host.pheroModifs, 0);
+    EXPECT_EQ(f.ws.phero, initial);
+    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(f.engine.running());
+    EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::BadParameter);
+}
+
+TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
+    EngineFixture f;
+    // A keyboard whose key 3 has a finger the Kdi table does not hold: the analyzer fails
+    // on the first layout that uses the key in a digraph.
+    KeyTables keys = f.ws.keys;
+    keys.fingers[3] = 9;
+    RecordingSink sink;
+    ASSERT_TRUE(
+        f.ws.analizer.Init(f.ws.digraphs, f.ws.weights.bestLoad, keys, f.ws.weights.kdi, sink));
+    FakeHost host(f.engine);
+    host.stopAfter = 1000;
+    EXPECT_TRUE(f.engine.RunEvaluation(host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, msg::kGradingFailedTitle);
+    EXPECT_LT(f.engine.iterN(), 1000);
+    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(f.engine.running());
+    EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::GradingFailed);
+    EXPECT_TRUE(f.StoreExists());
+}
+
+TEST(SearchEngineFailures, LetterWithoutCandidateIsReportedOncePerLayoutAndGraded) {
+    EngineFixture f;
+    for (int k = 0; k <= EngineFixture::kKeys; ++k) f.ws.phero.at(k, 5) = 0;  // letter 'f'
+    FakeHost host(f.engine);
+    host.stopAfter = 4;
+    EXPECT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_EQ(f.engine.iterN(), 4);
+    ASSERT_EQ(host.messages.size(), 4u);
+    for (const Message& m : host.messages) {
+        EXPECT_EQ(m.title, "ERROR");
+        EXPECT_EQ(m.text, "Unexpected Error In GenRndKey!");
+    }
+    for (const auto& ant : host.ants) EXPECT_EQ(ant.lay['f'], 0);
+}
+
+}  // namespace
+}  // namespace antkeys

@@ -1,0 +1,116 @@
+#pragma once
+// A whole workspace in memory for the engine tests: a keyboard of 8 keys, one fixed and
+// five free letters, a few digraphs, and reference figures chosen so that about half of
+// the generated layouts beat them.
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "data/message.hpp"
+#include "data/random.hpp"
+#include "eval/workspace.hpp"
+#include "search/normalize_phero.hpp"
+#include "search/search_engine.hpp"
+#include "test_support.hpp"
+
+namespace antkeys::test {
+
+struct EngineFixture {
+    TempFolder folder;
+    Workspace ws;
+    Random random{12345};
+    SearchEngine engine{ws, random};
+
+    static constexpr int kKeys = 8;
+
+    EngineFixture() {
+        ws.paths.folder = folder.path();
+        std::filesystem::create_directories(ws.paths.OutFolder());
+
+        // Keys 1..4 left hand, 5..8 right hand; rows 2 and 3; fingers 2..5.
+        ws.keys.Resize(kKeys);
+        for (int k = 1; k <= kKeys; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            const int inHand = (k - 1) % 4;
+            ws.keys.codes[at] = "K" + std::to_string(k);
+            ws.keys.hands[at] = static_cast<Byte>(k <= 4 ? 0 : 1);
+            ws.keys.fingers[at] = static_cast<Byte>(2 + inHand);
+            ws.keys.cols[at] = static_cast<Integer>(1 + inHand);
+            ws.keys.rows[at] = static_cast<Integer>(k % 2 == 0 ? 2 : 3);
+        }
+
+        // Letter 0 ('a') is fixed to key 8; 'b'..'f' are free on keys 1..7.
+        ws.letters.letSet = {'a', 'b', 'c', 'd', 'e', 'f'};
+        ws.letters.letFixKey = {8, 0, 0, 0, 0, 0};
+        ws.phero.Resize(kKeys, 5);
+        ws.phero.at(8, 0) = 1;
+        for (int j = 1; j <= 5; ++j) {
+            for (int k = 1; k <= 7; ++k) ws.phero.at(k, j) = 0.1;
+            ws.phero.at(j, j) = 1;  // the reference layout's own key
+            NormalizePhero(ws.phero, j);
+        }
+        ws.refKeyLay['a'] = 8;
+        for (int j = 1; j <= 5; ++j)
+            ws.refKeyLay[static_cast<std::size_t>('a' + j)] = static_cast<Byte>(j);
+
+        const int pairs[][3] = {{'a', 'b', 40}, {'b', 'c', 35}, {'c', 'd', 30}, {'d', 'e', 25},
+                                {'e', 'f', 20}, {'f', 'a', 15}, {'b', 'e', 12}, {'c', 'a', 10},
+                                {'d', 'b', 8},  {'f', 'c', 6},  {'e', 'e', 5},  {'a', 'd', 4}};
+        for (const auto& p : pairs) {
+            ws.digraphs.first.push_back(static_cast<Byte>(p[0]));
+            ws.digraphs.second.push_back(static_cast<Byte>(p[1]));
+            ws.digraphs.count.push_back(p[2]);
+        }
+        for (int k = 1; k <= kKeys; ++k)
+            ws.weights.bestLoad[static_cast<std::size_t>(k)] = 1.0 / kKeys;
+        for (std::size_t i = 1; i <= 5; ++i)
+            for (std::size_t j = 1; j <= 5; ++j)
+                ws.weights.kdi[i][j] = static_cast<Byte>(1 + (i + j) % 4);
+        for (std::size_t i = 1; i <= 6; ++i) ws.weights.gj[i] = 1;
+        ws.weights.gjSum = 6;
+
+        RecordingSink sink;
+        if (!ws.analizer.Init(ws.digraphs, ws.weights.bestLoad, ws.keys, ws.weights.kdi, sink))
+            throw std::runtime_error("the analyzer could not be set up");
+        SetMedianReference();
+    }
+
+    // Reference figures: the per-criterion mean over some layouts drawn from the initial
+    // table, so that grades fall on both sides of 0.
+    void SetMedianReference() {
+        Random draws(99);
+        GenScratch scratch;
+        struct Quiet final : NoCandidateSink {
+            void OnNoCandidate(int) override {}
+        } quiet;
+        Criteria sum{};
+        constexpr int kSamples = 64;
+        for (int n = 0; n < kSamples; ++n) {
+            Layout lay{};
+            GenRndKey(lay, ws.letters, ws.phero, 0.0, draws, scratch, quiet);
+            Criteria v{};
+            if (!ws.analizer.CalcV1_6(lay, v)) throw std::runtime_error("CalcV1_6 failed");
+            for (std::size_t i = 1; i <= 6; ++i) sum[i] += v[i];
+        }
+        for (std::size_t i = 1; i <= 6; ++i) ws.layV.ref[i] = sum[i] / kSamples;
+    }
+
+    // Multiplies the reference figures: above 1 makes every layout better than the
+    // reference (grades > 0), far below 1 makes every layout worse.
+    void ScaleReference(double factor) {
+        for (std::size_t i = 1; i <= 6; ++i) ws.layV.ref[i] *= factor;
+    }
+
+    std::vector<std::string> OutFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(ws.paths.OutFolder()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    bool StoreExists() const { return std::filesystem::exists(ws.paths.pheromones()); }
+    void RemoveStore() const { std::filesystem::remove(ws.paths.pheromones()); }
+};
+
+}  // namespace antkeys::test
