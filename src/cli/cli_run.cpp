@@ -45,6 +45,7 @@ void PrintParameters(std::ostream& out, const std::string& folder, const RunOpti
         << "  sensitivity    " << options.sensitivity << '\n'
         << "  reinforcement  " << options.reinforcement << '\n'
         << "  ACO            " << (options.aco ? "on" : "off") << '\n'
+        << "  polish         " << (options.polish ? "on" : "off") << '\n'
         << "  stop           " << StopCondition(options) << '\n'
         << "  seed           " << seed << '\n'
         << std::flush;
@@ -75,8 +76,8 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
     out << "Repeat: antkeys-cli run --dir " << ShellQuoted(folder) << " --ants "
         << ShellQuoted(options.ants) << " --sensitivity " << ShellQuoted(options.sensitivity)
         << " --reinforcement " << ShellQuoted(options.reinforcement)
-        << (options.aco ? "" : " --no-aco") << " --seed " << seed << " --layouts " << layouts
-        << "  (from the same Out/Pheromones.txt)\n";
+        << (options.aco ? "" : " --no-aco") << (options.polish ? " --polish" : "") << " --seed "
+        << seed << " --layouts " << layouts << "  (from the same Out/Pheromones.txt)\n";
 }
 
 }  // namespace
@@ -104,6 +105,7 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::uint64_t seed = options.seed ? *options.seed : Random::ClockSeed();
     Random random(seed);
     SearchEngine engine(ws, random);
+    engine.SetPolish(options.polish);
     const bool live = !options.quiet && &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
     CliRunHost host(engine, options, err, live);
     StopSignals signals;
