@@ -105,7 +105,7 @@ bool LayoutPolisher::SwapAllowed(const Layout& lay, Byte a, Byte b) const {
     return phero.at(kb, ja) > 0 && phero.at(ka, jb) > 0;
 }
 
-void LayoutPolisher::ComputeLoads(const Layout& lay) {
+void LayoutPolisher::Prepare(const Layout& lay) {
     load_.fill(0);
     for (std::size_t i = 0; i < freq_.size(); ++i) {
         const Byte k = lay[second_[i]];
@@ -131,13 +131,7 @@ double LayoutPolisher::DigraphDelta(const Layout& lay, Byte a, Byte b, Byte ka, 
     return d;
 }
 
-double LayoutPolisher::SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) {
-    ComputeLoads(lay);
-    return SwappedRatioSumWithLoads(lay, v, a, b);
-}
-
-double LayoutPolisher::SwappedRatioSumWithLoads(const Layout& lay, const Criteria& v, Byte a,
-                                                Byte b) const {
+double LayoutPolisher::SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) const {
     const Byte ka = lay[a], kb = lay[b];
     if (alter_[ka] != 0 || alter_[kb] != 0) {
         // A shared key splits its load with its companion: grade the swap in full.
@@ -172,7 +166,7 @@ LayoutPolisher::Result LayoutPolisher::Polish(Layout& lay) {
     if (!FullGrade(lay, result.grade, v)) return result;
     result.ok = true;
 
-    ComputeLoads(lay);
+    Prepare(lay);
     const std::size_t m = movable_.size();
     while (result.swaps < kMaxSwaps) {
         const double current = RatioSum(v);
@@ -182,7 +176,7 @@ LayoutPolisher::Result LayoutPolisher::Polish(Layout& lay) {
             for (std::size_t j = i + 1; j < m; ++j) {
                 const Byte a = movable_[i], b = movable_[j];
                 if (!SwapAllowed(lay, a, b)) continue;
-                const double s = SwappedRatioSumWithLoads(lay, v, a, b);
+                const double s = SwappedRatioSum(lay, v, a, b);
                 if (s < bestSum) {
                     bestSum = s;
                     bestI = static_cast<int>(i);
@@ -204,7 +198,7 @@ LayoutPolisher::Result LayoutPolisher::Polish(Layout& lay) {
         v = vt;
         result.grade = grade;
         ++result.swaps;
-        ComputeLoads(lay);
+        Prepare(lay);
     }
     return result;
 }

@@ -36,18 +36,19 @@ class LayoutPolisher {
     // a positive reference figure (the grade is GjSum over it, minus 1).
     double RatioSum(const Criteria& v) const;
 
-    // That figure after swapping the characters a and b of `lay`, worked out incrementally
-    // from `lay`'s figures `v`. For tests and benchmarks; Polish does the same without
-    // recounting the loads.
-    double SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b);
+    // Counts the key loads of `lay`, for SwappedRatioSum.
+    void Prepare(const Layout& lay);
+
+    // The ratio sum after swapping the characters a and b of `lay`, worked out incrementally
+    // from `lay`'s figures `v`; `lay` must be the layout last prepared. This is how Polish
+    // ranks the swaps.
+    double SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) const;
 
     // Whether a swap of the letters with codes a and b in `lay` is allowed: both free, each
     // going to a key whose pheromone for it is positive.
     bool SwapAllowed(const Layout& lay, Byte a, Byte b) const;
 
   private:
-    void ComputeLoads(const Layout& lay);
-    double SwappedRatioSumWithLoads(const Layout& lay, const Criteria& v, Byte a, Byte b) const;
     double DigraphDelta(const Layout& lay, Byte a, Byte b, Byte ka, Byte kb) const;
     bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
 

@@ -63,6 +63,7 @@ TEST(LayoutPolisher, IncrementalRankingMatchesFullGradingOnRandomSwaps) {
             GenRndKey(lay, ws.letters, ws.phero, 0.0, random, scratch, quiet);
             Criteria v{};
             ASSERT_TRUE(ws.analizer.CalcV1_6(lay, v));
+            polisher.Prepare(lay);
             const Byte a = codes[random.Next() % codes.size()];
             const Byte b = codes[random.Next() % codes.size()];
             Layout swapped = lay;
@@ -97,6 +98,7 @@ TEST(LayoutPolisher, SwapsOnASharedKeyAreGradedInFull) {
         lay[a] = static_cast<Byte>(shared);  // a shares the space bar with the space
         Criteria v{};
         ASSERT_TRUE(ws.analizer.CalcV1_6(lay, v));
+        polisher.Prepare(lay);
         Layout swapped = lay;
         std::swap(swapped[a], swapped[b]);
         Criteria full{};
