@@ -18,7 +18,7 @@ std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys) 
 
     // The character each key carries: the highest code wins, as it is drawn last.
     std::vector<int> carried(static_cast<std::size_t>(nKeys) + 1, -1);
-    for (int ch = 33; ch < kCharCodes; ++ch) {
+    for (int ch = 32; ch < kCharCodes; ++ch) {
         const int k = lay[static_cast<std::size_t>(ch)];
         if (k > 0 && k <= nKeys) carried[static_cast<std::size_t>(k)] = ch;
     }
@@ -53,6 +53,8 @@ std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys) 
             }
             if (it->second < 0) {
                 line += "\u00B7";
+            } else if (it->second == ' ') {
+                line += "\u2423";  // the space bar
             } else if (const std::string& ch = CodeToUtf8(static_cast<Byte>(it->second));
                        !ch.empty()) {
                 line += ch;

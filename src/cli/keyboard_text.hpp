@@ -14,8 +14,8 @@ namespace antkeys::cli {
 // become 6..11.
 int KeyScreenColumn(Byte hand, Integer col);
 
-// Each key shows the character it carries (UTF-8), "·" when it carries none; character
-// codes below 33 are not drawn. Lines carry no trailing blanks.
+// Each key shows the character it carries (UTF-8), "␣" for the space, "·" when it carries
+// none; control codes (below 32) are not drawn. Lines carry no trailing blanks.
 std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys);
 
 }  // namespace antkeys::cli

@@ -114,7 +114,7 @@ void CliRunHost::OnRunStateChanged(bool running) {
         start_ = now;
         end_ = now;
         nextTick_ = now + std::chrono::seconds(1);
-        nextRefresh_ = now;
+        nextRefresh_ = now + std::chrono::milliseconds(250);
     } else {
         end_ = now;
         ClearProgress();
@@ -124,11 +124,11 @@ void CliRunHost::OnRunStateChanged(bool running) {
 void CliRunHost::OnNoCandidate(int letter) {
     if (noCandidate_[letter]++ > 0) return;
     ClearProgress();
-    StderrSink(err_).show(Message{msg::kGenRndKeyTitle,
-                               WithDescription(msg::kGenRndKeyText, LetterName(letter) +
-                                                                        " found no free key with "
-                                                                        "positive pheromone"),
-                               true});
+    StderrSink(err_).show(
+        Message{msg::kGenRndKeyTitle,
+                WithDescription(msg::kGenRndKeyText, LetterName(letter) + " found no free key with "
+                                                                          "positive pheromone"),
+                true});
 }
 
 std::string CliRunHost::LetterName(int letter) const {

@@ -44,9 +44,11 @@ void GenRndKey(Layout& lay, const LetterTables& letters, const PheroTable& phero
             const int k = candidates[c];
             // One draw per candidate, in key order, so a seed fixes every choice.
             const double score = column[k] * s + static_cast<double>(random.NextSingle());
-            const bool better = score > best;  // strictly: ties keep the lower key
-            best = better ? score : best;
-            chosen = better ? k : chosen;
+            // Strictly greater replaces, so ties keep the lower key. Written as masks: the
+            // outcome is a coin toss the branch predictor cannot learn.
+            const int better = -static_cast<int>(score > best);
+            chosen += (k - chosen) & better;
+            best = std::max(best, score);
         }
         if (chosen < 0) {
             sink.OnNoCandidate(i);

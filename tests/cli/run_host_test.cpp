@@ -37,9 +37,13 @@ TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
     lay['q'] = 1;
     lay['w'] = 2;
     lay[192] = 3;  // a Georgian letter
-    lay[' '] = 4;  // codes below 33 are not drawn: the key shows as empty
+    lay[' '] = 4;  // the space bar's sign
+    lay[9] = 2;    // control codes are not drawn
     lay['s'] = 5;
     lay['x'] = 5;  // two characters on one key: the higher code shows
+    EXPECT_EQ(cli::KeyboardText(lay, FiveKeys()),
+              (std::vector<std::string>{"q w   \u10D0", "   \u2423   x"}));
+    lay[' '] = 0;
     EXPECT_EQ(cli::KeyboardText(lay, FiveKeys()),
               (std::vector<std::string>{"q w   \u10D0", "   \u00B7   x"}));
 }

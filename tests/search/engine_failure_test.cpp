@@ -1,6 +1,8 @@
 // Parameter texts that are not numbers, grading failures and letters without a key.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "data/messages.hpp"
 #include "engine_fixture.hpp"
 #include "fake_host.hpp"
@@ -118,6 +120,24 @@ TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
     EXPECT_FALSE(f.engine.running());
     EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::GradingFailed);
     EXPECT_TRUE(f.StoreExists());
+}
+
+TEST(SearchEngineFailures, FilesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
+    EngineFixture f;
+    f.ScaleReference(100);
+    // A file where the Out folder should be: no best layout and no store can be written.
+    std::filesystem::remove_all(f.ws.paths.OutFolder());
+    f.folder.Write("Out", "not a folder");
+    FakeHost host(f.engine);
+    host.stopAfter = 50;
+    EXPECT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_EQ(f.engine.iterN(), 50);
+    EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::Stopped);
+    EXPECT_GT(f.engine.bestKeyGrade(), 0);
+    EXPECT_TRUE(f.engine.lastBestLayPath().empty());
+    ASSERT_FALSE(host.messages.empty());
+    for (const Message& m : host.messages) EXPECT_EQ(m.title, msg::kWriteTitle);
+    EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
 }
 
 TEST(SearchEngineFailures, LetterWithoutCandidateIsReportedOncePerLayoutAndGraded) {
