@@ -8,6 +8,8 @@
 #include <QSvgRenderer>
 #include <QtGlobal>
 
+#include <memory>
+
 namespace antkeys::raster {
 namespace {
 
@@ -20,24 +22,28 @@ void DropSessionNotes(QtMsgType type, const QMessageLogContext& context, const Q
     if (gQtHandler != nullptr) gQtHandler(type, context, text);
 }
 
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) return;
-    // The application lives until the program ends; the command-line tool never shows a
-    // window, so the offscreen platform is enough wherever no platform was chosen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "antkeys-cli";
-    static char* argv[] = {name, nullptr};
-    // Never deleted: tearing Qt down among the other statics at exit is not safe.
-    gQtHandler = qInstallMessageHandler(DropSessionNotes);
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
+// Fonts need a Qt GUI application. The command-line tool has none: one is made on the
+// offscreen platform for the drawing and taken down again afterwards.
+class GuiApplicationScope {
+  public:
+    GuiApplicationScope() {
+        if (QGuiApplication::instance() != nullptr) return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (gQtHandler == nullptr) gQtHandler = qInstallMessageHandler(DropSessionNotes);
+        own_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+
+  private:
+    int argc_ = 1;
+    char name_[12] = "antkeys-cli";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> own_;
+};
 
 }  // namespace
 
 bool WriteSvgAsPng(std::string_view svg, const std::string& path, std::string& error) {
-    EnsureGuiApplication();
+    const GuiApplicationScope application;
     QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
     if (!renderer.isValid()) {
         error = "the picture could not be read as SVG";

@@ -5,8 +5,9 @@
 
 namespace antkeys::raster {
 
-// Draws `svg` at its own size on white and writes it as a PNG. Starts a Qt GUI application
-// on the offscreen platform when none runs yet (fonts need one). False with a description.
+// Draws `svg` at its own size on white and writes it as a PNG. When no Qt GUI application
+// runs, one runs on the offscreen platform for the call (fonts need one). False with a
+// description.
 bool WriteSvgAsPng(std::string_view svg, const std::string& path, std::string& error);
 
 }  // namespace antkeys::raster
