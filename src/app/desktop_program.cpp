@@ -1,0 +1,66 @@
+#include "app/desktop_program.hpp"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "app/command_line.hpp"
+#include "app/exit_signals.hpp"
+#include "data/messages.hpp"
+#include "data/program_folder.hpp"
+#include "eval/workspace.hpp"
+#include "search/search_engine.hpp"
+#include "ui/main_window.hpp"
+#include "ui/message_box.hpp"
+
+namespace antkeys {
+
+DesktopProgram::DesktopProgram() : workspace_(std::make_unique<Workspace>()) {}
+
+DesktopProgram::~DesktopProgram() = default;
+
+std::unique_ptr<DesktopProgram> DesktopProgram::Load(const std::string& folder, MessageSink& sink,
+                                                     std::string* why) {
+    std::unique_ptr<DesktopProgram> program(new DesktopProgram());
+    program->workspace_->paths.folder = folder;
+    if (!LoadWorkspace(*program->workspace_, sink, why)) return nullptr;
+    program->random_.Seed(Random::ClockSeed());
+    program->engine_ = std::make_unique<SearchEngine>(*program->workspace_, program->random_);
+    program->window_ = std::make_unique<MainWindow>(*program->engine_);
+    return program;
+}
+
+void DesktopProgram::Show(bool autoStart) {
+    window_->CenterOnScreen();
+    window_->show();
+    if (autoStart) QTimer::singleShot(0, window_.get(), &MainWindow::cmdRun_Click);
+}
+
+int RunDesktopProgram(QApplication& app, const char* argv0) {
+    WindowMessageSink sink;
+    std::string why;
+    std::unique_ptr<DesktopProgram> program =
+        DesktopProgram::Load(ProgramFolder(argv0), sink, &why);
+    if (!program) {
+        // A failure that showed no message still leaves a trace for whoever started us.
+        if (!why.empty() || sink.shown() == 0) {
+            const std::string line = std::string(msg::kProgramTitle) + ": " +
+                                     (why.empty() ? "the start-up failed" : why) + "\n";
+            std::fputs(line.c_str(), stderr);
+        }
+        return 1;
+    }
+
+    MainWindow& window = program->window();
+    QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit);
+    ExitSignals exitSignals;
+    QObject::connect(&exitSignals, &ExitSignals::closeRequested, &window, &QWidget::close);
+
+    QStringList arguments = app.arguments();
+    if (!arguments.isEmpty()) arguments.removeFirst();
+    program->Show(IsAutoStartCommandLine(arguments));
+    return app.exec();
+}
+
+}  // namespace antkeys

@@ -1,0 +1,53 @@
+#pragma once
+// The desktop program: its start-up load (Form_Load), the main window and the entry
+// procedure that ties them to the command line and the event loop.
+#include <memory>
+#include <string>
+
+#include "data/message.hpp"
+#include "data/random.hpp"
+
+class QApplication;
+
+namespace antkeys {
+
+class MainWindow;
+class SearchEngine;
+struct Workspace;
+
+class DesktopProgram {
+  public:
+    // Form_Load: loads every input of `folder` in order, stopping at the first failure. After
+    // a failure returns nullptr; the failing step has reported through `sink`, except the
+    // grading of the reference layout, which only fills `why`. After a successful load the
+    // random generator is seeded from the clock and the main window is built (not shown).
+    static std::unique_ptr<DesktopProgram> Load(const std::string& folder, MessageSink& sink,
+                                                std::string* why = nullptr);
+    ~DesktopProgram();
+    DesktopProgram(const DesktopProgram&) = delete;
+    DesktopProgram& operator=(const DesktopProgram&) = delete;
+
+    // Shows the main window in the middle of the screen. With autoStart the search starts
+    // as soon as the event loop runs, with the window already on show.
+    void Show(bool autoStart);
+
+    Workspace& workspace() { return *workspace_; }
+    SearchEngine& engine() { return *engine_; }
+    MainWindow& window() { return *window_; }
+    Random& random() { return random_; }
+
+  private:
+    DesktopProgram();
+
+    std::unique_ptr<Workspace> workspace_;
+    Random random_;
+    std::unique_ptr<SearchEngine> engine_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// The entry procedure: loads from the program's folder (argv0, or $ANTKEYS_HOME), shows the
+// window, starts the search for the command line "as", and runs the event loop. Returns the
+// exit status: 1 when the load failed.
+int RunDesktopProgram(QApplication& app, const char* argv0);
+
+}  // namespace antkeys

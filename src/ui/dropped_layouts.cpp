@@ -1,0 +1,66 @@
+#include "ui/dropped_layouts.hpp"
+
+#include <exception>
+#include <string>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+#include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "ui/lay_window.hpp"
+
+namespace antkeys {
+namespace {
+
+void ShowDropError(MessageSink& sink, const std::string& description) {
+    sink.show(Message{msg::kDropTitle, std::string(msg::kDropTextPrefix) + description, true});
+}
+
+// One file: false when the drop must end (the failure has been shown).
+bool EvaluateOne(const QString& path, Workspace& ws, MessageSink& sink, Yielder& yielder,
+                 QWidget* owner, std::vector<QPointer<LayWindow>>& opened) {
+    Layout lay{};
+    // A file that does not read has shown the reader's message; no window shows a layout
+    // that was not read from its file.
+    if (!LoadKeyLay(QFile::encodeName(path).toStdString(), ws.keys, lay, sink)) return true;
+
+    QPointer<LayWindow> window = new LayWindow(owner);
+    window->setWindowTitle(QStringLiteral("KB Layout (") + QDir::toNativeSeparators(path) +
+                           QStringLiteral(")"));
+    window->show();
+    window->DrawLay(lay, ws.keys);
+    opened.push_back(window);
+
+    const GradeResult result =
+        EvaluateLay(lay, ws.analizer, ws.weights, ws.layV, ws.panel, yielder);
+    if (!result.ok) {
+        ShowDropError(sink, result.error);
+        return false;
+    }
+    // The grading lets events run: the user may have closed the window meanwhile.
+    if (window) {
+        window->txtAGrade()->setText(QString::fromStdString(ws.panel.currGrade.Text()));
+        window->txtRGrade()->setText(QString::fromStdString(ws.panel.difGrade.Text()));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<QPointer<LayWindow>> EvaluateDropped(const QStringList& paths, bool running,
+                                                 Workspace& ws, MessageSink& sink, Yielder& yielder,
+                                                 QWidget* owner) {
+    std::vector<QPointer<LayWindow>> opened;
+    if (running) return opened;  // a drop during a run is lost, silently
+    try {
+        for (const QString& path : paths)
+            if (!EvaluateOne(path, ws, sink, yielder, owner, opened)) break;
+    } catch (const std::exception& e) {
+        ShowDropError(sink, e.what());
+    }
+    return opened;
+}
+
+}  // namespace antkeys

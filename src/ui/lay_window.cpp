@@ -1,0 +1,93 @@
+#include "ui/lay_window.hpp"
+
+#include <algorithm>
+#include <string>
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "data/fields.hpp"
+#include "data/number_format.hpp"
+#include "ui/app_icon.hpp"
+#include "ui/captions.hpp"
+#include "ui/display_box.hpp"
+#include "ui/georgian_text.hpp"
+#include "ui/keyboard_canvas.hpp"
+#include "ui/twips.hpp"
+#include "ui/view_controls.hpp"
+
+namespace antkeys {
+
+LayWindow::LayWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(LayWindowGrid()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmLay"));
+    setWindowTitle(QString::fromLatin1(kDesignCaption));
+    setWindowIcon(ProgramIcon());
+    setFont(GeorgianFont(12));
+
+    const QSize client = TwipsRect(0, 0, 6750, 2745).size();
+    setFixedSize(client);
+    canvas_ = new KeyboardCanvas(QStringLiteral(":/keyboard-small.png"), client, this);
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->move(0, 0);
+
+    const QFont captionFont = GeorgianFont(kCaptionPointSize);
+    const QFont boxFont = NamedFont(QStringLiteral("Tahoma"), 14.25, true);
+    label1_ = MakeLabel(this, "Label1", GeorgianText(captions::kRefrIntervalCaption),
+                        TwipsRect(60, 2400, 1035, 255), captionFont, Qt::AlignLeft);
+    txtRefrInterval_ = NewEditBox(this, QStringLiteral("txtRefrInterval"), QString());
+    txtRefrInterval_->setGeometry(TwipsRect(1080, 2340, 795, 375));
+    txtRefrInterval_->setFont(boxFont);
+    labAGr_ = MakeLabel(this, "labAGr", GeorgianText(captions::kAGradeCaption),
+                        TwipsRect(2100, 2400, 1275, 255), captionFont, Qt::AlignRight);
+    txtAGrade_ = NewDisplayBox(this, QStringLiteral("txtAGrade"));
+    txtAGrade_->setGeometry(TwipsRect(3420, 2340, 855, 375));
+    txtAGrade_->setFont(boxFont);
+    label2_ = MakeLabel(this, "Label2", GeorgianText(captions::kRGradeCaption),
+                        TwipsRect(4320, 2400, 975, 255), captionFont, Qt::AlignRight);
+    txtRGrade_ = NewDisplayBox(this, QStringLiteral("txtRGrade"));
+    txtRGrade_->setGeometry(TwipsRect(5340, 2340, 1395, 375));
+    txtRGrade_->setFont(boxFont);
+}
+
+bool LayWindow::CharPosition(const KeyTables& keys, int k, ScreenPoint& point) const {
+    const auto known = std::min({keys.hands.size(), keys.rows.size(), keys.cols.size()});
+    if (k < 1 || static_cast<std::size_t>(k) >= known) return false;
+    const auto i = static_cast<std::size_t>(k);
+    return grid_.At(keys.hands[i], keys.cols[i], keys.rows[i], 0.5, point);
+}
+
+void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
+    canvas_->Clear();
+    const QColor colour = QColor::fromRgb(kCharColour);
+    const QFont charFont = font();
+    canvas_->Paint([&](QPainter& painter) {
+        // Codes 0..32 are control characters and the space: never drawn.
+        for (int ch = 33; ch < kCharCodes; ++ch) {
+            const int k = lay[static_cast<std::size_t>(ch)];
+            ScreenPoint at;
+            if (k == 0 || !CharPosition(keys, k, at)) continue;
+            const QPointF topLeft(static_cast<float>(at.x), static_cast<float>(at.y));
+            KeyboardCanvas::PrintText(painter, topLeft, CodeText(static_cast<Byte>(ch)), charFont,
+                                      colour);
+        }
+    });
+}
+
+void LayWindow::fMain_OnRndKeyGen(const Layout& bestAntLay, float antAGrade,
+                                  const KeyTables& keys) {
+    double interval = 0;
+    std::string why;
+    if (!ParseDouble(txtRefrInterval_->text().toStdString(), interval, why)) return;
+    // The counter is 16-bit; a longer interval is cut to what it can count, so such a window
+    // still refreshes now and then instead of running the counter past its range.
+    interval = std::min(interval, static_cast<double>(kMaxRefrInterval));
+    ++refrCount_;
+    if (interval <= refrCount_) {
+        refrCount_ = 0;
+        txtRGrade_->setText(QString::fromStdString(FormatPercent(antAGrade)));
+        DrawLay(bestAntLay, keys);
+    }
+}
+
+}  // namespace antkeys

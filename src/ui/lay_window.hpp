@@ -1,0 +1,66 @@
+#pragma once
+// frmLay: one keyboard layout drawn on a keyboard picture, with its grades beside it. Opened
+// by the best-layout button (then it follows the search through fMain_OnRndKeyGen) and for
+// every dropped layout file. Any number may be open; each counts its own events.
+#include <QWidget>
+
+#include "data/key_tables.hpp"
+#include "data/types.hpp"
+#include "ui/view_geometry.hpp"
+
+class QLabel;
+class QLineEdit;
+
+namespace antkeys {
+
+class KeyboardCanvas;
+
+class LayWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Design-time caption; every opener replaces it.
+    static constexpr const char* kDesignCaption = "Keyoboard Layout";
+    static constexpr const char* kBestCaption = "Best KB Layout";
+    // Dark red of the drawn characters.
+    static constexpr QRgb kCharColour = 0xFF961414;  // (150, 20, 20)
+    // The event counter is 16-bit: a refresh interval above this counts as this many events.
+    static constexpr Integer kMaxRefrInterval = 32767;
+
+    explicit LayWindow(QWidget* parent = nullptr);
+
+    // Clears the drawing and prints every placed character from code 33 up on its key, the
+    // higher code last where several share a key. Keys the picture has no place for (a row
+    // outside 1..4, an index outside the key tables) are skipped.
+    void DrawLay(const Layout& lay, const KeyTables& keys);
+
+    // Where DrawLay prints a character carried by key k: the top-left of its text cell.
+    // False when the key is skipped.
+    bool CharPosition(const KeyTables& keys, int k, ScreenPoint& point) const;
+
+    QLineEdit* txtRefrInterval() const { return txtRefrInterval_; }
+    QLineEdit* txtAGrade() const { return txtAGrade_; }
+    QLineEdit* txtRGrade() const { return txtRGrade_; }
+    QLabel* labAGr() const { return labAGr_; }
+    Integer refrCount() const { return refrCount_; }
+    const KeyGrid& grid() const { return grid_; }
+    KeyboardCanvas* canvas() const { return canvas_; }
+
+  public slots:
+    // OnRndKeyGen of the main window: redraws with the ant's layout and its grade every
+    // txtRefrInterval-th event; does nothing while the box does not hold a number.
+    void fMain_OnRndKeyGen(const antkeys::Layout& bestAntLay, float antAGrade,
+                           const antkeys::KeyTables& keys);
+
+  private:
+    KeyGrid grid_;
+    Integer refrCount_ = 0;
+    KeyboardCanvas* canvas_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLineEdit* txtRefrInterval_ = nullptr;
+    QLabel* labAGr_ = nullptr;
+    QLineEdit* txtAGrade_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLineEdit* txtRGrade_ = nullptr;
+};
+
+}  // namespace antkeys

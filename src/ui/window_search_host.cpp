@@ -1,0 +1,67 @@
+#include "ui/window_search_host.hpp"
+
+#include <QCoreApplication>
+
+#include "data/messages.hpp"
+#include "ui/main_window.hpp"
+
+namespace antkeys {
+
+WindowSearchHost::WindowSearchHost(MainWindow& window) : window_(window), sink_(&window) {}
+
+void WindowSearchHost::Yield() {
+    const Clock::time_point now = Clock::now();
+    if (now < nextEvents_) return;
+    QCoreApplication::processEvents();
+    nextEvents_ = Clock::now() + kYieldInterval;
+}
+
+void WindowSearchHost::show(const Message& message) {
+    sink_.show(message);
+}
+
+std::string_view WindowSearchHost::ParamText(ParamBox box) {
+    return params_[static_cast<std::size_t>(box)];
+}
+
+bool WindowSearchHost::IsChecked(CheckBox box) {
+    return checked_[static_cast<std::size_t>(box)];
+}
+
+void WindowSearchHost::OnRunStateChanged(bool running) {
+    window_.SetRunState(running);
+}
+
+std::string WindowSearchHost::Caption() {
+    return window_.windowTitle().toStdString();
+}
+
+void WindowSearchHost::SetCaption(const std::string& caption) {
+    window_.setWindowTitle(QString::fromStdString(caption));
+}
+
+void WindowSearchHost::OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) {
+    emit window_.OnRndKeyGen(antLay, grade, keys);
+}
+
+void WindowSearchHost::OnPheroModif(const PheroTable& phero) {
+    emit window_.OnPheroModif(phero);
+}
+
+void WindowSearchHost::OnNoCandidate(int /*letter*/) {
+    sink_.show(Message{msg::kGenRndKeyTitle, msg::kGenRndKeyText, true});
+}
+
+void WindowSearchHost::OnExitRequested() {
+    window_.close();
+}
+
+void WindowSearchHost::SetParamText(ParamBox box, const QString& text) {
+    params_[static_cast<std::size_t>(box)] = text.toStdString();
+}
+
+void WindowSearchHost::SetChecked(CheckBox box, bool checked) {
+    checked_[static_cast<std::size_t>(box)] = checked;
+}
+
+}  // namespace antkeys

@@ -1,0 +1,54 @@
+#pragma once
+// The search host of the desktop program: the run loop's yields run Qt's pending events, its
+// parameters come from the main window's boxes, its events become the window's signals.
+#include <array>
+#include <chrono>
+#include <string>
+
+#include <QString>
+
+#include "search/search_host.hpp"
+#include "ui/message_box.hpp"
+
+namespace antkeys {
+
+class MainWindow;
+
+class WindowSearchHost final : public SearchHost {
+  public:
+    explicit WindowSearchHost(MainWindow& window);
+
+    // Runs pending events, at most once per kYieldInterval: the loop yields six times per
+    // layout, far more often than a person can notice, and each run of the event loop costs
+    // as much as several layouts.
+    void Yield() override;
+    void show(const Message& message) override;
+
+    std::string_view ParamText(ParamBox box) override;
+    bool IsChecked(CheckBox box) override;
+    void OnRunStateChanged(bool running) override;
+    std::string Caption() override;
+    void SetCaption(const std::string& caption) override;
+    void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) override;
+    void OnPheroModif(const PheroTable& phero) override;
+    void OnNoCandidate(int letter) override;
+    void OnExitRequested() override;
+
+    // The window keeps these copies current from the boxes' change signals, so reading a
+    // parameter or a check box during a run costs no conversion and no allocation.
+    void SetParamText(ParamBox box, const QString& text);
+    void SetChecked(CheckBox box, bool checked);
+
+    static constexpr std::chrono::milliseconds kYieldInterval{5};
+
+  private:
+    using Clock = std::chrono::steady_clock;
+
+    MainWindow& window_;
+    WindowMessageSink sink_;
+    std::array<std::string, 3> params_;
+    std::array<bool, 2> checked_{};
+    Clock::time_point nextEvents_{};
+};
+
+}  // namespace antkeys

@@ -1,0 +1,247 @@
+// The pheromone window: key labels, circles and marks on the keys, the letter list and the
+// auto-refresh box.
+#include <cmath>
+#include <limits>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QObject>
+#include <QTest>
+
+#include "ui/phero_window.hpp"
+#include "ui/view_controls.hpp"
+#include "view_test_support.hpp"
+
+using namespace antkeys;
+using namespace antkeys::test;
+
+namespace {
+
+const QRect kPicture(0, 0, 675, 226);
+
+KeyTables Keys() {
+    return MakeKeys({
+        {"Q", 0, 5, 2},   // 1
+        {"R", 0, 2, 2},   // 2
+        {"J", 1, 2, 3},   // 3
+        {"P", 1, 5, 2},   // 4
+        {"", 1, 4, 4},    // 5: a companion: no label, no mark
+        {"F1", 0, 2, 4},  // 6: longer than one character
+        {"G", 0, 1, 0},   // 7: row 0
+        {"B", 0, 1, 5},   // 8: row 5, not on the picture
+        {"5", 0, 1, 1},   // 9
+    });
+}
+
+LetterTables Letters() {
+    LetterTables letters;
+    letters.letSet = {65, 192, 33};
+    letters.letFixKey = {0, 0, 0};
+    return letters;
+}
+
+PheroTable Phero() {
+    PheroTable phero;
+    phero.Resize(9, 2);
+    phero.at(1, 0) = 0.5;    // blue, radius 23
+    phero.at(2, 0) = 0.005;  // red dot
+    phero.at(3, 0) = 0;      // x
+    phero.at(4, 0) = 0.25;   // blue, radius 11
+    phero.at(9, 0) = -1;     // x
+    phero.at(1, 1) = 1.0;
+    phero.at(1, 2) = 1.0;
+    return phero;
+}
+
+bool IsBlue(QRgb p) {
+    return p == qRgb(0, 0, 255);
+}
+bool IsReddish(QRgb p) {
+    return qRed(p) > 180 && qGreen(p) < 100 && qBlue(p) < 100;
+}
+bool IsWhitish(QRgb p) {
+    return qRed(p) > 215 && qGreen(p) > 215 && qBlue(p) > 215;
+}
+
+template <class Pred>
+int Count(const QImage& image, QRect area, Pred pred) {
+    int n = 0;
+    const QRect clipped = area.intersected(image.rect());
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            if (pred(image.pixel(x, y))) ++n;
+    return n;
+}
+
+QPoint Pixel(ScreenPoint p) {
+    return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
+}
+
+}  // namespace
+
+class TestPheroWindow : public QObject {
+    Q_OBJECT
+
+  private:
+    static QImage Grab(PheroWindow& w) { return w.grab().toImage(); }
+    // The picture alone, without the controls below it.
+    static QImage Picture(PheroWindow& w) { return w.grab(kPicture).toImage(); }
+
+    static QPoint Centre(const PheroWindow& w, int k) {
+        ScreenPoint at;
+        if (!w.MarkCentre(k, at)) qFatal("key %d has no mark", k);
+        return Pixel(at);
+    }
+
+    // The text cell of the "x" of key k.
+    static QRect XCell(const PheroWindow& w, int k) {
+        const QPoint c = Centre(w, k);
+        const int dx = static_cast<int>(std::lround(0.15 * w.grid().keyW));
+        return {c.x() - dx - 1, c.y() - dx - 1, 14, 22};
+    }
+
+    // A one-pixel circle of radius r around c: blue on its four compass points (to a pixel),
+    // nothing blue well inside it.
+    static void VerifyCircle(const QImage& image, QPoint c, int r) {
+        for (const QPoint d : {QPoint(r, 0), QPoint(-r, 0), QPoint(0, r), QPoint(0, -r)})
+            QVERIFY2(Count(image, Around(c + d, 1), IsBlue) > 0,
+                     qPrintable(QStringLiteral("no blue at radius %1").arg(r)));
+        QCOMPARE(Count(image, Around(c, r / 2), IsBlue), 0);
+    }
+
+  private slots:
+    void opensWithWhiteLabelsAndNoMarks() {
+        PheroWindow w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Pheromones"));
+        QCOMPARE(w.size(), QSize(676, 266));
+        w.Init(Keys(), Letters(), Phero());
+        const QImage image = Grab(w);
+        QCOMPARE(Count(image, kPicture, IsBlue), 0);
+        QCOMPARE(Count(image, kPicture, IsReddish), 0);
+        int labelled = 0;
+        for (int k : {1, 2, 3, 4, 9}) {
+            ScreenPoint at;
+            QVERIFY(w.LabelPosition(k, at));
+            const int n = Count(image, QRect(Pixel(at) - QPoint(2, 0), QSize(18, 22)), IsWhitish);
+            QVERIFY2(n >= 3, qPrintable(QStringLiteral("key %1 has no label").arg(k)));
+            labelled += n;
+        }
+        QCOMPARE(Count(image, kPicture, IsWhitish), labelled);
+        for (int k : {0, 5, 6, 7, 8}) {
+            ScreenPoint at;
+            QVERIFY(!w.LabelPosition(k, at));
+        }
+        // One entry per letter, in letter order; nothing chosen.
+        QCOMPARE(w.cmbLetter()->count(), 3);
+        QCOMPARE(w.cmbLetter()->itemText(0), QStringLiteral("65"));
+        QCOMPARE(w.cmbLetter()->itemText(1), CodeText(192));
+        QCOMPARE(w.cmbLetter()->itemText(2), QStringLiteral("33"));
+        QCOMPARE(w.cmbLetter()->currentIndex(), -1);
+        QVERIFY(!w.chkAutoRefresh()->isChecked());
+    }
+
+    void choosingALetterDrawsCirclesDotsAndCrosses() {
+        PheroWindow w;
+        w.Init(Keys(), Letters(), Phero());
+        QCOMPARE(w.CircleRadius(0.5), 23);  // 22.56
+        QCOMPARE(w.CircleRadius(0.005), 0);
+        w.cmbLetter()->setCurrentIndex(0);
+        const QImage image = Grab(w);
+
+        VerifyCircle(image, Centre(w, 1), 23);
+        VerifyCircle(image, Centre(w, 4), 11);
+        // Every blue pixel lies on one of the two circles.
+        int onCircles = 0;
+        for (int y = 0; y < kPicture.height(); ++y)
+            for (int x = 0; x < kPicture.width(); ++x) {
+                if (!IsBlue(image.pixel(x, y))) continue;
+                bool on = false;
+                for (auto [k, r] : {std::pair{1, 23}, std::pair{4, 11}}) {
+                    const QPoint d = QPoint(x, y) - Centre(w, k);
+                    on = on || std::abs(std::hypot(d.x(), d.y()) - r) <= 1.5;
+                }
+                QVERIFY2(on, qPrintable(QStringLiteral("stray blue at %1,%2").arg(x).arg(y)));
+                ++onCircles;
+            }
+        QVERIFY(onCircles > 4 * 11);
+
+        // The red one-pixel circle of 0.005 and the x of 0 and -1: no other red.
+        const QRect dot = Around(Centre(w, 2), 2);
+        const int dotPixels = Count(image, dot, IsReddish);
+        QVERIFY(dotPixels >= 4);
+        QVERIFY(!IsReddish(image.pixel(Centre(w, 2))));  // not filled
+        const int x3 = Count(image, XCell(w, 3), IsReddish);
+        const int x9 = Count(image, XCell(w, 9), IsReddish);
+        QVERIFY(x3 >= 4);
+        QVERIFY(x9 >= 4);
+        QCOMPARE(Count(image, kPicture, IsReddish), dotPixels + x3 + x9);
+    }
+
+    void unsafeValuesAreDrawnWithoutHarm() {
+        PheroWindow w;
+        PheroTable phero = Phero();
+        phero.at(1, 2) = std::numeric_limits<double>::quiet_NaN();
+        phero.at(4, 2) = 1e9;
+        w.Init(Keys(), Letters(), phero);
+        w.cmbLetter()->setCurrentIndex(2);  // NaN on key 1, 1e9 on key 4, 0 elsewhere
+        const QImage image = Grab(w);
+        QVERIFY(Count(image, XCell(w, 1), IsReddish) >= 4);
+        QCOMPARE(w.CircleRadius(1e9), 32767);
+    }
+
+    void autoRefreshFollowsUpdatesOnlyWhenTicked() {
+        PheroWindow w;
+        w.Init(Keys(), Letters(), Phero());
+        w.cmbLetter()->setCurrentIndex(0);
+        const QImage before = Picture(w);
+        PheroTable updated = Phero();
+        updated.at(1, 0) = 1.0;  // radius 45
+
+        w.mfMain_OnPheroModif(updated);
+        QCOMPARE(w.pheromones(), Phero());
+        QCOMPARE(Picture(w), before);
+
+        // Ticking the box alone changes nothing; the next update does.
+        w.chkAutoRefresh()->setChecked(true);
+        QCOMPARE(Picture(w), before);
+        w.mfMain_OnPheroModif(updated);
+        QCOMPARE(w.pheromones(), updated);
+        const QImage after = Grab(w);
+        VerifyCircle(after, Centre(w, 1), 45);
+        QCOMPARE(Count(after, Around(Centre(w, 1) + QPoint(23, 0), 1), IsBlue), 0);
+    }
+
+    void anUpdateWithNothingChosenDrawsNothing() {
+        PheroWindow w;
+        w.Init(Keys(), Letters(), Phero());
+        const QImage labelsOnly = Picture(w);
+        w.chkAutoRefresh()->setChecked(true);
+        PheroTable updated = Phero();
+        updated.at(2, 0) = 0.75;
+        w.mfMain_OnPheroModif(updated);
+        QCOMPARE(w.pheromones(), updated);
+        QCOMPARE(Picture(w), labelsOnly);
+    }
+
+    void initTakesCopies() {
+        PheroWindow w;
+        PheroTable phero = Phero();
+        w.Init(Keys(), Letters(), phero);
+        phero.at(1, 0) = 0.9;
+        QCOMPARE(w.pheromones().at(1, 0), 0.5);
+    }
+
+    void showPheroDrawsByCharacterCode() {
+        PheroWindow w;
+        w.Init(Keys(), Letters(), Phero());
+        const QImage labelsOnly = Grab(w);
+        w.ShowPhero(99);  // no such letter
+        QCOMPARE(Grab(w), labelsOnly);
+        w.ShowPhero(192);  // letter 1: all of it on key 1
+        VerifyCircle(Grab(w), Centre(w, 1), 45);
+        QCOMPARE(w.cmbLetter()->currentIndex(), -1);
+    }
+};
+
+QTEST_MAIN(TestPheroWindow)
+#include "test_phero_window.moc"

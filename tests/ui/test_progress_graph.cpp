@@ -1,0 +1,151 @@
+// The progress graph: what a tick of Timer2 draws, in which order, and what it does with
+// settings that are not numbers or a box too small for whole-pixel dots.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "ui/graph_plan.hpp"
+#include "ui/progress_graph.hpp"
+#include "ui_test_support.hpp"
+
+using namespace antkeys;
+
+namespace {
+
+// A full ring whose entry i holds the average i/1000, the lowest 0.1 below, the highest 0.1 above.
+ProgressRing CountingRing(Integer pos) {
+    ProgressRing ring;
+    for (int i = 0; i < ProgressRing::kPoints; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        ring.avrg[at] = static_cast<Single>(i) / 1000;
+        ring.min[at] = ring.avrg[at] - 0.1F;
+        ring.max[at] = ring.avrg[at] + 0.1F;
+    }
+    ring.pos = pos;
+    return ring;
+}
+
+bool AllBackground(const QImage& image, QRgb background) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background) return false;
+    return true;
+}
+
+bool Contains(const QImage& image, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) return true;
+    return false;
+}
+
+}  // namespace
+
+class TestProgressGraph : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void oldestPointFirst() {
+        const GraphPlan plan = PlanGraph(CountingRing(37), true, 200, 100, "-0.9", "1");
+        QVERIFY(plan.draw);
+        QCOMPARE(plan.drawWidth, 2);
+        QCOMPARE(plan.halfHeight, 50.0F);
+        QCOMPARE(plan.lineEndX, 200.0F);
+        const auto zeroY = static_cast<float>((1 - (-0.9)) * 50.0F);
+        // Left edge: entry 37 (average, then min, then max); right edge: entry 36.
+        QCOMPARE(plan.points[0].x, 0.0F);
+        QCOMPARE(plan.points[0].rgb, kGraphAvrgRgb);
+        QCOMPARE(plan.points[0].y, zeroY - 0.037F * 100);
+        QCOMPARE(plan.points[1].rgb, kGraphMinRgb);
+        QCOMPARE(plan.points[2].rgb, kGraphMaxRgb);
+        QVERIFY(plan.points[2].y < plan.points[0].y);  // higher grades higher up
+        const GraphPoint& newest = plan.points[3 * 100];
+        QCOMPARE(newest.x, 200.0F);
+        QCOMPARE(newest.y, zeroY - 0.036F * 100);
+        // Entry 100 is followed by entry 0.
+        QCOMPARE(plan.points[3 * 63].y, zeroY - 0.1F * 100);
+        QCOMPARE(plan.points[3 * 64].y, zeroY);
+    }
+
+    void offsetZeroPutsGradeZeroOnTheLine() {
+        ProgressRing ring;
+        ring.avrg.fill(0.5F);
+        const GraphPlan plan = PlanGraph(ring, true, 100, 80, "0", "1");
+        QCOMPARE(plan.points[1].y, plan.halfHeight);  // min 0 on the yellow line
+        QCOMPARE(plan.points[0].y, 0.0F);             // 0.5 at the top edge
+    }
+
+    void nothingDrawnUntickedOrWithoutNumbers() {
+        const ProgressRing ring = CountingRing(0);
+        QVERIFY(!PlanGraph(ring, false, 200, 100, "-0.9", "1").draw);
+        QVERIFY(!PlanGraph(ring, true, 200, 100, "abc", "1").draw);
+        QVERIFY(!PlanGraph(ring, true, 200, 100, "-0.9", "").draw);
+        QVERIFY(PlanGraph(ring, true, 200, 100, " 0.5 ", "2").draw);
+    }
+
+    void tinyBoxStillDrawsOnePixelDots() {
+        const GraphPlan plan = PlanGraph(CountingRing(5), true, 30, 20, "-0.9", "1");
+        QVERIFY(plan.draw);
+        QCOMPARE(plan.drawWidth, 1);
+        QCOMPARE(PlanGraph(CountingRing(5), true, 250, 20, "0", "1").drawWidth, 2);  // 2.5: even
+        QCOMPARE(PlanGraph(CountingRing(5), true, 350, 20, "0", "1").drawWidth, 4);  // 3.5: even
+    }
+
+    void widgetDrawsTheRing() {
+        ProgressGraph graph;
+        graph.resize(261, 153);
+        const QRgb background = graph.palette().color(QPalette::Base).rgb();
+        const ProgressRing ring = CountingRing(37);
+
+        graph.Redraw(ring, false, "-0.9", "1");
+        QVERIFY(AllBackground(graph.surface(), background));
+        graph.Redraw(ring, true, "not a number", "1");
+        QVERIFY(AllBackground(graph.surface(), background));
+        graph.Redraw(ring, true, "1e300", "1e300");  // every point far off the surface
+        QVERIFY(!Contains(graph.surface(), QColor(0, 255, 0).rgb()));
+        QVERIFY(Contains(graph.surface(), QColor(255, 255, 0).rgb()));
+
+        graph.Redraw(ring, true, "0", "1");
+        const QImage& surface = graph.surface();
+        const GraphPlan plan = PlanGraph(ring, true, surface.width(), surface.height(), "0", "1");
+        const auto at = [&](const GraphPoint& p) {
+            return surface.pixel(static_cast<int>(p.x), static_cast<int>(p.y));
+        };
+        QCOMPARE(at(plan.points[0]), QColor(0, 255, 0).rgb());  // oldest average, left edge
+        QCOMPARE(at(plan.points[1]), QColor(0, 0, 255).rgb());  // its lowest
+        QCOMPARE(at(plan.points[2]), QColor(255, 0, 0).rgb());  // its highest
+        QCOMPARE(surface.pixel(surface.width() / 2, static_cast<int>(plan.halfHeight)),
+                 QColor(255, 255, 0).rgb());  // the half-height line
+
+        graph.resize(20, 10);  // drawing width rounds to 0
+        graph.Redraw(ring, true, "0", "1");
+        QVERIFY(!AllBackground(graph.surface(), background));
+    }
+
+    // Timer2 in the window: the box unticked clears the graph, ticked draws the engine's ring.
+    void windowTickFollowsTheBox() {
+        test::TempFolder temp;
+        test::RecordedBoxes boxes;
+        auto program =
+            DesktopProgram::Load(test::MakeProgramFolder(temp, test::SmallSet()), boxes.sink);
+        QVERIFY(program);
+        MainWindow& window = program->window();
+        auto* graph = window.findChild<ProgressGraph*>(QStringLiteral("Picture1"));
+        const QRgb background = graph->palette().color(QPalette::Base).rgb();
+        window.Timer2_Timer();
+        QVERIFY(AllBackground(graph->surface(), background));
+        window.findChild<QCheckBox*>(QStringLiteral("chkDrawGraph"))->setChecked(true);
+        window.Timer2_Timer();
+        QVERIFY(!AllBackground(graph->surface(), background));
+        window.findChild<QLineEdit*>(QStringLiteral("txtGrScale"))->setText(QStringLiteral("?"));
+        window.Timer2_Timer();
+        QVERIFY(AllBackground(graph->surface(), background));
+        window.findChild<QCheckBox*>(QStringLiteral("chkDrawGraph"))->setChecked(false);
+        window.findChild<QLineEdit*>(QStringLiteral("txtGrScale"))->setText(QStringLiteral("1"));
+        window.Timer2_Timer();
+        QVERIFY(AllBackground(graph->surface(), background));
+    }
+};
+
+QTEST_MAIN(TestProgressGraph)
+#include "test_progress_graph.moc"

@@ -1,0 +1,222 @@
+// The start-up: the load order with a broken file for each step, the end of the program after
+// a failure, the bundled data, and the command line "as".
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "app/command_line.hpp"
+#include "data/messages.hpp"
+#include "eval/workspace.hpp"
+#include "ui_test_support.hpp"
+
+using namespace antkeys;
+
+namespace {
+
+// The input files in load order.
+const std::vector<std::string> kLoadOrder{"KeyDefs.txt", "DiGraphs.txt",  "Kdi.txt",
+                                          "Gj.txt",      "RefKeyLay.txt", "BestLoad.txt"};
+
+// Captures what the process writes to stderr while it lives.
+class StderrCapture {
+  public:
+    StderrCapture()
+        : path_(std::filesystem::temp_directory_path() /
+                ("antkeys-stderr-" + std::to_string(::getpid()) + ".txt")) {
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(fd, 2);
+        ::close(fd);
+    }
+    std::string Text() {
+        std::fflush(stderr);
+        std::ifstream in(path_);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    ~StderrCapture() {
+        std::fflush(stderr);
+        ::dup2(saved_, 2);
+        ::close(saved_);
+        std::filesystem::remove(path_);
+    }
+
+  private:
+    std::filesystem::path path_;
+    int saved_;
+};
+
+}  // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void bundledDataFillsTheReferenceColumn() {
+        if (!std::filesystem::exists(test::BundledSet() + "/In/KeyDefs.txt"))
+            QSKIP("the bundled input set is not there");
+        test::TempFolder temp;
+        test::RecordedBoxes boxes;
+        auto program =
+            DesktopProgram::Load(test::MakeProgramFolder(temp, test::BundledSet()), boxes.sink);
+        QVERIFY(program);
+        QVERIFY(boxes.sink.messages.empty());
+        for (int i = 1; i <= 6; ++i) {
+            const QString name = QStringLiteral("txtV0Perc_%1").arg(i);
+            const QString text = program->window().findChild<QLineEdit*>(name)->text();
+            QCOMPARE(text,
+                     QString::fromStdString(
+                         program->workspace().panel.v0Perc[static_cast<std::size_t>(i)].Text()));
+            QVERIFY(!text.isEmpty());
+        }
+        QVERIFY(!program->window()
+                     .findChild<QLineEdit*>(QStringLiteral("txtRefGrade"))
+                     ->text()
+                     .isEmpty());
+    }
+
+    // A broken step reports its own message, and no later step is attempted: the later files
+    // are removed, so an attempt would add a second message.
+    void brokenFileEndsTheLoad_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("content");  // empty: the file is missing
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("KeyDefs") << "KeyDefs.txt"
+                                 << "h\r\nQ\t0\tx\t1\t2\t0\r\n"
+                                 << msg::kKeyDefsTitle << msg::kKeyDefsText;
+        QTest::newRow("DiGraphs") << "DiGraphs.txt"
+                                  << "" << msg::kDigraphsTitle << msg::kDigraphsText;
+        QTest::newRow("Kdi") << "Kdi.txt"
+                             << "h\r\nF1\t1\t300\t1\t1\t1\r\n"
+                             << msg::kKdiTitle << msg::kKdiText;
+        QTest::newRow("Gj") << "Gj.txt"
+                            << "" << msg::kGjTitle << msg::kGjText;
+        QTest::newRow("RefKeyLay") << "RefKeyLay.txt"
+                                   << "h\r\n192\tA\r\n"
+                                   << msg::kLayoutTitle << msg::kRefLayoutText;
+        QTest::newRow("BestLoad") << "BestLoad.txt"
+                                  << "h\r\n0\t1\t1\r\n"
+                                  << msg::kBestLoadTitle << msg::kBestLoadText;
+    }
+    void brokenFileEndsTheLoad() {
+        QFETCH(QString, file);
+        QFETCH(QString, content);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        test::TempFolder temp;
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        const auto broken = std::find(kLoadOrder.begin(), kLoadOrder.end(), file.toStdString());
+        for (auto later = broken + 1; later != kLoadOrder.end(); ++later)
+            std::filesystem::remove(folder + "/In/" + *later);
+        std::filesystem::remove(folder + "/In/" + file.toStdString());
+        if (!content.isEmpty()) temp.Write("In/" + file.toStdString(), content.toStdString());
+
+        test::RecordedBoxes boxes;
+        QVERIFY(!DesktopProgram::Load(folder, boxes.sink));
+        QCOMPARE(boxes.sink.messages.size(), std::size_t{1});
+        const Message& shown = boxes.sink.messages.front();
+        QCOMPARE(QString::fromStdString(shown.title), title);
+        QVERIFY2(QString::fromStdString(shown.text).startsWith(text), shown.text.c_str());
+        QVERIFY(QString::fromStdString(shown.text).contains(QStringLiteral("\r\n")));
+        QVERIFY(shown.critical);
+    }
+
+    void analyzerFailureEndsTheLoad() {
+        test::TempFolder temp;
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        temp.Write("In/DiGraphs.txt", "h\r\n192\t193\t0\r\n");  // a total count of 0
+        test::RecordedBoxes boxes;
+        QVERIFY(!DesktopProgram::Load(folder, boxes.sink));
+        QCOMPARE(boxes.sink.messages.size(), std::size_t{1});
+        QCOMPARE(boxes.sink.messages[0].title, std::string(msg::kAnalizerTitle));
+    }
+
+    // The program's own entry: a failed load ends it with status 1, the message on stderr
+    // too; the silent failure of the reference grading still leaves its reason there.
+    void failedLoadEndsTheProgram() {
+        test::TempFolder temp;
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        std::filesystem::remove(folder + "/In/Gj.txt");
+        test::RecordedBoxes boxes;
+        qputenv("ANTKEYS_HOME", QByteArray::fromStdString(folder));
+        // Should a load wrongly succeed, the event loop must still end.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        guard.start(3000);
+        int status = 0;
+        std::string err;
+        {
+            StderrCapture capture;
+            status = RunDesktopProgram(*qApp, "antkeys");
+            err = capture.Text();
+        }
+        QCOMPARE(status, 1);
+        QCOMPARE(boxes.sink.messages.size(), std::size_t{1});
+        QVERIFY2(err.find(std::string(msg::kGjTitle) + ": " + msg::kGjText) != std::string::npos,
+                 err.c_str());
+
+        // A finger the Kdi table has no row for: the reference layout cannot be graded.
+        temp.Write("In/Gj.txt", "h\r\nV1\t1\r\nV2\t1\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
+        temp.Write("In/KeyDefs.txt", "h\r\nA\t0\t9\t1\t3\t0\r\nS\t0\t2\t2\t2\t0\r\n");
+        temp.Write("In/RefKeyLay.txt", "h\r\n192\tA\t0\r\n193\tS\t0\r\n");
+        temp.Write("In/DiGraphs.txt", "h\r\n192\t193\t5\r\n193\t192\t5\r\n");
+        boxes.sink.messages.clear();
+        {
+            StderrCapture capture;
+            status = RunDesktopProgram(*qApp, "antkeys");
+            err = capture.Text();
+        }
+        qunsetenv("ANTKEYS_HOME");
+        QCOMPARE(status, 1);
+        QVERIFY(boxes.sink.messages.empty());
+        QVERIFY2(err.rfind(std::string(msg::kProgramTitle) + ": ", 0) == 0, err.c_str());
+    }
+
+    void onlyExactlyAsStartsTheSearch() {
+        QVERIFY(IsAutoStartCommandLine({QStringLiteral("as")}));
+        QVERIFY(!IsAutoStartCommandLine({}));
+        QVERIFY(!IsAutoStartCommandLine({QStringLiteral("AS")}));
+        QVERIFY(!IsAutoStartCommandLine({QStringLiteral("As")}));
+        QVERIFY(!IsAutoStartCommandLine({QStringLiteral("as"), QStringLiteral("x")}));
+        QVERIFY(!IsAutoStartCommandLine({QStringLiteral("as x")}));
+        QVERIFY(!IsAutoStartCommandLine({QStringLiteral(" as")}));
+    }
+
+    void autoStartRunsOnceTheWindowIsShown_data() {
+        QTest::addColumn<bool>("autoStart");
+        QTest::newRow("as") << true;
+        QTest::newRow("no argument") << false;
+    }
+    void autoStartRunsOnceTheWindowIsShown() {
+        QFETCH(bool, autoStart);
+        test::TempFolder temp;
+        test::RecordedBoxes boxes;
+        auto program =
+            DesktopProgram::Load(test::MakeProgramFolder(temp, test::SmallSet()), boxes.sink);
+        QVERIFY(program);
+        MainWindow& window = program->window();
+        bool visibleInRun = false;
+        connect(&window, &MainWindow::OnRndKeyGen, &window, [&] {
+            visibleInRun = window.isVisible();
+            if (program->engine().iterN() >= 19) window.cmdStop_Click();
+        });
+        program->Show(autoStart);
+        QTest::qWait(200);
+        QCOMPARE(program->engine().iterN() == 20, autoStart);
+        QCOMPARE(visibleInRun, autoStart);
+        QVERIFY(!window.IsRunning());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"

@@ -1,0 +1,68 @@
+#pragma once
+// Helpers for the window tests: program folders with an input set, recorded message boxes,
+// and runs that stop after a given number of layouts.
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QObject>
+
+#include "app/desktop_program.hpp"
+#include "data/message.hpp"
+#include "search/search_engine.hpp"
+#include "test_support.hpp"
+#include "ui/main_window.hpp"
+#include "ui/message_box.hpp"
+
+namespace antkeys::test {
+
+// The small input set of the window tests (16 keys, 10 letters).
+inline std::string SmallSet() {
+    return std::string(ANTKEYS_TEST_DATA) + "/ui_small";
+}
+
+// Copies setFolder/In into temp/In and makes an empty temp/Out; returns temp's path.
+inline std::string MakeProgramFolder(const TempFolder& temp, const std::string& setFolder) {
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(setFolder) / "In", fs::path(temp.path()) / "In",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::create_directories(fs::path(temp.path()) / "Out");
+    return temp.path();
+}
+
+inline bool OutHolds(const std::string& folder, const std::string& name) {
+    return std::filesystem::exists(std::filesystem::path(folder) / "Out" / name);
+}
+
+inline bool OutIsEmpty(const std::string& folder) {
+    return std::filesystem::is_empty(std::filesystem::path(folder) / "Out");
+}
+
+// Routes every message box to a recording sink while it lives.
+class RecordedBoxes {
+  public:
+    RecordedBoxes() { MessageBox::SetTestSink(&sink); }
+    ~RecordedBoxes() { MessageBox::SetTestSink(nullptr); }
+    RecordedBoxes(const RecordedBoxes&) = delete;
+    RecordedBoxes& operator=(const RecordedBoxes&) = delete;
+    RecordingSink sink;
+};
+
+// Calls `action` inside the run at the given layouts (counted from the start of this run
+// through OnRndKeyGen, so chkACO must be ticked), and stops the run after `stopAt` layouts.
+// Returns when the run has ended.
+inline void RunLayouts(MainWindow& window, int stopAt,
+                       const std::function<void(int layout)>& action = {}) {
+    int seen = 0;
+    const QMetaObject::Connection connection = QObject::connect(
+        &window, &MainWindow::OnRndKeyGen, &window, [&](const Layout&, Single, const KeyTables&) {
+            ++seen;
+            if (action) action(seen);
+            if (seen == stopAt) window.cmdStop_Click();
+        });
+    window.cmdRun_Click();
+    QObject::disconnect(connection);
+}
+
+}  // namespace antkeys::test

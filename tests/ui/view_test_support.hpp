@@ -1,0 +1,60 @@
+#pragma once
+// Helpers for the view-window tests: a small keyboard and pixel checks on grabbed images.
+#include <cstdlib>
+#include <string>
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+#include "data/key_tables.hpp"
+#include "data/types.hpp"
+
+namespace antkeys::test {
+
+struct KeySpec {
+    const char* code;
+    Byte hand;
+    Integer col;
+    Integer row;
+};
+
+// Key tables from a list of keys; index 0 is the dummy key.
+inline KeyTables MakeKeys(std::initializer_list<KeySpec> specs) {
+    KeyTables keys;
+    keys.Resize(static_cast<int>(specs.size()));
+    std::size_t i = 1;
+    for (const KeySpec& s : specs) {
+        keys.codes[i] = s.code;
+        keys.hands[i] = s.hand;
+        keys.fingers[i] = 1;
+        keys.cols[i] = s.col;
+        keys.rows[i] = s.row;
+        ++i;
+    }
+    return keys;
+}
+
+inline bool Near(QRgb pixel, QColor colour, int tolerance) {
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+// Pixels of `area` (clipped to the image) within `tolerance` of `colour` in every channel.
+inline int CountNear(const QImage& image, QRect area, QColor colour, int tolerance) {
+    const QRect clipped = area.intersected(image.rect());
+    int n = 0;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            if (Near(image.pixel(x, y), colour, tolerance)) ++n;
+    return n;
+}
+
+// A square of half-size `reach` around a point.
+inline QRect Around(QPoint p, int reach) {
+    return {p.x() - reach, p.y() - reach, 2 * reach + 1, 2 * reach + 1};
+}
+
+}  // namespace antkeys::test
