@@ -31,9 +31,10 @@ struct Georgian {
         Random random(1);
         GenScratch scratch;
         Quiet quiet;
+        // Sensitivity 0: layouts drawn uniformly, whatever store the set ships.
         for (int i = 0; i < 64; ++i) {
             Layout lay{};
-            GenRndKey(lay, ws.letters, ws.phero, 0.8, random, scratch, quiet);
+            GenRndKey(lay, ws.letters, ws.phero, 0.0, random, scratch, quiet);
             layouts.push_back(lay);
         }
         for (std::size_t j = 0; j < ws.letters.letSet.size(); ++j)

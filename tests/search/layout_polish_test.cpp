@@ -24,8 +24,13 @@ struct Quiet final : NoCandidateSink {
     void OnNoCandidate(int) override {}
 };
 
+// A bundled input set without the pheromone store some sets ship: the table the reference
+// layout builds. `ws.paths` is left on a folder that is gone afterwards.
 void LoadBundled(Workspace& ws, const std::string& language) {
-    ws.paths.folder = test::BundledSet(language);
+    test::TempFolder copy;
+    std::filesystem::copy(test::BundledSet(language) + "/In", copy.path() + "/In",
+                          std::filesystem::copy_options::recursive);
+    ws.paths.folder = copy.path();
     RecordingSink sink;
     ASSERT_TRUE(LoadWorkspace(ws, sink)) << language;
 }
@@ -202,6 +207,7 @@ TEST(SearchEnginePolish, APolishedIterationBestBeatsTheGeorgianReferenceWhereNoA
         SearchEngine engine(ws, random);
         engine.SetPolish(polish);
         EXPECT_EQ(engine.polish(), polish);
+        std::filesystem::create_directories(ws.paths.OutFolder());
         test::FakeHost host(engine);
         host.stopAfter = 500;
         ASSERT_TRUE(engine.RunEvaluation(host));
