@@ -1,7 +1,6 @@
 #pragma once
 // The host of one colony's search: the run's options as its parameter boxes, messages kept
 // for the end, and at the end of each round a wait for the other colonies.
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>

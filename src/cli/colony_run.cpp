@@ -80,7 +80,6 @@ struct Colony {
     Random random;
     std::unique_ptr<SearchEngine> engine;
     std::unique_ptr<ColonyHost> host;
-    bool ended = false;  // its run is over (after the last round, or through an error)
 };
 
 class ColonyRun {
@@ -98,8 +97,7 @@ class ColonyRun {
         for (int i = 0; i < n; ++i) {
             auto colony = std::make_unique<Colony>(ws, ColonySeed(seed, i));
             colony->ws.paths.folder = scratch_.path() + "/colony-" + std::to_string(i + 1);
-            std::string error;
-            EnsureFolder(colony->ws.paths.OutFolder(), error);
+            if (setupError_.empty()) EnsureFolder(colony->ws.paths.OutFolder(), setupError_);
             colony->engine = std::make_unique<SearchEngine>(colony->ws, colony->random);
             colony->engine->SetPolish(options.polish);
             colonies_.push_back(std::move(colony));
@@ -131,13 +129,13 @@ class ColonyRun {
     Single writtenGrade_ = 0;
     std::string writtenBest_;
     bool progressShown_ = false;
+    std::string setupError_;  // the colonies' scratch folders could not be made
 };
 
 void ColonyRun::RunColony(Colony& colony, RoundBarrier& barrier) {
     colony.host = std::make_unique<ColonyHost>(*colony.engine, options_, control_,
                                                [&barrier] { barrier.arrive_and_wait(); });
     colony.engine->RunEvaluation(*colony.host);
-    colony.ended = true;
     if (!colony.host->stoppedByRounds()) {
         // An error ended this colony's run: the others stop at the end of the round.
         failed_ = true;
@@ -165,8 +163,7 @@ void ColonyRun::RoundEnd() noexcept {
         const std::string grade = colonies_[best]->engine->bestKeyGrade() > 0
                                       ? colonies_[best]->ws.panel.bestGrade.Text()
                                       : std::string();
-        RunOptions perColony = options_;
-        err_ << '\r' << ProgressText(layouts, seconds, grade, perColony) << " per colony"
+        err_ << '\r' << ProgressText(layouts, seconds, grade, options_) << " per colony"
              << "\x1b[K" << std::flush;
         progressShown_ = true;
     }
@@ -208,6 +205,10 @@ void ColonyRun::WriteBest(bool storeAnyway) {
 }
 
 int ColonyRun::Run() {
+    if (!setupError_.empty()) {
+        sink_.show(Message{msg::kWriteTitle, setupError_, true});
+        return 2;
+    }
     const auto n = static_cast<std::ptrdiff_t>(colonies_.size());
     RoundBarrier barrier(n, RoundEndStep{this});
     control_.roundEnd = options_.layouts ? std::min(kColonyRound, *options_.layouts) : kColonyRound;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/keyboard_text.hpp"
+
 namespace antkeys::cli {
 namespace {
 
@@ -45,7 +47,7 @@ std::vector<KeyBox> KeyBoxes(const KeyTables& keys) {
             box.x = shared || keys.hands[i] == 0 ? kThumbLeft : middle;
             box.w = shared ? kThumbRight - kThumbLeft : middle - kThumbLeft;
         } else {
-            box.x = KeyCol2ScrCol(keys.hands[i], keys.cols[i]) + RowShift(keys.rows[i]);
+            box.x = KeyScreenColumn(keys.hands[i], keys.cols[i]) + RowShift(keys.rows[i]);
         }
         boxes.push_back(box);
         if (keys.alters[i] != 0) ++k;  // its companion is the same key

@@ -12,9 +12,6 @@ struct KeyBox {
     double x = 0, y = 0, w = 1, h = 1;
 };
 
-// KeyCol2ScrCol: left-hand columns 1..6 are screen columns 5..0, right-hand ones 6..11.
-int KeyCol2ScrCol(int hand, int col);
-
 // One box per key index 1..nKeys except companions, in key index order, moved so that the
 // leftmost and topmost boxes touch 0.
 std::vector<KeyBox> KeyBoxes(const KeyTables& keys);
