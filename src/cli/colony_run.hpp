@@ -15,7 +15,7 @@
 
 namespace antkeys::cli {
 
-inline constexpr std::int64_t kColonyRound = 10000;
+inline constexpr std::int64_t kColonyRound = 50000;
 
 // The seed of colony `index` (0-based): the run's seed for the first, so one colony repeats
 // a plain run; for the others the index-th number of a splitmix64 sequence begun at it.
