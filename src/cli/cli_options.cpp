@@ -34,13 +34,13 @@ bool ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpe
             value = arg.substr(eq + 1);
             inlineValue = true;
         }
-        const OptionSpec* spec = Find(specs, name);
-        if (!spec) {
+        const OptionSpec* option = Find(specs, name);
+        if (!option) {
             error = "unknown option '" + name + "'";
             return false;
         }
-        const std::string& key = spec->names.front();
-        if (!spec->takesValue) {
+        const std::string& key = option->names.front();
+        if (!option->takesValue) {
             if (inlineValue) {
                 error = "option '" + name + "' takes no value";
                 return false;

@@ -14,19 +14,19 @@ namespace {
 
 KeyTables FiveKeys() {
     // Q W on the left of row 2, E on the right; A left and S right on row 3.
-    struct Spec {
+    struct KeyRow {
         const char* code;
         int hand, col, row;
     };
-    const Spec specs[] = {
+    const KeyRow rows[] = {
         {"Q", 0, 2, 2}, {"W", 0, 1, 2}, {"E", 1, 1, 2}, {"A", 0, 1, 3}, {"S", 1, 1, 3}};
     KeyTables keys;
     keys.Resize(5);
     for (std::size_t k = 1; k <= 5; ++k) {
-        keys.codes[k] = specs[k - 1].code;
-        keys.hands[k] = static_cast<Byte>(specs[k - 1].hand);
-        keys.cols[k] = static_cast<Integer>(specs[k - 1].col);
-        keys.rows[k] = static_cast<Integer>(specs[k - 1].row);
+        keys.codes[k] = rows[k - 1].code;
+        keys.hands[k] = static_cast<Byte>(rows[k - 1].hand);
+        keys.cols[k] = static_cast<Integer>(rows[k - 1].col);
+        keys.rows[k] = static_cast<Integer>(rows[k - 1].row);
         keys.fingers[k] = 2;
     }
     return keys;
