@@ -11,16 +11,17 @@ namespace {
 std::atomic<long> gAllocations{0};
 }  // namespace
 
-// Counts every allocation of this test program.
-void* operator new(std::size_t size) {
+// Counts every allocation of this test program. Kept out of line: inlined into a `new`
+// expression, GCC's optimiser takes the malloc for a mismatch with the free below.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     gAllocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
+[[gnu::noinline]] void operator delete(void* p) noexcept {
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
 
