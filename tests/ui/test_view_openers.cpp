@@ -4,10 +4,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
+#include "data/messages.hpp"
 #include "data/number_format.hpp"
-#include "eval/workspace.hpp"
 #include "ui/lay_window.hpp"
 #include "ui/phero_window.hpp"
 #include "ui_test_support.hpp"
@@ -19,14 +20,13 @@ class TestViewOpeners : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<test::TempFolder> temp_;
-    std::unique_ptr<test::RecordedBoxes> boxes_;
-    std::unique_ptr<DesktopProgram> program_;
+    std::unique_ptr<test::LoadedProgram> p_;
 
-    MainWindow& window() { return program_->window(); }
-    SearchEngine& engine() { return program_->engine(); }
-    Workspace& ws() { return program_->workspace(); }
-    QLineEdit* box(const char* name) { return window().findChild<QLineEdit*>(QLatin1String(name)); }
+    MainWindow& window() { return p_->window(); }
+    SearchEngine& engine() { return p_->engine(); }
+    std::vector<Message>& messages() { return p_->boxes.sink.messages; }
+    QString text(const char* name) { return p_->child<QLineEdit>(name)->text(); }
+    void click(const char* button) { p_->child<QPushButton>(button)->click(); }
     template <typename W>
     QList<W*> opened() {
         return window().findChildren<W*>(QString(), Qt::FindDirectChildrenOnly);
@@ -43,51 +43,38 @@ class TestViewOpeners : public QObject {
 
     // A layout file placing the small set's letters 192..199 on the keys named.
     QString LayoutFile(const std::string& name, std::initializer_list<const char*> keys) {
-        std::string text = "header\r\n";
+        std::string content = "header\r\n";
         int code = 192;
-        for (const char* key : keys) text += std::to_string(code++) + "\t" + key + "\r\n";
-        return QString::fromStdString(temp_->Write("drop/" + name, text));
+        for (const char* key : keys) content += std::to_string(code++) + "\t" + key + "\r\n";
+        return test::QStr(p_->temp.Write("drop/" + name, content));
     }
 
   private slots:
     void init() {
-        temp_ = std::make_unique<test::TempFolder>();
-        boxes_ = std::make_unique<test::RecordedBoxes>();
-        program_ =
-            DesktopProgram::Load(test::MakeProgramFolder(*temp_, test::SmallSet()), boxes_->sink);
-        QVERIFY(program_);
-        program_->random().Seed(7);
-        program_->Show(false);
+        p_ = std::make_unique<test::LoadedProgram>();
+        QVERIFY(p_->program);
+        p_->program->random().Seed(7);
+        p_->program->Show(false);
     }
-    void cleanup() {
-        program_.reset();
-        boxes_.reset();
-        temp_.reset();
-    }
-
-    void bestLayoutButtonWaitsForABest() {
-        QVERIFY(box("txtBestGrade")->text().isEmpty());
-        window().cmdShowBestLay_Click();
-        QVERIFY(opened<LayWindow>().isEmpty());
-    }
+    void cleanup() { p_.reset(); }
 
     void bestLayoutWindowShowsTheBest() {
+        click("cmdShowBestLay");  // no best layout yet: nothing opens
+        QVERIFY(opened<LayWindow>().isEmpty());
         QVERIFY(RunUntilBest());
-        window().cmdShowBestLay_Click();
+        click("cmdShowBestLay");
         QCOMPARE(opened<LayWindow>().size(), 1);
         LayWindow* lay = opened<LayWindow>().front();
         QCOMPARE(lay->windowTitle(), QStringLiteral("Best KB Layout"));
-        QVERIFY(lay->isVisible());
-        QVERIFY(!lay->txtAGrade()->isVisible());
-        QVERIFY(!lay->labAGr()->isVisible());
-        QCOMPARE(lay->txtRGrade()->text(), box("txtBestGrade")->text());
+        QVERIFY(lay->isVisible() && !lay->txtAGrade()->isVisible() && !lay->labAGr()->isVisible());
+        QCOMPARE(lay->txtRGrade()->text(), text("txtBestGrade"));
         // Every placed letter from code 33 up is drawn where the window computes its key.
         const QImage image = lay->grab().toImage();
         int drawn = 0;
         for (int ch = 33; ch < kCharCodes; ++ch) {
             const int k = engine().bestKeyLay()[static_cast<std::size_t>(ch)];
             ScreenPoint at;
-            if (k == 0 || !lay->CharPosition(ws().keys, k, at)) continue;
+            if (k == 0 || !lay->CharPosition(p_->ws().keys, k, at)) continue;
             const QRect cell(static_cast<int>(at.x), static_cast<int>(at.y), 14, 20);
             QVERIFY(test::CountNear(image, cell, QColor(150, 20, 20), 40) > 0);
             ++drawn;
@@ -95,10 +82,11 @@ class TestViewOpeners : public QObject {
         QCOMPARE(drawn, 9);  // the small set's letters but the space
     }
 
+    // Two best-layout windows count their own events, each redrawing at its own interval.
     void bestLayoutWindowsFollowTheRunEachAtItsInterval() {
         QVERIFY(RunUntilBest());
-        window().cmdShowBestLay_Click();
-        window().cmdShowBestLay_Click();
+        click("cmdShowBestLay");
+        click("cmdShowBestLay");
         QCOMPARE(opened<LayWindow>().size(), 2);
         LayWindow* every2 = opened<LayWindow>()[0];
         LayWindow* every3 = opened<LayWindow>()[1];
@@ -109,68 +97,88 @@ class TestViewOpeners : public QObject {
                 [&](const Layout&, Single grade, const KeyTables&) { grades.push_back(grade); });
         test::RunLayouts(window(), 5);
         QCOMPARE(grades.size(), std::size_t{6});
-        QCOMPARE(every2->txtRGrade()->text(), QString::fromStdString(FormatPercent(grades[4])));
-        QCOMPARE(every3->txtRGrade()->text(), QString::fromStdString(FormatPercent(grades[3])));
+        QCOMPARE(every2->txtRGrade()->text(), test::QStr(FormatPercent(grades[4])));
+        QCOMPARE(every3->txtRGrade()->text(), test::QStr(FormatPercent(grades[3])));
         QCOMPARE(every2->refrCount(), Integer{1});
         QCOMPARE(every3->refrCount(), Integer{2});
     }
 
     void pheromoneWindowsFollowReinforcementsOnlyWhenTicked() {
-        const PheroTable atOpening = ws().phero;
-        window().cmdShowPhero_Click();
-        window().cmdShowPhero_Click();
+        const PheroTable atOpening = p_->ws().phero;
+        click("cmdShowPhero");
+        click("cmdShowPhero");
         QCOMPARE(opened<PheroWindow>().size(), 2);
         PheroWindow* follows = opened<PheroWindow>()[0];
         PheroWindow* keeps = opened<PheroWindow>()[1];
         QCOMPARE(follows->windowTitle(), QStringLiteral("Pheromones"));
-        QCOMPARE(follows->cmbLetter()->count(), ws().letters.nLet() + 1);
+        QCOMPARE(follows->cmbLetter()->count(), p_->ws().letters.nLet() + 1);
         QCOMPARE(follows->cmbLetter()->itemText(9), QStringLiteral("32"));
         follows->chkAutoRefresh()->setChecked(true);
         follows->cmbLetter()->setCurrentIndex(0);
 
-        box("txtAnts")->setText(QStringLiteral("5"));
+        p_->child<QLineEdit>("txtAnts")->setText(QStringLiteral("5"));
         int reinforcements = 0;
-        connect(&window(), &MainWindow::OnPheroModif, this,
-                [&](const PheroTable&) { ++reinforcements; });
+        connect(&window(), &MainWindow::OnPheroModif, this, [&] { ++reinforcements; });
         test::RunLayouts(window(), 20000, [&](int) {
             if (reinforcements > 0) window().cmdStop_Click();
         });
         QVERIFY(reinforcements > 0);
-        QCOMPARE(follows->pheromones(), ws().phero);
+        QCOMPARE(follows->pheromones(), p_->ws().phero);
         QCOMPARE(keeps->pheromones(), atOpening);
-        QVERIFY(!(ws().phero == atOpening));
+        QVERIFY(!(p_->ws().phero == atOpening));
     }
 
+    // Three files open three graded windows in order, the panel ending on the third; a drop
+    // during a run is ignored.
     void droppedFilesOpenGradedWindowsAtRestOnly() {
-        const QString first = LayoutFile("first.txt", {"A", "S", "D", "J", "K", "L", "E", "I"});
-        const QString second = LayoutFile("second.txt", {"J", "K", "L", "A", "S", "D", "I", "E"});
-        window().Form_OLEDragDrop({first, second});
-        QCOMPARE(opened<LayWindow>().size(), 2);
-        QCOMPARE(opened<LayWindow>()[0]->windowTitle(), "KB Layout (" + first + ")");
-        QCOMPARE(opened<LayWindow>()[1]->windowTitle(), "KB Layout (" + second + ")");
-        // The panel ends on the second file; the window holds the boxes' texts.
-        QCOMPARE(opened<LayWindow>()[1]->txtAGrade()->text(), box("txtCurrGrade")->text());
-        QCOMPARE(opened<LayWindow>()[1]->txtRGrade()->text(), box("txtDifGrade")->text());
-        QVERIFY(opened<LayWindow>()[1]->txtAGrade()->isVisible());
-
-        window().Picture1_OLEDragDrop({first});
-        QCOMPARE(opened<LayWindow>().size(), 3);
+        const QStringList files{LayoutFile("one.txt", {"A", "S", "D", "J", "K", "L", "E", "I"}),
+                                LayoutFile("two.txt", {"J", "K", "L", "A", "S", "D", "I", "E"}),
+                                LayoutFile("three.txt", {"Q", "W", "E", "U", "I", "O", "Z", "X"})};
+        window().Form_OLEDragDrop(files);
+        const QList<LayWindow*> windows = opened<LayWindow>();
+        QCOMPARE(windows.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(windows[i]->windowTitle(), "KB Layout (" + files[i] + ")");
+            QVERIFY(windows[i]->isVisible() && windows[i]->txtAGrade()->isVisible());
+            QVERIFY(windows[i]->txtRGrade()->text().endsWith(QLatin1Char('%')));
+        }
+        // Each window keeps the grades of its own file; the panel holds the third's.
+        QVERIFY(windows[1]->txtAGrade()->text() != windows[2]->txtAGrade()->text());
+        QCOMPARE(windows[2]->txtAGrade()->text(), text("txtCurrGrade"));
+        QCOMPARE(windows[2]->txtRGrade()->text(), text("txtDifGrade"));
 
         test::RunLayouts(window(), 3, [&](int layout) {
-            if (layout == 2) window().Form_OLEDragDrop({first});
+            if (layout == 2) window().Form_OLEDragDrop({files[0]});
         });
         QCOMPARE(opened<LayWindow>().size(), 3);
-        QVERIFY(boxes_->sink.messages.empty());
+        QVERIFY(messages().empty());
     }
 
-    void aDroppedFileThatDoesNotReadIsReportedAndSkipped() {
-        const QString bad =
-            QString::fromStdString(temp_->Write("drop/bad.txt", "header\r\n300\tA\r\n"));
+    void droppedFilesThatFailAreReported() {
+        // A file that does not read is reported by the reader and skipped.
+        const QString bad = test::QStr(p_->temp.Write("drop/bad.txt", "header\r\n300\tA\r\n"));
+        const QString missing = test::QStr(p_->folder + "/drop/missing.txt");
         const QString good = LayoutFile("good.txt", {"A"});
-        window().Form_OLEDragDrop({bad, good});
+        window().Form_OLEDragDrop({bad, good, missing});
         QCOMPARE(opened<LayWindow>().size(), 1);
         QCOMPARE(opened<LayWindow>()[0]->windowTitle(), "KB Layout (" + good + ")");
-        QCOMPARE(boxes_->sink.messages.size(), std::size_t{1});
+        QCOMPARE(messages().size(), std::size_t{2});
+        for (const Message& m : messages()) QCOMPARE(m.title, std::string(msg::kLayoutTitle));
+
+        // A layout the analyzer cannot grade (a finger Kdi has no row for) ends the drop with
+        // an error; its window stays open, without grades.
+        Workspace& ws = p_->ws();
+        ws.keys.fingers[8] = 7;  // X
+        RecordingSink sink;
+        QVERIFY(ws.analizer.Init(ws.digraphs, ws.weights.bestLoad, ws.keys, ws.weights.kdi, sink));
+        messages().clear();
+        window().Form_OLEDragDrop({LayoutFile("broken.txt", {"X", "S"}), good});
+        QCOMPARE(opened<LayWindow>().size(), 2);
+        QVERIFY(opened<LayWindow>()[1]->txtAGrade()->text().isEmpty());
+        QCOMPARE(messages().size(), std::size_t{1});
+        QCOMPARE(messages()[0].title, std::string("ERROR"));
+        QVERIFY2(messages()[0].text.rfind("Error:key index 8 has finger 7", 0) == 0,
+                 messages()[0].text.c_str());
     }
 };
 
