@@ -100,37 +100,32 @@ class TestPheroWindow : public QObject {
     }
 
   private slots:
-    void opensWithWhiteLabelsAndNoMarks() {
+    void labelsThenCirclesDotsAndCrosses() {
         PheroWindow w;
         w.Init(Keys(), Letters(), Phero());
-        const QImage image = Grab(w);
-        QCOMPARE(Count(image, kPicture, IsBlue), 0);
-        QCOMPARE(Count(image, kPicture, IsReddish), 0);
+        // At opening: white labels on the keys with a one-character code, no marks.
+        const QImage labels = Grab(w);
+        QCOMPARE(Count(labels, kPicture, IsBlue) + Count(labels, kPicture, IsReddish), 0);
         int labelled = 0;
         ScreenPoint at;
         for (int k : {1, 2, 3, 4, 9}) {
             QVERIFY(w.LabelPosition(k, at));
-            const int n = Count(image, QRect(Pixel(at) - QPoint(2, 0), QSize(18, 22)), IsWhitish);
+            const int n = Count(labels, QRect(Pixel(at) - QPoint(2, 0), QSize(18, 22)), IsWhitish);
             QVERIFY2(n >= 3, qPrintable(QStringLiteral("key %1 has no label").arg(k)));
             labelled += n;
         }
-        QCOMPARE(Count(image, kPicture, IsWhitish), labelled);
+        QCOMPARE(Count(labels, kPicture, IsWhitish), labelled);
         for (int k : {0, 5, 6, 7, 8}) QVERIFY(!w.LabelPosition(k, at));
         // One entry per letter, in letter order; nothing chosen.
         QStringList items;
         for (int i = 0; i < w.cmbLetter()->count(); ++i) items << w.cmbLetter()->itemText(i);
         QCOMPARE(items, QStringList({QStringLiteral("65"), CodeText(192), QStringLiteral("33")}));
         QCOMPARE(w.cmbLetter()->currentIndex(), -1);
-    }
 
-    void choosingALetterDrawsCirclesDotsAndCrosses() {
-        PheroWindow w;
-        w.Init(Keys(), Letters(), Phero());
         QCOMPARE(w.CircleRadius(0.5), 23);  // 22.56
         QCOMPARE(w.CircleRadius(0.005), 0);
         w.cmbLetter()->setCurrentIndex(0);
         const QImage image = Grab(w);
-
         VerifyCircle(image, Centre(w, 1), 23);
         VerifyCircle(image, Centre(w, 4), 11);
         // Every blue pixel lies on one of the two circles.
@@ -169,7 +164,7 @@ class TestPheroWindow : public QObject {
         QCOMPARE(w.CircleRadius(1e9), 32767);
     }
 
-    void autoRefreshFollowsUpdatesOnlyWhenTicked() {
+    void autoRefreshFollowsUpdatesOnlyWhenTickedAndShowPhero() {
         PheroWindow w;
         PheroTable phero = Phero();
         w.Init(Keys(), Letters(), phero);
@@ -192,25 +187,19 @@ class TestPheroWindow : public QObject {
         VerifyCircle(after, Centre(w, 1), 45);
         QCOMPARE(Count(after, Around(Centre(w, 1) + QPoint(23, 0), 1), IsBlue), 0);
 
-        // With no letter chosen an update is taken but draws nothing.
+        // With no letter chosen an update is taken but draws nothing. ShowPhero draws a letter
+        // found by its character code, leaving the list as it is.
         PheroWindow none;
         none.Init(Keys(), Letters(), Phero());
         const QImage labelsOnly = Picture(none);
         none.chkAutoRefresh()->setChecked(true);
         none.mfMain_OnPheroModif(updated);
         QCOMPARE(none.pheromones(), updated);
+        none.ShowPhero(99);  // no such letter
         QCOMPARE(Picture(none), labelsOnly);
-    }
-
-    void showPheroDrawsByCharacterCode() {
-        PheroWindow w;
-        w.Init(Keys(), Letters(), Phero());
-        const QImage labelsOnly = Grab(w);
-        w.ShowPhero(99);  // no such letter
-        QCOMPARE(Grab(w), labelsOnly);
-        w.ShowPhero(192);  // letter 1: all of it on key 1
-        VerifyCircle(Grab(w), Centre(w, 1), 45);
-        QCOMPARE(w.cmbLetter()->currentIndex(), -1);
+        none.ShowPhero(192);  // letter 1: all of it on key 1
+        VerifyCircle(Grab(none), Centre(none, 1), 45);
+        QCOMPARE(none.cmbLetter()->currentIndex(), -1);
     }
 };
 

@@ -1,9 +1,7 @@
 // The start-up: the load order with a broken file for each step, the end of the program after
 // a failure, the bundled data, and the command line "as".
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -24,34 +22,20 @@ namespace {
 const std::vector<std::string> kLoadOrder{"KeyDefs.txt", "DiGraphs.txt",  "Kdi.txt",
                                           "Gj.txt",      "RefKeyLay.txt", "BestLoad.txt"};
 
-// Captures what the process writes to stderr while it lives.
-class StderrCapture {
-  public:
-    StderrCapture()
-        : path_(std::filesystem::temp_directory_path() /
-                ("antkeys-stderr-" + std::to_string(::getpid()) + ".txt")) {
-        std::fflush(stderr);
-        saved_ = ::dup(2);
-        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        ::dup2(fd, 2);
-        ::close(fd);
-    }
-    std::string Text() {
-        std::fflush(stderr);
-        std::ifstream in(path_);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    ~StderrCapture() {
-        std::fflush(stderr);
-        ::dup2(saved_, 2);
-        ::close(saved_);
-        std::filesystem::remove(path_);
-    }
-
-  private:
-    std::filesystem::path path_;
-    int saved_;
-};
+// Runs the program's entry with stderr sent to a file of `temp`; returns what was written.
+std::string RunCapturingStderr(const test::TempFolder& temp, int& status) {
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    const int fd =
+        ::open((temp.path() + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(fd, 2);
+    ::close(fd);
+    status = RunDesktopProgram(*qApp, "antkeys");
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    return temp.Read("stderr.txt");
+}
 
 }  // namespace
 
@@ -80,26 +64,22 @@ class TestStartup : public QObject {
         QTest::addColumn<QString>("content");  // empty: the file is missing
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("KeyDefs") << "KeyDefs.txt"
-                                 << "h\r\nQ\t0\tx\t1\t2\t0\r\n"
-                                 << msg::kKeyDefsTitle << msg::kKeyDefsText;
-        QTest::newRow("DiGraphs") << "DiGraphs.txt"
-                                  << "" << msg::kDigraphsTitle << msg::kDigraphsText;
-        QTest::newRow("Kdi") << "Kdi.txt"
-                             << "h\r\nF1\t1\t300\t1\t1\t1\r\n"
-                             << msg::kKdiTitle << msg::kKdiText;
-        QTest::newRow("Gj") << "Gj.txt"
-                            << "" << msg::kGjTitle << msg::kGjText;
-        QTest::newRow("RefKeyLay") << "RefKeyLay.txt"
-                                   << "h\r\n192\tA\r\n"
-                                   << msg::kLayoutTitle << msg::kRefLayoutText;
-        QTest::newRow("BestLoad") << "BestLoad.txt"
-                                  << "h\r\n0\t1\t1\r\n"
-                                  << msg::kBestLoadTitle << msg::kBestLoadText;
+        const auto row = [](const char* name, const char* file, const char* content,
+                            const char* title, const char* text) {
+            QTest::newRow(name) << file << content << title << text;
+        };
+        row("KeyDefs", "KeyDefs.txt", "h\r\nQ\t0\tx\t1\t2\t0\r\n", msg::kKeyDefsTitle,
+            msg::kKeyDefsText);
+        row("DiGraphs", "DiGraphs.txt", "", msg::kDigraphsTitle, msg::kDigraphsText);
+        row("Kdi", "Kdi.txt", "h\r\nF1\t1\t300\t1\t1\t1\r\n", msg::kKdiTitle, msg::kKdiText);
+        row("Gj", "Gj.txt", "", msg::kGjTitle, msg::kGjText);
+        row("RefKeyLay", "RefKeyLay.txt", "h\r\n192\tA\r\n", msg::kLayoutTitle,
+            msg::kRefLayoutText);
+        row("BestLoad", "BestLoad.txt", "h\r\n0\t1\t1\r\n", msg::kBestLoadTitle,
+            msg::kBestLoadText);
         // The analyzer starts after every file has loaded; a total count of 0 stops it.
-        QTest::newRow("analyzer") << "DiGraphs.txt"
-                                  << "h\r\n192\t193\t0\r\n"
-                                  << msg::kAnalizerTitle << msg::kAnalizerText;
+        row("analyzer", "DiGraphs.txt", "h\r\n192\t193\t0\r\n", msg::kAnalizerTitle,
+            msg::kAnalizerText);
     }
     void brokenFileEndsTheLoad() {
         QFETCH(QString, file);
@@ -138,12 +118,7 @@ class TestStartup : public QObject {
         connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
         guard.start(3000);
         int status = 0;
-        const auto run = [&] {
-            StderrCapture capture;
-            status = RunDesktopProgram(*qApp, "antkeys");
-            return capture.Text();
-        };
-        std::string err = run();
+        std::string err = RunCapturingStderr(temp, status);
         QCOMPARE(status, 1);
         QCOMPARE(boxes.sink.messages.size(), std::size_t{1});
         QVERIFY2(err.find(std::string(msg::kGjTitle) + ": " + msg::kGjText) != std::string::npos,
@@ -155,7 +130,7 @@ class TestStartup : public QObject {
         temp.Write("In/RefKeyLay.txt", "h\r\n192\tA\t0\r\n193\tS\t0\r\n");
         temp.Write("In/DiGraphs.txt", "h\r\n192\t193\t5\r\n193\t192\t5\r\n");
         boxes.sink.messages.clear();
-        err = run();
+        err = RunCapturingStderr(temp, status);
         qunsetenv("ANTKEYS_HOME");
         QCOMPARE(status, 1);
         QVERIFY(boxes.sink.messages.empty());
@@ -164,9 +139,9 @@ class TestStartup : public QObject {
 
     void onlyExactlyAsStartsTheSearch() {
         QVERIFY(IsAutoStartCommandLine({QStringLiteral("as")}));
-        for (const QStringList& line : {QStringList{}, QStringList{"AS"}, QStringList{"As"},
-                                        QStringList{"as", "x"}, QStringList{"as x"},
-                                        QStringList{" as"}})
+        for (const QStringList& line :
+             {QStringList{}, QStringList{"AS"}, QStringList{"As"}, QStringList{"as", "x"},
+              QStringList{"as x"}, QStringList{" as"}})
             QVERIFY2(!IsAutoStartCommandLine(line), qPrintable(line.join(QLatin1Char('|'))));
     }
 
