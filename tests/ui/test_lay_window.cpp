@@ -42,13 +42,6 @@ int DarkRed(const QImage& image, QRect area) {
 
 }  // namespace
 
-// Stands in for the main window's OnRndKeyGen.
-class FakeMain : public QObject {
-    Q_OBJECT
-  signals:
-    void OnRndKeyGen(const antkeys::Layout& lay, float grade, const antkeys::KeyTables& keys);
-};
-
 class TestLayWindow : public QObject {
     Q_OBJECT
 
@@ -57,13 +50,11 @@ class TestLayWindow : public QObject {
     // n-th carries the grade n / 100.
     static QList<int> Redraws(LayWindow& w, const QString& interval, int events) {
         w.txtRefrInterval()->setText(interval);
-        FakeMain fMain;
-        QObject::connect(&fMain, &FakeMain::OnRndKeyGen, &w, &LayWindow::fMain_OnRndKeyGen);
         const KeyTables keys = Keys();
         QList<int> at;
         for (int n = 1; n <= events; ++n) {
             w.txtRGrade()->clear();
-            emit fMain.OnRndKeyGen(Layout{}, static_cast<float>(n) / 100.0f, keys);
+            w.fMain_OnRndKeyGen(Layout{}, static_cast<float>(n) / 100.0f, keys);
             if (!w.txtRGrade()->text().isEmpty()) at.push_back(n);
         }
         return at;

@@ -41,8 +41,9 @@ class TestProgressGraph : public QObject {
     Q_OBJECT
 
   private slots:
-    void oldestPointFirst() {
-        const GraphPlan plan = PlanGraph(CountingRing(37), true, 200, 100, "-0.9", "1");
+    void planDrawsOldestPointFirst() {
+        const ProgressRing ring = CountingRing(37);
+        const GraphPlan plan = PlanGraph(ring, true, 200, 100, "-0.9", "1");
         QVERIFY(plan.draw);
         QCOMPARE(plan.drawWidth, 2);
         QCOMPARE(plan.halfHeight, 50.0F);
@@ -61,18 +62,14 @@ class TestProgressGraph : public QObject {
         // Entry 100 is followed by entry 0.
         QCOMPARE(plan.points[3 * 63].y, zeroY - 0.1F * 100);
         QCOMPARE(plan.points[3 * 64].y, zeroY);
-    }
 
-    void nothingDrawnUntickedOrWithoutNumbersAndDotsAtLeastOnePixel() {
-        const ProgressRing ring = CountingRing(5);
+        // Not ticked, or a setting that is not a number: nothing drawn.
         QVERIFY(!PlanGraph(ring, false, 200, 100, "-0.9", "1").draw);
         QVERIFY(!PlanGraph(ring, true, 200, 100, "abc", "1").draw);
         QVERIFY(!PlanGraph(ring, true, 200, 100, "-0.9", "").draw);
         QVERIFY(PlanGraph(ring, true, 200, 100, " 0.5 ", "2").draw);
         // The pen is the step between points, halves to even, never below one pixel.
-        const GraphPlan tiny = PlanGraph(ring, true, 30, 20, "-0.9", "1");
-        QVERIFY(tiny.draw);
-        QCOMPARE(tiny.drawWidth, 1);
+        QCOMPARE(PlanGraph(ring, true, 30, 20, "-0.9", "1").drawWidth, 1);
         QCOMPARE(PlanGraph(ring, true, 250, 20, "0", "1").drawWidth, 2);  // 2.5
         QCOMPARE(PlanGraph(ring, true, 350, 20, "0", "1").drawWidth, 4);  // 3.5
     }
