@@ -1,12 +1,10 @@
 // The progress graph: what a tick of Timer2 draws, in which order, and what it does with
-// settings that are not numbers or a box too small for whole-pixel dots.
-#include <QCheckBox>
-#include <QLineEdit>
+// settings that are not numbers or a box too small for whole-pixel dots. The tick in the
+// window is tested with the run control.
 #include <QtTest>
 
 #include "ui/graph_plan.hpp"
 #include "ui/progress_graph.hpp"
-#include "ui_test_support.hpp"
 #include "view_test_support.hpp"
 
 using namespace antkeys;
@@ -99,28 +97,6 @@ class TestProgressGraph : public QObject {
         graph.resize(20, 10);  // drawing width rounds to 0
         graph.Redraw(ring, true, "0", "1");
         QVERIFY(!AllOf(graph.surface(), background));
-    }
-
-    // Timer2 in the window: the box unticked clears the graph, ticked draws the engine's ring.
-    void windowTickFollowsTheBox() {
-        test::LoadedProgram p;
-        QVERIFY(p.program);
-        auto* graph = p.child<ProgressGraph>(QStringLiteral("Picture1"));
-        auto* drawGraph = p.child<QCheckBox>(QStringLiteral("chkDrawGraph"));
-        auto* scale = p.child<QLineEdit>(QStringLiteral("txtGrScale"));
-        const QRgb background = graph->palette().color(QPalette::Base).rgb();
-        p.window().Timer2_Timer();
-        QVERIFY(AllOf(graph->surface(), background));
-        drawGraph->setChecked(true);
-        p.window().Timer2_Timer();
-        QVERIFY(!AllOf(graph->surface(), background));
-        scale->setText(QStringLiteral("?"));
-        p.window().Timer2_Timer();
-        QVERIFY(AllOf(graph->surface(), background));
-        drawGraph->setChecked(false);
-        scale->setText(QStringLiteral("1"));
-        p.window().Timer2_Timer();
-        QVERIFY(AllOf(graph->surface(), background));
     }
 };
 
