@@ -32,10 +32,6 @@ QRect KeyCell(int c, int row) {
     return {r * kPitch / 2 + c * kPitch, r * kPitch, kPitch, kPitch};
 }
 
-QImage Grab(LayWindow& w) {
-    return w.grab().toImage();
-}
-
 int DarkRed(const QImage& image, QRect area) {
     return CountNear(image, area, QColor(150, 20, 20), 40);
 }

@@ -73,9 +73,8 @@ class TestPheroWindow : public QObject {
     Q_OBJECT
 
   private:
-    static QImage Grab(PheroWindow& w) { return w.grab().toImage(); }
     // The picture alone, without the controls below it.
-    static QImage Picture(PheroWindow& w) { return w.grab(kPicture).toImage(); }
+    static QImage Picture(PheroWindow& w) { return Grab(w, kPicture); }
 
     static QPoint Centre(const PheroWindow& w, int k) {
         ScreenPoint at;

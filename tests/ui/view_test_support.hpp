@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QWidget>
 
 #include "data/key_tables.hpp"
 #include "data/types.hpp"
@@ -54,6 +55,11 @@ inline int CountNear(const QImage& image, QRect area, QColor colour, int toleran
                std::abs(qGreen(p) - colour.green()) <= tolerance &&
                std::abs(qBlue(p) - colour.blue()) <= tolerance;
     });
+}
+
+// What the widget shows, or the part of it in `area`.
+inline QImage Grab(QWidget& w, const QRect& area = QRect(QPoint(0, 0), QSize(-1, -1))) {
+    return w.grab(area).toImage();
 }
 
 // A square of half-size `reach` around a point.
