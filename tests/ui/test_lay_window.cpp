@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "ui/lay_window.hpp"
+#include "ui/view_geometry.hpp"
 #include "view_test_support.hpp"
 
 using namespace antkeys;
@@ -92,6 +93,10 @@ class TestLayWindow : public QObject {
             inCells += n;
         }
         QCOMPARE(DarkRed(image, kPicture), inCells);  // nothing outside those keys
+        // Keyboard columns count outwards from the middle: the left hand's mirrored.
+        QCOMPARE(QList<int>({KeyCol2ScrCol(0, 1), KeyCol2ScrCol(0, 6), KeyCol2ScrCol(1, 1),
+                             KeyCol2ScrCol(1, 6)}),
+                 QList<int>({5, 0, 6, 11}));
 
         // A redraw clears the last drawing.
         Layout second{};

@@ -285,6 +285,7 @@ class TestRunControl : public QObject {
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(windows[i]->windowTitle(), "KB Layout (" + files[i] + ")");
             QVERIFY(windows[i]->isVisible() && windows[i]->txtAGrade()->isVisible());
+            QVERIFY(!windows[i]->txtAGrade()->text().isEmpty());
             QVERIFY(windows[i]->txtRGrade()->text().endsWith(QLatin1Char('%')));
         }
         // Each window keeps the grades of its own file; the panel holds the third's.
