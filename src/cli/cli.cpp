@@ -13,6 +13,8 @@ static const char* kUsage =
     "  evaluate   grade the reference layout and layout files\n"
     "  digraphs   count character pairs of UTF-8 texts into a DiGraphs.txt\n"
     "  run        run the search and write its results to Out\n"
+    "  export     write a layout file as a keyboard layout to install (XKB)\n"
+    "  render     draw a layout with its key loads as an SVG or PNG picture\n"
     "\n"
     "Run 'antkeys-cli COMMAND --help' for a command's options.\n";
 
@@ -30,6 +32,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "evaluate") return RunEvaluate(rest, out, err);
     if (command == "digraphs") return RunDigraphs(rest, out, err);
     if (command == "run") return RunSearch(rest, out, err);
+    if (command == "export") return RunExport(rest, out, err);
+    if (command == "render") return RunRender(rest, out, err);
     err << "antkeys-cli: unknown command '" << command << "'\n\n" << kUsage;
     return 2;
 }

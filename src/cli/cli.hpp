@@ -14,5 +14,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace antkeys::cli

@@ -6,9 +6,11 @@
 #include <ostream>
 
 #include "cli/cli.hpp"
+#include "cli/colony_run.hpp"
 #include "cli/keyboard_text.hpp"
 #include "cli/run_host.hpp"
 #include "cli/run_options.hpp"
+#include "cli/run_report.hpp"
 #include "cli/stderr_sink.hpp"
 #include "cli/stop_signals.hpp"
 #include "data/messages.hpp"
@@ -20,35 +22,6 @@
 
 namespace antkeys::cli {
 namespace {
-
-std::string ShellQuoted(const std::string& text) {
-    const bool plain = !text.empty() && text.find_first_not_of(
-                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                            "0123456789-_./=+:,%@") == std::string::npos;
-    if (plain) return text;
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string StopCondition(const RunOptions& options) {
-    if (options.layouts) return "after " + std::to_string(*options.layouts) + " layouts";
-    if (options.seconds) return "after " + FormatDuration(*options.seconds);
-    return "on Ctrl+C";
-}
-
-void PrintParameters(std::ostream& out, const std::string& folder, const RunOptions& options,
-                     std::uint64_t seed) {
-    out << "antkeys-cli run\n"
-        << "  folder         " << folder << '\n'
-        << "  ants           " << options.ants << '\n'
-        << "  sensitivity    " << options.sensitivity << '\n'
-        << "  reinforcement  " << options.reinforcement << '\n'
-        << "  ACO            " << (options.aco ? "on" : "off") << '\n'
-        << "  stop           " << StopCondition(options) << '\n'
-        << "  seed           " << seed << '\n'
-        << std::flush;
-}
 
 void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHost& host,
                   const RunOptions& options, const std::string& folder, std::uint64_t seed) {
@@ -72,11 +45,7 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
     } else {
         out << "Best grade: no layout graded above the reference layout\n";
     }
-    out << "Repeat: antkeys-cli run --dir " << ShellQuoted(folder) << " --ants "
-        << ShellQuoted(options.ants) << " --sensitivity " << ShellQuoted(options.sensitivity)
-        << " --reinforcement " << ShellQuoted(options.reinforcement)
-        << (options.aco ? "" : " --no-aco") << " --seed " << seed << " --layouts " << layouts
-        << "  (from the same Out/Pheromones.txt)\n";
+    out << "Repeat: " << RepeatCommand(folder, options, seed, layouts) << '\n';
 }
 
 }  // namespace
@@ -102,13 +71,15 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
         sink.show(Message{msg::kWriteTitle, error, true});
 
     const std::uint64_t seed = options.seed ? *options.seed : Random::ClockSeed();
+    if (options.colonies) return RunColonies(ws, options, seed, out, err);
     Random random(seed);
     SearchEngine engine(ws, random);
+    engine.SetPolish(options.polish);
     const bool live = !options.quiet && &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
     CliRunHost host(engine, options, err, live);
     StopSignals signals;
 
-    PrintParameters(out, ws.paths.folder, options, seed);
+    PrintRunParameters(out, ws.paths.folder, options, seed);
     if (!engine.RunEvaluation(host)) return 2;
     PrintSummary(out, engine, host, options, ws.paths.folder, seed);
     host.PrintRepeats(err);

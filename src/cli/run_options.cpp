@@ -27,10 +27,17 @@ const char* const kRunUsage =
     "  --seconds T            stop after T seconds\n"
     "  --seed N               seed of the random numbers (default: from the clock); the\n"
     "                         same seed, options and files give the same run\n"
+    "  --polish               improve each iteration's best layout by swapping pairs of\n"
+    "                         free letters (steepest descent) before it reinforces\n"
+    "  --colonies N           run N independent colonies on N threads, each with its own\n"
+    "                         pheromones and random numbers (0 or 'auto': one per core);\n"
+    "                         --layouts then counts the layouts of each colony\n"
     "  --quiet                no progress line and no keyboard drawing\n"
     "  -h, --help             this help\n";
 
 namespace {
+
+constexpr std::uint64_t kMaxColonies = 256;
 
 bool ReadUnsigned(const std::string& text, std::uint64_t& value) {
     const char* end = text.data() + text.size();
@@ -72,6 +79,20 @@ bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
         } else if (name == "--no-aco") {
             if (!flag()) return false;
             options.aco = false;
+        } else if (name == "--polish") {
+            if (!flag()) return false;
+            options.polish = true;
+        } else if (name == "--colonies") {
+            if (!value(text)) return false;
+            std::uint64_t n = 0;
+            if (text == "auto") {
+                n = 0;
+            } else if (!ReadUnsigned(text, n) || n > kMaxColonies) {
+                error = "--colonies: \"" + text + "\" is not 'auto' or a whole number from 0 to " +
+                        std::to_string(kMaxColonies);
+                return false;
+            }
+            options.colonies = static_cast<int>(n);
         } else if (name == "--quiet") {
             if (!flag()) return false;
             options.quiet = true;
@@ -125,6 +146,10 @@ bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
             error = "unknown option '" + args[i] + "'";
             return false;
         }
+    }
+    if (options.polish && !options.aco) {
+        error = "--polish works on the iterations of the colony: it cannot go with --no-aco";
+        return false;
     }
     if (options.layouts && options.seconds) {
         error = "give --layouts or --seconds, not both";

@@ -17,6 +17,8 @@ struct RunOptions {
     std::optional<std::int64_t> layouts;  // stop after this many layouts
     std::optional<double> seconds;        // stop after this much running time
     std::optional<std::uint64_t> seed;    // none: taken from the clock
+    bool polish = false;                  // polish each iteration's best before it reinforces
+    std::optional<int> colonies;          // independent colonies on as many threads
     bool quiet = false;
     bool help = false;
 };

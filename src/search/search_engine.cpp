@@ -4,6 +4,7 @@
 
 #include "data/loaders.hpp"
 #include "eval/grading.hpp"
+#include "search/layout_polish.hpp"
 #include "search/modify_pheromones.hpp"
 #include "search/run_params.hpp"
 #include "search/search_messages.hpp"
@@ -28,6 +29,15 @@ SearchEngine::SearchEngine(Workspace& ws, Random& random) : ws_(ws), random_(ran
     scratch_.keyUsed.reserve(256);
 }
 
+SearchEngine::~SearchEngine() = default;
+
+void SearchEngine::SetPolish(bool on) {
+    if (on && !polisher_)
+        polisher_ = std::make_unique<LayoutPolisher>(ws_);
+    else if (!on)
+        polisher_.reset();
+}
+
 bool SearchEngine::RunEvaluation(SearchHost& host) {
     if (running_) return false;  // the disabled Run button: one run at a time
 
@@ -44,6 +54,7 @@ bool SearchEngine::RunEvaluation(SearchHost& host) {
     lastRunEnd_ = RunEnd::Stopped;
     host.OnRunStateChanged(true);
     run_.iterBestGrade = 0;
+    run_.iterHasBest = false;
     run_.groupMin = 10.0f;
     run_.groupMax = -10.0f;
     run_.antIdx = 0;
@@ -81,7 +92,7 @@ bool SearchEngine::RunPass(SearchHost& host) {
     }
     const Single grade = graded.grade;
 
-    if (grade > bestKeyGrade_) TakeNewBest(host, grade);
+    if (grade > bestKeyGrade_) TakeNewBest(host, antLay_, grade);
     bool goOn = true;
     if (host.IsChecked(CheckBox::Aco)) goOn = AcoStep(host, grade);
     if (host.IsChecked(CheckBox::DrawGraph)) GraphStep(grade);
@@ -93,9 +104,9 @@ bool SearchEngine::RunPass(SearchHost& host) {
     return goOn;
 }
 
-void SearchEngine::TakeNewBest(SearchHost& host, Single grade) {
+void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade) {
     bestKeyGrade_ = grade;
-    bestKeyLay_ = antLay_;
+    bestKeyLay_ = lay;
     CriteriaPanel& panel = ws_.panel;
     panel.bestGrade = panel.difGrade;
     host.SetCaption(panel.difGrade.Text());
@@ -111,21 +122,39 @@ void SearchEngine::TakeNewBest(SearchHost& host, Single grade) {
 
 bool SearchEngine::AcoStep(SearchHost& host, Single grade) {
     host.OnRndKeyGen(antLay_, grade, ws_.keys);
-    if (grade > run_.iterBestGrade) {
+    if (grade > run_.iterBestGrade || (polisher_ && !run_.iterHasBest)) {
         run_.iterBestGrade = grade;
         iterBestLay_ = antLay_;
+        run_.iterHasBest = polisher_ != nullptr;
     }
     ++run_.antIdx;
     if (run_.antIdx < run_.antCount) return true;
     run_.antIdx = 0;
+    if (run_.iterHasBest) PolishIterationBest(host);
+    run_.iterHasBest = false;
     // An iteration whose best does not beat the reference reinforces nothing.
-    if (!(run_.iterBestGrade > 0)) return true;
+    if (!(run_.iterBestGrade > 0)) {
+        run_.iterBestGrade = 0;  // a polished best below the reference
+        return true;
+    }
     double factor = 0;
     if (!ReadParam(host, ParamBox::PheroModifK, factor)) return false;
     ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
     host.OnPheroModif(ws_.phero);
     run_.iterBestGrade = 0;
     return true;
+}
+
+void SearchEngine::PolishIterationBest(SearchHost& host) {
+    const LayoutPolisher::Result polished = polisher_->Polish(iterBestLay_);
+    if (!polished.ok || polished.swaps == 0) return;
+    // Graded again through the panel like every layout the run keeps; the grade is the one
+    // the polisher's own full grading found.
+    const GradeResult graded =
+        EvaluateLay(iterBestLay_, ws_.analizer, ws_.weights, ws_.layV, ws_.panel, host);
+    if (!graded.ok) return;
+    run_.iterBestGrade = graded.grade;
+    if (graded.grade > bestKeyGrade_) TakeNewBest(host, iterBestLay_, graded.grade);
 }
 
 void SearchEngine::GraphStep(Single grade) {

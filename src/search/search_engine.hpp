@@ -1,5 +1,6 @@
 #pragma once
 // The search: the run loop and the state that lives from one run to the next.
+#include <memory>
 #include <string>
 
 #include "data/random.hpp"
@@ -10,6 +11,8 @@
 #include "search/search_host.hpp"
 
 namespace antkeys {
+
+class LayoutPolisher;
 
 class SearchEngine {
   public:
@@ -24,6 +27,14 @@ class SearchEngine {
     };
 
     SearchEngine(Workspace& ws, Random& random);
+    ~SearchEngine();
+
+    // Polishes each iteration's best layout by swaps of free letters before it reinforces
+    // (antkeys-cli run --polish; the window never turns this on). While on, an iteration's
+    // best is kept whatever its grade, since the polished layout may beat the reference where
+    // no ant did; a polished layout that beats the best so far becomes the new best.
+    void SetPolish(bool on);
+    bool polish() const { return polisher_ != nullptr; }
 
     // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, restores the
     // buttons and the caption. A parameter text that is not a number is reported with the
@@ -70,6 +81,7 @@ class SearchEngine {
         Integer antCount = 0;
         Integer antIdx = 0;
         Single iterBestGrade = 0;
+        bool iterHasBest = false;  // polishing: iterBestLay_ holds this iteration's best
         Single groupMin = 10.0f;
         Single groupMax = -10.0f;
         std::string caption;  // the window caption to restore
@@ -78,8 +90,9 @@ class SearchEngine {
     // The steps of a pass; each returns false when the run must end (after this pass for a
     // reinforcement that cannot read its factor, at once otherwise).
     bool RunPass(SearchHost& host);
-    void TakeNewBest(SearchHost& host, Single grade);
+    void TakeNewBest(SearchHost& host, const Layout& lay, Single grade);
     bool AcoStep(SearchHost& host, Single grade);
+    void PolishIterationBest(SearchHost& host);
     void GraphStep(Single grade);
     void EndRun(SearchHost& host);
     bool ReadParam(SearchHost& host, ParamBox box, double& value);
@@ -102,6 +115,7 @@ class SearchEngine {
     bool running_ = false;
     RunEnd lastRunEnd_ = RunEnd::None;
     std::string lastBestLayPath_;
+    std::unique_ptr<LayoutPolisher> polisher_;
 };
 
 }  // namespace antkeys

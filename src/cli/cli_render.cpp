@@ -1,0 +1,123 @@
+// antkeys-cli render: a picture of a layout with the load of every key.
+#include <filesystem>
+#include <ostream>
+
+#include "cli/cli.hpp"
+#include "cli/cli_options.hpp"
+#include "cli/key_loads.hpp"
+#include "cli/layout_svg.hpp"
+#include "cli/png_output.hpp"
+#include "cli/stderr_sink.hpp"
+#include "data/loaders.hpp"
+#include "data/program_folder.hpp"
+#include "data/text_file.hpp"
+#include "eval/grading.hpp"
+#include "eval/workspace.hpp"
+
+namespace antkeys::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: antkeys-cli render [--dir DIR] LAYOUT -o FILE.svg|FILE.png\n"
+    "\n"
+    "Draws the layout file LAYOUT on the keyboard of DIR/In/KeyDefs.txt. Each key shows its\n"
+    "characters and is shaded by its share of keystrokes (the share of digraphs whose second\n"
+    "character it carries, a shared key's load split between its two halves, as the grading\n"
+    "counts it); below the characters stand that share and the key's target share from\n"
+    "BestLoad. The heading gives the layout's grade against the reference layout and its six\n"
+    "relative figures. Georgian letters are drawn as Unicode text.\n"
+    "\n"
+    "The picture is SVG, or PNG of the same size when FILE ends in .png.\n"
+    "\n"
+    "Options:\n"
+    "  --dir DIR   the program folder holding In/ (default: the program's own folder, or\n"
+    "              $ANTKEYS_HOME when set)\n"
+    "  -o FILE     the picture to write (required)\n"
+    "  -h, --help  show this help\n"
+    "\n"
+    "Exit status: 0 when the picture was written, 1 when the layout could not be graded (the\n"
+    "picture is written without the grade), 2 when nothing was written.\n";
+
+constexpr const char* kName = "antkeys-cli render: ";
+
+int Usage(std::ostream& err, const std::string& error) {
+    err << kName << error << "\nRun 'antkeys-cli render --help' for the options.\n";
+    return 2;
+}
+
+std::string Extension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return ext;
+}
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ParsedArgs parsed;
+    std::string error;
+    if (!ParseArgs(args, {{{"--dir"}, true}, {{"-o", "--output"}, true}}, parsed, error))
+        return Usage(err, error);
+    if (parsed.help) {
+        out << kHelp;
+        return 0;
+    }
+    if (parsed.positional.size() != 1) return Usage(err, "give exactly one LAYOUT file");
+    if (!parsed.Has("-o")) return Usage(err, "give the picture to write with -o FILE");
+    const std::string target = parsed.Value("-o");
+    const std::string ext = Extension(target);
+    if (ext != ".svg" && ext != ".png")
+        return Usage(err, "the picture's name must end in .svg or .png: " + target);
+    const PngWriter png = GetPngWriter();
+    if (ext == ".png" && png == nullptr)
+        return Usage(err, "this build writes SVG only (PNG needs QtSvg); write an .svg");
+
+    Workspace ws;
+    ws.paths.folder = parsed.Has("--dir") ? parsed.Value("--dir") : ProgramFolder(nullptr);
+    StderrSink sink(err);
+    std::string why;
+    if (!LoadWorkspace(ws, sink, &why)) {
+        err << kName << "cannot load " << ws.paths.folder << "/In: " << why << '\n';
+        return 2;
+    }
+    const std::string layoutPath = parsed.positional.front();
+    LayoutPictureData data;
+    if (!LoadKeyLay(layoutPath, ws.keys, data.lay, sink)) return 2;
+
+    data.title = std::filesystem::path(layoutPath).filename().string();
+    int status = 0;
+    NoYield noYield;
+    const GradeResult g =
+        EvaluateLay(data.lay, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+    if (g.ok) {
+        data.gradeLine = "Grade " + ws.panel.difGrade.Text() +
+                         " against the reference layout (absolute " + ws.panel.currGrade.Text() +
+                         ", reference " + ws.panel.refGrade.Text() + ")";
+        for (std::size_t i = 1; i <= 6; ++i)
+            if (!ws.panel.vPerc[i].empty())
+                data.figures.emplace_back("dV" + std::to_string(i), ws.panel.vPerc[i].Text());
+    } else {
+        err << kName << layoutPath << ": cannot be graded: " << g.error << '\n';
+        data.gradeLine = "Not graded: " + g.error;
+        status = 1;
+    }
+    data.load = KeyLoads(ws.digraphs, ws.keys, data.lay);
+    data.target = ws.weights.bestLoad;
+    std::array<bool, kCharCodes> listed{};
+    for (Byte c : ws.letters.letSet) {
+        if (data.lay[c] == 0 && !listed[c]) data.unplaced.push_back(c);
+        listed[c] = true;
+    }
+
+    const SvgPicture picture = LayoutSvg(data, ws.keys);
+    const bool written = ext == ".png" ? png(picture.text, target, error)
+                                       : WriteWholeFile(target, picture.text, error);
+    if (!written) {
+        err << kName << error << '\n';
+        return 2;
+    }
+    return status;
+}
+
+}  // namespace antkeys::cli

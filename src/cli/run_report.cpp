@@ -1,0 +1,57 @@
+#include "cli/run_report.hpp"
+
+#include <ostream>
+
+#include "cli/run_host.hpp"
+
+namespace antkeys::cli {
+namespace {
+
+std::string StopCondition(const RunOptions& options, int colonies) {
+    const std::string each = colonies > 0 ? " per colony" : "";
+    if (options.layouts) return "after " + std::to_string(*options.layouts) + " layouts" + each;
+    if (options.seconds) return "after " + FormatDuration(*options.seconds);
+    return "on Ctrl+C";
+}
+
+}  // namespace
+
+std::string ShellQuoted(const std::string& text) {
+    const bool plain = !text.empty() && text.find_first_not_of(
+                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                            "0123456789-_./=+:,%@") == std::string::npos;
+    if (plain) return text;
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string RepeatCommand(const std::string& folder, const RunOptions& options, std::uint64_t seed,
+                          std::int64_t layouts) {
+    std::string command = "antkeys-cli run --dir " + ShellQuoted(folder) + " --ants " +
+                          ShellQuoted(options.ants) + " --sensitivity " +
+                          ShellQuoted(options.sensitivity) + " --reinforcement " +
+                          ShellQuoted(options.reinforcement);
+    if (!options.aco) command += " --no-aco";
+    if (options.polish) command += " --polish";
+    if (options.colonies) command += " --colonies " + std::to_string(*options.colonies);
+    command += " --seed " + std::to_string(seed) + " --layouts " + std::to_string(layouts);
+    return command + "  (from the same Out/Pheromones.txt)";
+}
+
+void PrintRunParameters(std::ostream& out, const std::string& folder, const RunOptions& options,
+                        std::uint64_t seed, int colonies) {
+    out << "antkeys-cli run\n"
+        << "  folder         " << folder << '\n'
+        << "  ants           " << options.ants << '\n'
+        << "  sensitivity    " << options.sensitivity << '\n'
+        << "  reinforcement  " << options.reinforcement << '\n'
+        << "  ACO            " << (options.aco ? "on" : "off") << '\n'
+        << "  polish         " << (options.polish ? "on" : "off") << '\n';
+    if (colonies > 0) out << "  colonies       " << colonies << '\n';
+    out << "  stop           " << StopCondition(options, colonies) << '\n'
+        << "  seed           " << seed << '\n'
+        << std::flush;
+}
+
+}  // namespace antkeys::cli

@@ -1,0 +1,24 @@
+#pragma once
+// What `antkeys-cli run` prints before and after a run: its parameters and the command that
+// repeats it.
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "cli/run_options.hpp"
+
+namespace antkeys::cli {
+
+// A word for a POSIX shell: unchanged when it is plain, else in single quotes.
+std::string ShellQuoted(const std::string& text);
+
+// "antkeys-cli run" with every parameter of the run, its seed and its layout count (per
+// colony with --colonies), and a note that the store must be the same.
+std::string RepeatCommand(const std::string& folder, const RunOptions& options, std::uint64_t seed,
+                          std::int64_t layouts);
+
+// The parameter block printed before a run. `colonies` > 0 adds their number.
+void PrintRunParameters(std::ostream& out, const std::string& folder, const RunOptions& options,
+                        std::uint64_t seed, int colonies = 0);
+
+}  // namespace antkeys::cli

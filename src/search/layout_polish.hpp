@@ -1,0 +1,75 @@
+#pragma once
+// Local search for the iteration's best layout: steepest descent over swaps of two free
+// letters, in the manner of MAX-MIN Ant System for assignment problems. Fixed letters never
+// move, and no free letter goes to a key whose pheromone for it is not positive.
+//
+// Swaps are ranked by an incremental figure: only the digraphs that touch the two letters
+// change V3..V6 and only the two keys change V1. The swap ranked best is then graded in
+// full, and taken only when that grade beats the layout's: the grade of a polished layout is
+// always a full grading's, and polishing never makes a layout worse.
+#include <vector>
+
+#include "data/types.hpp"
+#include "eval/criteria.hpp"
+#include "eval/grading.hpp"
+#include "eval/panel.hpp"
+#include "eval/workspace.hpp"
+
+namespace antkeys {
+
+class LayoutPolisher {
+  public:
+    // Reads the keyboard, statistics, weights and reference figures of `ws` now, and its
+    // letters and pheromones at every Polish (the pheromones change during a run).
+    explicit LayoutPolisher(const Workspace& ws);
+
+    struct Result {
+        Single grade = 0;  // the full grading of the layout as it is now
+        int swaps = 0;     // swaps taken
+        bool ok = false;   // false when the layout could not be graded; it is left as it was
+    };
+
+    // Improves `lay` in place until no allowed swap grades better. Allocation-free.
+    Result Polish(Layout& lay);
+
+    // The ranking figure of a layout: the sum of Gj(i) * Vi / Vi(ref) over the criteria with
+    // a positive reference figure (the grade is GjSum over it, minus 1).
+    double RatioSum(const Criteria& v) const;
+
+    // Counts the key loads of `lay`, for SwappedRatioSum.
+    void Prepare(const Layout& lay);
+
+    // The ratio sum after swapping the characters a and b of `lay`, worked out incrementally
+    // from `lay`'s figures `v`; `lay` must be the layout last prepared. This is how Polish
+    // ranks the swaps.
+    double SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) const;
+
+    // Whether a swap of the letters with codes a and b in `lay` is allowed: both free, each
+    // going to a key whose pheromone for it is positive.
+    bool SwapAllowed(const Layout& lay, Byte a, Byte b) const;
+
+  private:
+    double DigraphDelta(const Layout& lay, Byte a, Byte b, Byte ka, Byte kb) const;
+    bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
+
+    const Workspace& ws_;
+    int nKeys_ = -1;
+    std::vector<double> cost_;  // (nKeys+1)^2: weighted V3..V6 cost of a key pair
+    std::vector<Byte> alter_;   // per key index: flagged key or companion
+    std::vector<Byte> first_, second_;
+    std::vector<double> freq_;
+    // Per character code: the digraphs it is part of, as [touchStart_[c], touchStart_[c+1]).
+    std::vector<int> touchStart_, touch_;
+    std::array<double, kCharCodes> secondShare_{};  // share of digraphs ending in the code
+    std::array<double, 7> w_{};                     // Gj(i) / Vi(ref), 0 where not counted
+    std::array<double, kMaxKeys + 1> load_{};       // of the layout being polished
+    std::array<int, kCharCodes> letterOf_{};        // letter index of a code, -1 if none
+    std::vector<Byte> movable_;                     // codes of free letters, each once
+
+    // A grading of their own, so polishing leaves the main panel alone.
+    CriteriaTable layV_;
+    CriteriaPanel panel_;
+    NoYield noYield_;
+};
+
+}  // namespace antkeys

@@ -1,0 +1,183 @@
+// antkeys-cli run --colonies and --polish, in-process.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+
+#include "cli/cli_run.hpp"
+#include "cli/colony_run.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+namespace fs = std::filesystem;
+
+test::CliRun RunCommand(std::vector<std::string> args) {
+    args.insert(args.begin(), "run");
+    return test::RunTool(std::move(args));
+}
+
+struct ProgramDir {
+    test::TempFolder folder;
+    explicit ProgramDir(const std::string& language = "en") {
+        fs::copy(test::BundledSet(language) + "/In", fs::path(folder.path()) / "In",
+                 fs::copy_options::recursive);
+    }
+    std::string path() const { return folder.path(); }
+    std::map<std::string, std::string> Out() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(fs::path(folder.path()) / "Out"))
+            files[entry.path().filename().string()] =
+                folder.Read("Out/" + entry.path().filename().string());
+        return files;
+    }
+};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The colonies' scratch folders of this process.
+int ScratchFolders() {
+    int n = 0;
+    const std::string prefix = "antkeys-colonies-" + std::to_string(::getpid()) + "-";
+    for (const auto& entry : fs::directory_iterator(fs::temp_directory_path()))
+        n += entry.path().filename().string().rfind(prefix, 0) == 0;
+    return n;
+}
+
+TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
+    ProgramDir a, b;
+    const std::vector<std::string> args = {"--colonies", "2",     "--seed", "9",
+                                           "--layouts",  "25000", "--quiet"};
+    auto with = [&args](const ProgramDir& d) {
+        std::vector<std::string> all = {"--dir", d.path()};
+        all.insert(all.end(), args.begin(), args.end());
+        return all;
+    };
+    const test::CliRun ra = RunCommand(with(a));
+    const test::CliRun rb = RunCommand(with(b));
+    ASSERT_EQ(ra.status, 0) << ra.err;
+    ASSERT_EQ(rb.status, 0) << rb.err;
+    const auto outA = a.Out();
+    EXPECT_TRUE(outA.count("Pheromones.txt"));
+    EXPECT_GE(outA.size(), 2u);
+    EXPECT_TRUE(outA == b.Out());
+    EXPECT_TRUE(Contains(ra.out, "  colonies       2\n")) << ra.out;
+    EXPECT_TRUE(Contains(ra.out, "Layouts: 50000 (25000 per colony) in ")) << ra.out;
+    EXPECT_TRUE(Contains(ra.out, "  colony 2  seed " + std::to_string(cli::ColonySeed(9, 1))));
+    EXPECT_TRUE(Contains(ra.out, "--colonies 2 --seed 9 --layouts 25000")) << ra.out;
+    // Everything but the timing and the folder is the same.
+    const std::regex timing(R"(in [0-9.:]+( s)? \(\d+ layouts/s\))");
+    const auto plain = [&timing](std::string text, const ProgramDir& d) {
+        for (auto at = text.find(d.path()); at != std::string::npos; at = text.find(d.path()))
+            text.replace(at, d.path().size(), "DIR");
+        return std::regex_replace(text, timing, "");
+    };
+    EXPECT_EQ(plain(ra.out, a), plain(rb.out, b));
+    EXPECT_EQ(ScratchFolders(), 0);
+}
+
+TEST(RunColonies, OneColonyFindsWhatAPlainRunFinds) {
+    ProgramDir plain, colony;
+    const test::CliRun rp = RunCommand({"--dir", plain.path(), "--seed", "4", "--layouts", "8000"});
+    const test::CliRun rc =
+        RunCommand({"--dir", colony.path(), "--seed", "4", "--layouts", "8000", "--colonies", "1"});
+    ASSERT_EQ(rp.status, 0) << rp.err;
+    ASSERT_EQ(rc.status, 0) << rc.err;
+    const auto outP = plain.Out();
+    const auto outC = colony.Out();
+    // The colony writes only the bests standing at the end of a round: here the last one.
+    ASSERT_EQ(outC.size(), 2u);
+    for (const auto& [name, content] : outC) {
+        ASSERT_TRUE(outP.count(name)) << name;
+        EXPECT_EQ(outP.at(name), content) << name;
+    }
+    // The same keyboard drawing of the best layout.
+    const auto drawing = [](const std::string& out) {
+        const std::size_t from = out.find('\n', out.find("Best grade: "));
+        return out.substr(from, out.find("Repeat: ") - from);
+    };
+    EXPECT_EQ(drawing(rp.out), drawing(rc.out));
+}
+
+TEST(RunColonies, ATimeLimitEndsEveryColonyAtTheSameRound) {
+    ProgramDir d;
+    const test::CliRun r = RunCommand(
+        {"--dir", d.path(), "--colonies", "2", "--seconds", "0.05", "--seed", "1", "--quiet"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"(Layouts: (\d+) \((\d+) per colony\))")))
+        << r.out;
+    const long total = std::stol(m[1]), each = std::stol(m[2]);
+    EXPECT_EQ(total, 2 * each);
+    EXPECT_GT(each, 0);
+    EXPECT_EQ(each % cli::kColonyRound, 0);
+    EXPECT_TRUE(Contains(r.out, "--layouts " + std::to_string(each))) << r.out;
+}
+
+TEST(RunColonies, AColonyThatFailsStopsTheOthersWithoutHanging) {
+    // Key B has a finger Kdi has no row for: a layout with a one-hand row change onto it
+    // cannot be graded. The reference layout never uses B; generated layouts soon do.
+    test::TempFolder dir;
+    dir.Write("In/KeyDefs.txt",
+              "Code\tHand\tFinger\tColumn\tRow\tAlternate\r\n"
+              "A\t0\t2\t1\t3\t0\r\nB\t0\t7\t2\t2\t0\r\nC\t1\t2\t1\t3\t0\r\n"
+              "D\t1\t3\t2\t3\t0\r\nSpace\t0\t1\t0\t5\t1\r\n");
+    dir.Write("In/DiGraphs.txt",
+              "c1\tc2\tn\r\n97\t98\t5\r\n98\t97\t4\r\n97\t32\t3\r\n32\t98\t2\r\n");
+    dir.Write("In/Kdi.txt",
+              "f\t1\t2\t3\t4\t5\r\n1\t1\t1\t1\t1\t1\r\n2\t1\t0\t1\t1\t1\r\n"
+              "3\t1\t1\t0\t1\t1\r\n4\t1\t1\t1\t0\t1\r\n5\t1\t1\t1\t1\t0\r\n");
+    dir.Write("In/Gj.txt", "G\r\nV1\t1\r\nV2\t0\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
+    dir.Write("In/BestLoad.txt",
+              "l\tcol\trow\r\n0\t1\t0\r\n1\t1\t0\r\n2\t1\t1\r\n3\t0\t1\r\n4\t0\t0\r\n"
+              "5\t0\t1\r\n6\t0\r\n7\t0\r\n8\t0\r\n");
+    dir.Write("In/RefKeyLay.txt", "ref\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tC\t0\r\n");
+    const test::CliRun r = RunCommand(
+        {"--dir", dir.path(), "--colonies", "2", "--seed", "1", "--layouts", "50000", "--quiet"});
+    EXPECT_EQ(r.status, 1) << r.out << r.err;
+    EXPECT_TRUE(Contains(r.err, "colony 1: ")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "colony 2: ")) << r.err;
+    EXPECT_EQ(ScratchFolders(), 0);
+}
+
+TEST(RunColonies, OptionsAreChecked) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--colonies", "x"},
+                                               {"--colonies", "-1"},
+                                               {"--colonies", "257"},
+                                               {"--colonies"},
+                                               {"--polish", "--no-aco"},
+                                               {"--polish=1"}}) {
+        const test::CliRun r = RunCommand(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_TRUE(Contains(r.err, "Usage: antkeys-cli run")) << r.err;
+    }
+    EXPECT_EQ(cli::ColonyCount(3), 3);
+    EXPECT_GE(cli::ColonyCount(0), 1);
+    EXPECT_EQ(cli::ColonySeed(77, 0), 77u);
+    EXPECT_NE(cli::ColonySeed(77, 1), cli::ColonySeed(77, 2));
+    EXPECT_NE(cli::ColonySeed(77, 1), cli::ColonySeed(78, 1));
+    const test::CliRun help = RunCommand({"--help"});
+    EXPECT_TRUE(Contains(help.out, "--colonies N"));
+    EXPECT_TRUE(Contains(help.out, "--polish"));
+}
+
+TEST(RunPolish, BeatsTheGeorgianReferenceAndSaysSo) {
+    ProgramDir d("ka");
+    const test::CliRun r =
+        RunCommand({"--dir", d.path(), "--polish", "--seed", "2", "--layouts", "300", "--quiet"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "  polish         on\n")) << r.out;
+    EXPECT_FALSE(Contains(r.out, "no layout graded above")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "--polish --seed 2 --layouts 300")) << r.out;
+    EXPECT_GE(d.Out().size(), 2u);
+}
+
+}  // namespace
+}  // namespace antkeys

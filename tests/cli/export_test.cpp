@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <string>
+
+#include "cli/cli_run.hpp"
+#include "cli/xkb_names.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::CliRun;
+using test::RunTool;
+
+int CountOf(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+bool HaveXkbcomp() {
+    return std::system("xkbcomp -help >/dev/null 2>&1") == 0;
+}
+
+TEST(ExportCommand, TheBundledReferenceLayoutCompilesWithXkbcomp) {
+    test::TempFolder dir;
+    const std::string set = test::BundledSet("ka");
+    const CliRun r = RunTool({"export", "--xkb", "--dir", set, "--name", "antka",
+                              set + "/In/RefKeyLay.txt", "-o", dir.path() + "/symbols/antka"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string symbols = dir.Read("symbols/antka");
+    // 33 Georgian letters with a Shift level, and the space bar.
+    EXPECT_EQ(CountOf(symbols, " ] };  // "), 33) << symbols;
+    EXPECT_NE(symbols.find("key <SPCE> { [ space, space ] };"), std::string::npos);
+    EXPECT_NE(symbols.find("include \"us(basic)\""), std::string::npos);
+
+    if (!HaveXkbcomp()) GTEST_SKIP() << "xkbcomp is not installed";
+    dir.Write("keymap.xkb",
+              "xkb_keymap {\n"
+              "  xkb_keycodes { include \"evdev+aliases(qwerty)\" };\n"
+              "  xkb_types { include \"complete\" };\n"
+              "  xkb_compat { include \"complete\" };\n"
+              "  xkb_symbols { include \"pc+antka+inet(evdev)\" };\n"
+              "  xkb_geometry { include \"pc(pc105)\" };\n"
+              "};\n");
+    const std::string command = "xkbcomp -w0 -I" + dir.path() + " " + dir.path() +
+                                "/keymap.xkb -xkb -o " + dir.path() + "/compiled.xkb 2>" +
+                                dir.path() + "/xkbcomp.err";
+    ASSERT_EQ(std::system(command.c_str()), 0) << dir.Read("xkbcomp.err");
+    const std::string compiled = dir.Read("compiled.xkb");
+    // The compiled keymap names the Georgian keysyms; Q carries a Georgian letter, and the
+    // digits the layout leaves alone keep the US ones.
+    EXPECT_EQ(CountOf(compiled, "Georgian_"), 66) << compiled;
+    EXPECT_TRUE(std::regex_search(compiled, std::regex(R"(key <AD01> \{\s*\[\s*Georgian_)")));
+    EXPECT_TRUE(std::regex_search(compiled, std::regex(R"(key <AE01> \{\s*\[\s*1,\s*exclam)")));
+}
+
+TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
+    test::TempFolder dir;
+    dir.Write("In/KeyDefs.txt",
+              "Code\tHand\tFinger\tColumn\tRow\tAlternate\r\n"
+              "q\t0\t5\t5\t2\t0\r\nFn\t0\t5\t6\t2\t0\r\n;\t1\t5\t5\t3\t0\r\n"
+              "AC01\t0\t5\t5\t3\t0\r\n");
+    // 97 a on q, 193 on Fn (no XKB name), 7 a control character on ;, 100 d and 98 b both
+    // on AC01 (the lower code wins).
+    const std::string layout =
+        dir.Write("my layout.txt", "h\r\n97\tq\r\n193\tFn\r\n7\t;\r\n100\tAC01\r\n98\tAC01\r\n");
+    const CliRun r = RunTool({"export", "--xkb", "--dir", dir.path(), layout});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("name[Group1] = \"my_layout\";"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("key <AD01> { [ a, A ] };  // a"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("key <AC01> { [ b, B ] };  // b"), std::string::npos) << r.out;
+    EXPECT_EQ(CountOf(r.out, "key <"), 2) << r.out;
+    EXPECT_EQ(r.err,
+              "antkeys-cli export: not exported: character 7 on key ';': the character set has "
+              "no printable character for it\n"
+              "antkeys-cli export: not exported: character 100 'd' on key 'AC01': the key "
+              "already carries character 98 'b'\n"
+              "antkeys-cli export: not exported: character 193 '\u10D1' on key 'Fn': XKB has no "
+              "name for this key\n");
+}
+
+TEST(ExportCommand, RejectsBadArguments) {
+    const std::string set = test::BundledSet("ka");
+    const std::string ref = set + "/In/RefKeyLay.txt";
+    EXPECT_EQ(RunTool({"export", "--dir", set, ref}).status, 2);  // no format
+    EXPECT_EQ(RunTool({"export", "--xkb", "--dir", set}).status, 2);
+    const CliRun badName = RunTool({"export", "--xkb", "--dir", set, "--name", "a/b", ref});
+    EXPECT_EQ(badName.status, 2);
+    EXPECT_NE(badName.err.find("'a/b'"), std::string::npos);
+    const CliRun missing = RunTool({"export", "--xkb", "--dir", set, set + "/nothing.txt"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("Error Loading Custom Layout from:"), std::string::npos);
+    EXPECT_EQ(RunTool({"export", "--help"}).status, 0);
+}
+
+TEST(XkbNames, KeysAndCharacters) {
+    using cli::XkbKeyName;
+    EXPECT_EQ(XkbKeyName("Q"), "AD01");
+    EXPECT_EQ(XkbKeyName("q"), "AD01");
+    EXPECT_EQ(XkbKeyName("'"), "AC11");
+    EXPECT_EQ(XkbKeyName(","), "AB08");
+    EXPECT_EQ(XkbKeyName("`"), "TLDE");
+    EXPECT_EQ(XkbKeyName("0"), "AE10");
+    EXPECT_EQ(XkbKeyName("<AB10>"), "AB10");
+    EXPECT_EQ(XkbKeyName("Space"), "SPCE");
+    EXPECT_EQ(XkbKeyName("space"), "");
+    EXPECT_EQ(XkbKeyName("QQ"), "");
+    EXPECT_EQ(XkbKeyName(""), "");
+
+    using cli::XkbKeysym;
+    EXPECT_EQ(XkbKeysym(U' '), "space");
+    EXPECT_EQ(XkbKeysym(U';'), "semicolon");
+    EXPECT_EQ(XkbKeysym(U'~'), "asciitilde");
+    EXPECT_EQ(XkbKeysym(U'\u10D0'), "U10D0");
+    EXPECT_EQ(XkbKeysym(U'\u00E9'), "U00E9");
+    EXPECT_EQ(XkbKeysym(0x1F), "");
+    EXPECT_EQ(XkbKeysym(0x7F), "");
+    EXPECT_EQ(XkbKeysym(0x85), "");
+    EXPECT_EQ(cli::XkbShiftedKeysym(U'z'), "Z");
+    EXPECT_EQ(cli::XkbShiftedKeysym(U'\u10D0'), "U10D0");
+
+    char32_t cp = 0;
+    EXPECT_TRUE(cli::SingleCodePoint("\u10D0", cp));
+    EXPECT_EQ(cp, U'\u10D0');
+    EXPECT_FALSE(cli::SingleCodePoint("ab", cp));
+    EXPECT_FALSE(cli::SingleCodePoint("\xE1\x83", cp));
+}
+
+}  // namespace
+}  // namespace antkeys
