@@ -63,16 +63,6 @@ bool IsWhitish(QRgb p) {
     return qRed(p) > 215 && qGreen(p) > 215 && qBlue(p) > 215;
 }
 
-template <class Pred>
-int Count(const QImage& image, QRect area, Pred pred) {
-    int n = 0;
-    const QRect clipped = area.intersected(image.rect());
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            if (pred(image.pixel(x, y))) ++n;
-    return n;
-}
-
 QPoint Pixel(ScreenPoint p) {
     return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
 }
@@ -83,9 +73,8 @@ class TestPheroWindow : public QObject {
     Q_OBJECT
 
   private:
-    static QImage Grab(PheroWindow& w) { return w.grab().toImage(); }
     // The picture alone, without the controls below it.
-    static QImage Picture(PheroWindow& w) { return w.grab(kPicture).toImage(); }
+    static QImage Picture(PheroWindow& w) { return Grab(w, kPicture); }
 
     static QPoint Centre(const PheroWindow& w, int k) {
         ScreenPoint at;
@@ -110,44 +99,32 @@ class TestPheroWindow : public QObject {
     }
 
   private slots:
-    void opensWithWhiteLabelsAndNoMarks() {
+    void labelsThenCirclesDotsAndCrosses() {
         PheroWindow w;
-        QCOMPARE(w.windowTitle(), QStringLiteral("Pheromones"));
-        QCOMPARE(w.size(), QSize(676, 266));
         w.Init(Keys(), Letters(), Phero());
-        const QImage image = Grab(w);
-        QCOMPARE(Count(image, kPicture, IsBlue), 0);
-        QCOMPARE(Count(image, kPicture, IsReddish), 0);
+        // At opening: white labels on the keys with a one-character code, no marks.
+        const QImage labels = Grab(w);
+        QCOMPARE(Count(labels, kPicture, IsBlue) + Count(labels, kPicture, IsReddish), 0);
         int labelled = 0;
+        ScreenPoint at;
         for (int k : {1, 2, 3, 4, 9}) {
-            ScreenPoint at;
             QVERIFY(w.LabelPosition(k, at));
-            const int n = Count(image, QRect(Pixel(at) - QPoint(2, 0), QSize(18, 22)), IsWhitish);
+            const int n = Count(labels, QRect(Pixel(at) - QPoint(2, 0), QSize(18, 22)), IsWhitish);
             QVERIFY2(n >= 3, qPrintable(QStringLiteral("key %1 has no label").arg(k)));
             labelled += n;
         }
-        QCOMPARE(Count(image, kPicture, IsWhitish), labelled);
-        for (int k : {0, 5, 6, 7, 8}) {
-            ScreenPoint at;
-            QVERIFY(!w.LabelPosition(k, at));
-        }
+        QCOMPARE(Count(labels, kPicture, IsWhitish), labelled);
+        for (int k : {0, 5, 6, 7, 8}) QVERIFY(!w.LabelPosition(k, at));
         // One entry per letter, in letter order; nothing chosen.
-        QCOMPARE(w.cmbLetter()->count(), 3);
-        QCOMPARE(w.cmbLetter()->itemText(0), QStringLiteral("65"));
-        QCOMPARE(w.cmbLetter()->itemText(1), CodeText(192));
-        QCOMPARE(w.cmbLetter()->itemText(2), QStringLiteral("33"));
+        QStringList items;
+        for (int i = 0; i < w.cmbLetter()->count(); ++i) items << w.cmbLetter()->itemText(i);
+        QCOMPARE(items, QStringList({QStringLiteral("65"), CodeText(192), QStringLiteral("33")}));
         QCOMPARE(w.cmbLetter()->currentIndex(), -1);
-        QVERIFY(!w.chkAutoRefresh()->isChecked());
-    }
 
-    void choosingALetterDrawsCirclesDotsAndCrosses() {
-        PheroWindow w;
-        w.Init(Keys(), Letters(), Phero());
         QCOMPARE(w.CircleRadius(0.5), 23);  // 22.56
         QCOMPARE(w.CircleRadius(0.005), 0);
         w.cmbLetter()->setCurrentIndex(0);
         const QImage image = Grab(w);
-
         VerifyCircle(image, Centre(w, 1), 23);
         VerifyCircle(image, Centre(w, 4), 11);
         // Every blue pixel lies on one of the two circles.
@@ -166,14 +143,12 @@ class TestPheroWindow : public QObject {
         QVERIFY(onCircles > 4 * 11);
 
         // The red one-pixel circle of 0.005 and the x of 0 and -1: no other red.
-        const QRect dot = Around(Centre(w, 2), 2);
-        const int dotPixels = Count(image, dot, IsReddish);
+        const int dotPixels = Count(image, Around(Centre(w, 2), 2), IsReddish);
         QVERIFY(dotPixels >= 4);
         QVERIFY(!IsReddish(image.pixel(Centre(w, 2))));  // not filled
         const int x3 = Count(image, XCell(w, 3), IsReddish);
         const int x9 = Count(image, XCell(w, 9), IsReddish);
-        QVERIFY(x3 >= 4);
-        QVERIFY(x9 >= 4);
+        QVERIFY(x3 >= 4 && x9 >= 4);
         QCOMPARE(Count(image, kPicture, IsReddish), dotPixels + x3 + x9);
     }
 
@@ -184,14 +159,16 @@ class TestPheroWindow : public QObject {
         phero.at(4, 2) = 1e9;
         w.Init(Keys(), Letters(), phero);
         w.cmbLetter()->setCurrentIndex(2);  // NaN on key 1, 1e9 on key 4, 0 elsewhere
-        const QImage image = Grab(w);
-        QVERIFY(Count(image, XCell(w, 1), IsReddish) >= 4);
+        QVERIFY(Count(Grab(w), XCell(w, 1), IsReddish) >= 4);
         QCOMPARE(w.CircleRadius(1e9), 32767);
     }
 
-    void autoRefreshFollowsUpdatesOnlyWhenTicked() {
+    void autoRefreshFollowsUpdatesOnlyWhenTickedAndShowPhero() {
         PheroWindow w;
-        w.Init(Keys(), Letters(), Phero());
+        PheroTable phero = Phero();
+        w.Init(Keys(), Letters(), phero);
+        phero.at(1, 0) = 0.9;  // the window works on its own copy
+        QCOMPARE(w.pheromones(), Phero());
         w.cmbLetter()->setCurrentIndex(0);
         const QImage before = Picture(w);
         PheroTable updated = Phero();
@@ -200,7 +177,6 @@ class TestPheroWindow : public QObject {
         w.mfMain_OnPheroModif(updated);
         QCOMPARE(w.pheromones(), Phero());
         QCOMPARE(Picture(w), before);
-
         // Ticking the box alone changes nothing; the next update does.
         w.chkAutoRefresh()->setChecked(true);
         QCOMPARE(Picture(w), before);
@@ -209,37 +185,20 @@ class TestPheroWindow : public QObject {
         const QImage after = Grab(w);
         VerifyCircle(after, Centre(w, 1), 45);
         QCOMPARE(Count(after, Around(Centre(w, 1) + QPoint(23, 0), 1), IsBlue), 0);
-    }
 
-    void anUpdateWithNothingChosenDrawsNothing() {
-        PheroWindow w;
-        w.Init(Keys(), Letters(), Phero());
-        const QImage labelsOnly = Picture(w);
-        w.chkAutoRefresh()->setChecked(true);
-        PheroTable updated = Phero();
-        updated.at(2, 0) = 0.75;
-        w.mfMain_OnPheroModif(updated);
-        QCOMPARE(w.pheromones(), updated);
-        QCOMPARE(Picture(w), labelsOnly);
-    }
-
-    void initTakesCopies() {
-        PheroWindow w;
-        PheroTable phero = Phero();
-        w.Init(Keys(), Letters(), phero);
-        phero.at(1, 0) = 0.9;
-        QCOMPARE(w.pheromones().at(1, 0), 0.5);
-    }
-
-    void showPheroDrawsByCharacterCode() {
-        PheroWindow w;
-        w.Init(Keys(), Letters(), Phero());
-        const QImage labelsOnly = Grab(w);
-        w.ShowPhero(99);  // no such letter
-        QCOMPARE(Grab(w), labelsOnly);
-        w.ShowPhero(192);  // letter 1: all of it on key 1
-        VerifyCircle(Grab(w), Centre(w, 1), 45);
-        QCOMPARE(w.cmbLetter()->currentIndex(), -1);
+        // With no letter chosen an update is taken but draws nothing. ShowPhero draws a letter
+        // found by its character code, leaving the list as it is.
+        PheroWindow none;
+        none.Init(Keys(), Letters(), Phero());
+        const QImage labelsOnly = Picture(none);
+        none.chkAutoRefresh()->setChecked(true);
+        none.mfMain_OnPheroModif(updated);
+        QCOMPARE(none.pheromones(), updated);
+        none.ShowPhero(99);  // no such letter
+        QCOMPARE(Picture(none), labelsOnly);
+        none.ShowPhero(192);  // letter 1: all of it on key 1
+        VerifyCircle(Grab(none), Centre(none, 1), 45);
+        QCOMPARE(none.cmbLetter()->currentIndex(), -1);
     }
 };
 

@@ -1,12 +1,11 @@
 // The progress graph: what a tick of Timer2 draws, in which order, and what it does with
-// settings that are not numbers or a box too small for whole-pixel dots.
-#include <QCheckBox>
-#include <QLineEdit>
+// settings that are not numbers or a box too small for whole-pixel dots. The tick in the
+// window is tested with the run control.
 #include <QtTest>
 
 #include "ui/graph_plan.hpp"
 #include "ui/progress_graph.hpp"
-#include "ui_test_support.hpp"
+#include "view_test_support.hpp"
 
 using namespace antkeys;
 
@@ -25,18 +24,13 @@ ProgressRing CountingRing(Integer pos) {
     return ring;
 }
 
-bool AllBackground(const QImage& image, QRgb background) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != background) return false;
-    return true;
+// Every pixel of the image is `colour`.
+bool AllOf(const QImage& image, QRgb colour) {
+    return test::Count(image, image.rect(), [&](QRgb p) { return p != colour; }) == 0;
 }
 
 bool Contains(const QImage& image, QRgb colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour) return true;
-    return false;
+    return test::Count(image, image.rect(), [&](QRgb p) { return p == colour; }) > 0;
 }
 
 }  // namespace
@@ -45,8 +39,9 @@ class TestProgressGraph : public QObject {
     Q_OBJECT
 
   private slots:
-    void oldestPointFirst() {
-        const GraphPlan plan = PlanGraph(CountingRing(37), true, 200, 100, "-0.9", "1");
+    void planDrawsOldestPointFirst() {
+        const ProgressRing ring = CountingRing(37);
+        const GraphPlan plan = PlanGraph(ring, true, 200, 100, "-0.9", "1");
         QVERIFY(plan.draw);
         QCOMPARE(plan.drawWidth, 2);
         QCOMPARE(plan.halfHeight, 50.0F);
@@ -65,30 +60,16 @@ class TestProgressGraph : public QObject {
         // Entry 100 is followed by entry 0.
         QCOMPARE(plan.points[3 * 63].y, zeroY - 0.1F * 100);
         QCOMPARE(plan.points[3 * 64].y, zeroY);
-    }
 
-    void offsetZeroPutsGradeZeroOnTheLine() {
-        ProgressRing ring;
-        ring.avrg.fill(0.5F);
-        const GraphPlan plan = PlanGraph(ring, true, 100, 80, "0", "1");
-        QCOMPARE(plan.points[1].y, plan.halfHeight);  // min 0 on the yellow line
-        QCOMPARE(plan.points[0].y, 0.0F);             // 0.5 at the top edge
-    }
-
-    void nothingDrawnUntickedOrWithoutNumbers() {
-        const ProgressRing ring = CountingRing(0);
+        // Not ticked, or a setting that is not a number: nothing drawn.
         QVERIFY(!PlanGraph(ring, false, 200, 100, "-0.9", "1").draw);
         QVERIFY(!PlanGraph(ring, true, 200, 100, "abc", "1").draw);
         QVERIFY(!PlanGraph(ring, true, 200, 100, "-0.9", "").draw);
         QVERIFY(PlanGraph(ring, true, 200, 100, " 0.5 ", "2").draw);
-    }
-
-    void tinyBoxStillDrawsOnePixelDots() {
-        const GraphPlan plan = PlanGraph(CountingRing(5), true, 30, 20, "-0.9", "1");
-        QVERIFY(plan.draw);
-        QCOMPARE(plan.drawWidth, 1);
-        QCOMPARE(PlanGraph(CountingRing(5), true, 250, 20, "0", "1").drawWidth, 2);  // 2.5: even
-        QCOMPARE(PlanGraph(CountingRing(5), true, 350, 20, "0", "1").drawWidth, 4);  // 3.5: even
+        // The pen is the step between points, halves to even, never below one pixel.
+        QCOMPARE(PlanGraph(ring, true, 30, 20, "-0.9", "1").drawWidth, 1);
+        QCOMPARE(PlanGraph(ring, true, 250, 20, "0", "1").drawWidth, 2);  // 2.5
+        QCOMPARE(PlanGraph(ring, true, 350, 20, "0", "1").drawWidth, 4);  // 3.5
     }
 
     void widgetDrawsTheRing() {
@@ -97,10 +78,6 @@ class TestProgressGraph : public QObject {
         const QRgb background = graph.palette().color(QPalette::Base).rgb();
         const ProgressRing ring = CountingRing(37);
 
-        graph.Redraw(ring, false, "-0.9", "1");
-        QVERIFY(AllBackground(graph.surface(), background));
-        graph.Redraw(ring, true, "not a number", "1");
-        QVERIFY(AllBackground(graph.surface(), background));
         graph.Redraw(ring, true, "1e300", "1e300");  // every point far off the surface
         QVERIFY(!Contains(graph.surface(), QColor(0, 255, 0).rgb()));
         QVERIFY(Contains(graph.surface(), QColor(255, 255, 0).rgb()));
@@ -119,31 +96,7 @@ class TestProgressGraph : public QObject {
 
         graph.resize(20, 10);  // drawing width rounds to 0
         graph.Redraw(ring, true, "0", "1");
-        QVERIFY(!AllBackground(graph.surface(), background));
-    }
-
-    // Timer2 in the window: the box unticked clears the graph, ticked draws the engine's ring.
-    void windowTickFollowsTheBox() {
-        test::TempFolder temp;
-        test::RecordedBoxes boxes;
-        auto program =
-            DesktopProgram::Load(test::MakeProgramFolder(temp, test::SmallSet()), boxes.sink);
-        QVERIFY(program);
-        MainWindow& window = program->window();
-        auto* graph = window.findChild<ProgressGraph*>(QStringLiteral("Picture1"));
-        const QRgb background = graph->palette().color(QPalette::Base).rgb();
-        window.Timer2_Timer();
-        QVERIFY(AllBackground(graph->surface(), background));
-        window.findChild<QCheckBox*>(QStringLiteral("chkDrawGraph"))->setChecked(true);
-        window.Timer2_Timer();
-        QVERIFY(!AllBackground(graph->surface(), background));
-        window.findChild<QLineEdit*>(QStringLiteral("txtGrScale"))->setText(QStringLiteral("?"));
-        window.Timer2_Timer();
-        QVERIFY(AllBackground(graph->surface(), background));
-        window.findChild<QCheckBox*>(QStringLiteral("chkDrawGraph"))->setChecked(false);
-        window.findChild<QLineEdit*>(QStringLiteral("txtGrScale"))->setText(QStringLiteral("1"));
-        window.Timer2_Timer();
-        QVERIFY(AllBackground(graph->surface(), background));
+        QVERIFY(!AllOf(graph.surface(), background));
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for the window tests: program folders with an input set, recorded message boxes,
-// and runs that stop after a given number of layouts.
+// a program loaded from the small set, and runs that stop after a given number of layouts.
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -10,6 +10,7 @@
 
 #include "app/desktop_program.hpp"
 #include "data/message.hpp"
+#include "eval/workspace.hpp"
 #include "search/search_engine.hpp"
 #include "test_support.hpp"
 #include "ui/main_window.hpp"
@@ -39,6 +40,10 @@ inline bool OutIsEmpty(const std::string& folder) {
     return std::filesystem::is_empty(std::filesystem::path(folder) / "Out");
 }
 
+inline QString QStr(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 // Routes every message box to a recording sink while it lives.
 class RecordedBoxes {
   public:
@@ -47,6 +52,29 @@ class RecordedBoxes {
     RecordedBoxes(const RecordedBoxes&) = delete;
     RecordedBoxes& operator=(const RecordedBoxes&) = delete;
     RecordingSink sink;
+};
+
+// A program loaded from a copy of an input set, its message boxes recorded. `program` is null
+// when the load failed.
+struct LoadedProgram {
+    explicit LoadedProgram(const std::string& set = SmallSet())
+        : folder(MakeProgramFolder(temp, set)), program(DesktopProgram::Load(folder, boxes.sink)) {}
+
+    MainWindow& window() { return program->window(); }
+    SearchEngine& engine() { return program->engine(); }
+    Workspace& ws() { return program->workspace(); }
+    // A control of the main window by name; ends the test program when there is none.
+    template <typename T>
+    T* child(const QString& name) {
+        T* widget = window().findChild<T*>(name);
+        if (!widget) qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    TempFolder temp;
+    RecordedBoxes boxes;
+    std::string folder;
+    std::unique_ptr<DesktopProgram> program;
 };
 
 // Calls `action` inside the run at the given layouts (counted from the start of this run
