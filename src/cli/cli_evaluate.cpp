@@ -4,9 +4,9 @@
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/evaluation_table.hpp"
+#include "cli/input_folder.hpp"
 #include "cli/stderr_sink.hpp"
 #include "data/loaders.hpp"
-#include "data/program_folder.hpp"
 #include "eval/grading.hpp"
 #include "eval/workspace.hpp"
 
@@ -60,13 +60,8 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     }
 
     Workspace ws;
-    ws.paths.folder = parsed.Has("--dir") ? parsed.Value("--dir") : ProgramFolder(nullptr);
+    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
     StderrSink sink(err);
-    std::string why;
-    if (!LoadWorkspace(ws, sink, &why)) {
-        err << kName << "cannot load " << ws.paths.folder << "/In: " << why << '\n';
-        return 2;
-    }
 
     NoYield noYield;
     std::vector<EvaluationRow> rows;

@@ -4,12 +4,12 @@
 
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
+#include "cli/input_folder.hpp"
 #include "cli/key_loads.hpp"
 #include "cli/layout_svg.hpp"
 #include "cli/png_output.hpp"
 #include "cli/stderr_sink.hpp"
 #include "data/loaders.hpp"
-#include "data/program_folder.hpp"
 #include "data/text_file.hpp"
 #include "eval/grading.hpp"
 #include "eval/workspace.hpp"
@@ -74,13 +74,8 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return Usage(err, "this build writes SVG only (PNG needs QtSvg); write an .svg");
 
     Workspace ws;
-    ws.paths.folder = parsed.Has("--dir") ? parsed.Value("--dir") : ProgramFolder(nullptr);
+    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
     StderrSink sink(err);
-    std::string why;
-    if (!LoadWorkspace(ws, sink, &why)) {
-        err << kName << "cannot load " << ws.paths.folder << "/In: " << why << '\n';
-        return 2;
-    }
     const std::string layoutPath = parsed.positional.front();
     LayoutPictureData data;
     if (!LoadKeyLay(layoutPath, ws.keys, data.lay, sink)) return 2;

@@ -28,19 +28,11 @@ void ColonyHost::show(const Message& message) {
 }
 
 std::string_view ColonyHost::ParamText(ParamBox box) {
-    switch (box) {
-        case ParamBox::Ants:
-            return options_.ants;
-        case ParamBox::PheroSens:
-            return options_.sensitivity;
-        case ParamBox::PheroModifK:
-            return options_.reinforcement;
-    }
-    return {};
+    return ParamTextOf(options_, box);
 }
 
 bool ColonyHost::IsChecked(CheckBox box) {
-    return box == CheckBox::Aco && options_.aco;
+    return IsCheckedIn(options_, box);
 }
 
 void ColonyHost::OnRunStateChanged(bool running) {

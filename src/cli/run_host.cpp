@@ -91,19 +91,11 @@ void CliRunHost::show(const Message& message) {
 }
 
 std::string_view CliRunHost::ParamText(ParamBox box) {
-    switch (box) {
-        case ParamBox::Ants:
-            return options_.ants;
-        case ParamBox::PheroSens:
-            return options_.sensitivity;
-        case ParamBox::PheroModifK:
-            return options_.reinforcement;
-    }
-    return {};
+    return ParamTextOf(options_, box);
 }
 
 bool CliRunHost::IsChecked(CheckBox box) {
-    return box == CheckBox::Aco && options_.aco;
+    return IsCheckedIn(options_, box);
 }
 
 void CliRunHost::OnRunStateChanged(bool running) {

@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "search/search_host.hpp"
 
 namespace antkeys::cli {
 
@@ -24,6 +27,10 @@ struct RunOptions {
 };
 
 extern const char* const kRunUsage;
+
+// The text of a parameter box and the state of a check box, as the options set them.
+std::string_view ParamTextOf(const RunOptions& options, ParamBox box);
+bool IsCheckedIn(const RunOptions& options, CheckBox box);
 
 // Reads the arguments after "run". False with `error` set for an unknown option, a missing
 // or unreadable value, or --layouts together with --seconds.

@@ -1,0 +1,20 @@
+#include "cli/input_folder.hpp"
+
+#include <ostream>
+#include <string>
+
+#include "cli/stderr_sink.hpp"
+#include "data/program_folder.hpp"
+
+namespace antkeys::cli {
+
+bool LoadInputFolder(const ParsedArgs& parsed, const char* prefix, Workspace& ws, std::ostream& err) {
+    ws.paths.folder = parsed.Has("--dir") ? parsed.Value("--dir") : ProgramFolder(nullptr);
+    StderrSink sink(err);
+    std::string why;
+    if (LoadWorkspace(ws, sink, &why)) return true;
+    err << prefix << "cannot load " << ws.paths.folder << "/In: " << why << '\n';
+    return false;
+}
+
+}  // namespace antkeys::cli
