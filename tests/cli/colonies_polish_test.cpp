@@ -14,32 +14,11 @@
 namespace antkeys {
 namespace {
 
+using test::Contains;
+using test::ProgramDir;
+const auto RunCommand = test::RunSearchCommand;
+
 namespace fs = std::filesystem;
-
-test::CliRun RunCommand(std::vector<std::string> args) {
-    args.insert(args.begin(), "run");
-    return test::RunTool(std::move(args));
-}
-
-struct ProgramDir {
-    test::TempFolder folder;
-    explicit ProgramDir(const std::string& language = "en") {
-        fs::copy(test::BundledSet(language) + "/In", fs::path(folder.path()) / "In",
-                 fs::copy_options::recursive);
-    }
-    std::string path() const { return folder.path(); }
-    std::map<std::string, std::string> Out() const {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(fs::path(folder.path()) / "Out"))
-            files[entry.path().filename().string()] =
-                folder.Read("Out/" + entry.path().filename().string());
-        return files;
-    }
-};
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // The colonies' scratch folders of this process.
 int ScratchFolders() {
