@@ -27,8 +27,10 @@ const char* const kRunUsage =
     "  --seconds T            stop after T seconds\n"
     "  --seed N               seed of the random numbers (default: from the clock); the\n"
     "                         same seed, options and files give the same run\n"
-    "  --polish               improve each iteration's best layout by swapping pairs of\n"
-    "                         free letters (steepest descent) before it reinforces\n"
+    "  --polish               improve each iteration's best layout before it reinforces:\n"
+    "                         steepest descent over swaps of free letters and moves to\n"
+    "                         empty keys, with trail limits and restarts on stagnation\n"
+    "  --polish=swaps         the earlier polish: swaps only, no trail limits\n"
     "  --colonies N           run N independent colonies on N threads, each with its own\n"
     "                         pheromones and random numbers (0 or 'auto': one per core);\n"
     "                         --layouts then counts the layouts of each colony\n"
@@ -80,8 +82,14 @@ bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
             if (!flag()) return false;
             options.aco = false;
         } else if (name == "--polish") {
-            if (!flag()) return false;
-            options.polish = true;
+            if (!inlineValue) {
+                options.polish = PolishMode::Full;
+            } else if (*inlineValue == "swaps") {
+                options.polish = PolishMode::Swaps;
+            } else {
+                error = "--polish: \"" + *inlineValue + "\" is not 'swaps'";
+                return false;
+            }
         } else if (name == "--colonies") {
             if (!value(text)) return false;
             std::uint64_t n = 0;
@@ -147,7 +155,7 @@ bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
             return false;
         }
     }
-    if (options.polish && !options.aco) {
+    if (options.polish != PolishMode::Off && !options.aco) {
         error = "--polish works on the iterations of the colony: it cannot go with --no-aco";
         return false;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "search/polish_mode.hpp"
 #include "search/search_host.hpp"
 
 namespace antkeys::cli {
@@ -20,7 +21,7 @@ struct RunOptions {
     std::optional<std::int64_t> layouts;  // stop after this many layouts
     std::optional<double> seconds;        // stop after this much running time
     std::optional<std::uint64_t> seed;    // none: taken from the clock
-    bool polish = false;                  // polish each iteration's best before it reinforces
+    PolishMode polish = PolishMode::Off;  // polish each iteration's best before it reinforces
     std::optional<int> colonies;          // independent colonies on as many threads
     bool quiet = false;
     bool help = false;
