@@ -165,12 +165,12 @@ bool SearchEngine::AcoStep(SearchHost& host, Single grade) {
 // After an iteration of the Full polish: the reinforced table within its limits, then a
 // reset of the free letters' trails when the iteration bests have stagnated.
 void SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
-    const TrailBounds bounds = TrailBoundsFor(ws_.phero, ws_.letters, run_.sensitivity);
-    if (reinforced) ApplyTrailBounds(ws_.phero, ws_.letters, bounds);
+    const double spread = TrailSpread(ws_.phero, ws_.letters, run_.sensitivity);
+    if (reinforced) ApplyTrailBounds(ws_.phero, ws_.letters, spread);
     const bool restart =
         stagnation_.Stagnant(run_.iterBestGrade, BranchingFactor(ws_.phero, ws_.letters));
     if (restart) {
-        ResetTrails(ws_.phero, ws_.letters, bounds.max);
+        ResetTrails(ws_.phero, ws_.letters, spread);
         ++restarts_;
     }
     if (reinforced || restart) host.OnPheroModif(ws_.phero);

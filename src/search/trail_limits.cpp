@@ -15,6 +15,12 @@ int LastLetter(const PheroTable& phero, const LetterTables& letters) {
     return std::min(phero.nLet(), letters.nLet());
 }
 
+int Positives(const double* column, int nKeys) {
+    int n = 0;
+    for (int k = 0; k <= nKeys; ++k) n += column[k] > 0;
+    return n;
+}
+
 }  // namespace
 
 double BestKeyChance(double gap, double others) {
@@ -23,19 +29,15 @@ double BestKeyChance(double gap, double others) {
     return d + (1 - std::pow(d, others + 1)) / (others + 1);
 }
 
-TrailBounds TrailBoundsFor(const PheroTable& phero, const LetterTables& letters, double s) {
-    TrailBounds bounds;
+double TrailSpread(const PheroTable& phero, const LetterTables& letters, double s) {
     int n = 0;
     double choices = 0;
     for (int j = 0; j <= LastLetter(phero, letters); ++j) {
         if (!Free(letters, j)) continue;
-        const double* column = phero.column(j);
-        int positive = 0;
-        for (int k = 0; k <= phero.nKeys(); ++k) positive += column[k] > 0;
         ++n;
-        choices += positive;
+        choices += Positives(phero.column(j), phero.nKeys());
     }
-    if (n == 0 || !(s > 0)) return bounds;
+    if (n == 0 || !(s > 0)) return 1;
     // On average a letter chooses among half its keys: the others are taken by then.
     const double others = std::max(1.0, choices / n / 2 - 1);
     const double target = std::pow(kBestLayoutChance, 1.0 / n);
@@ -48,23 +50,44 @@ TrailBounds TrailBoundsFor(const PheroTable& phero, const LetterTables& letters,
             (BestKeyChance(mid, others) < target ? lo : hi) = mid;
         }
     }
-    bounds.min = std::clamp(bounds.max - lo / s, 0.0, bounds.max);
-    return bounds;
+    return std::min(1.0, lo / s);
 }
 
-void ApplyTrailBounds(PheroTable& phero, const LetterTables& letters, TrailBounds bounds) {
+TrailBounds ColumnBounds(int positives, double spread) {
+    TrailBounds b;
+    if (positives < 1) return b;
+    b.min = std::max(0.0, (1 - spread) / positives);
+    b.max = 1 - (positives - 1) * b.min;
+    return b;
+}
+
+void ApplyTrailBounds(PheroTable& phero, const LetterTables& letters, double spread) {
     for (int j = 0; j <= LastLetter(phero, letters); ++j) {
         if (!Free(letters, j)) continue;
         double* column = phero.column(j);
-        for (int k = 0; k <= phero.nKeys(); ++k)
-            if (column[k] > 0) column[k] = std::clamp(column[k], bounds.min, bounds.max);
+        const int n = Positives(column, phero.nKeys());
+        const TrailBounds b = ColumnBounds(n, spread);
+        if (!(b.min > 0)) continue;
+        double lack = 0, excess = 0;
+        for (int k = 0; k <= phero.nKeys(); ++k) {
+            if (!(column[k] > 0)) continue;
+            if (column[k] < b.min) lack += b.min - column[k];
+            else excess += column[k] - b.min;
+        }
+        if (!(lack > 0) || !(excess > lack)) continue;
+        const double keep = (excess - lack) / excess;
+        for (int k = 0; k <= phero.nKeys(); ++k) {
+            if (!(column[k] > 0)) continue;
+            column[k] = column[k] < b.min ? b.min : b.min + (column[k] - b.min) * keep;
+        }
     }
 }
 
-void ResetTrails(PheroTable& phero, const LetterTables& letters, double level) {
+void ResetTrails(PheroTable& phero, const LetterTables& letters, double spread) {
     for (int j = 0; j <= LastLetter(phero, letters); ++j) {
         if (!Free(letters, j)) continue;
         double* column = phero.column(j);
+        const double level = ColumnBounds(Positives(column, phero.nKeys()), spread).max;
         for (int k = 0; k <= phero.nKeys(); ++k)
             if (column[k] > 0) column[k] = level;
     }
