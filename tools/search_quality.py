@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Search-quality study: how good a layout each search variant finds, and how fast.
 
 For every bundled set, seed and variant it runs one `antkeys-cli run` of --horizon layouts
@@ -154,27 +154,37 @@ def plot(runs, path):
     import matplotlib.pyplot as plt
 
     sets = [s for s in SETS if any(r["set"] == s for r in runs)]
-    fig, axes = plt.subplots(1, len(sets), figsize=(6 * len(sets), 4.5), squeeze=False)
+    # Top row: the whole range; bottom row: the last few points below the best grade found.
+    fig, axes = plt.subplots(2, len(sets), figsize=(6 * len(sets), 8), squeeze=False)
     colours = {"ACO": "tab:grey", "--polish=swaps": "tab:blue", "--polish": "tab:red"}
-    for ax, data_set in zip(axes[0], sets):
-        horizon = max(r["horizon"] for r in runs if r["set"] == data_set)
+    for col, data_set in enumerate(sets):
+        mine = [r for r in runs if r["set"] == data_set]
+        horizon = max(r["horizon"] for r in mine)
+        best = max(best_at(r["progress"], r["horizon"]) for r in mine)
         xs = sorted({int(round(10 ** (k / 20))) for k in range(40, 20 * 7 + 1)
                      if 10 ** (k / 20) <= horizon * 1.0001})
-        for variant in VARIANTS:
-            rs = [r for r in runs if r["set"] == data_set and r["variant"] == variant]
-            if not rs:
-                continue
-            ys = [[best_at(r["progress"], x) for r in rs] for x in xs]
-            ax.fill_between(xs, [min(y) for y in ys], [max(y) for y in ys],
-                            step="post", alpha=0.2, color=colours[variant])
-            ax.step(xs, [median(y) for y in ys], where="post", color=colours[variant],
-                    label=f"{variant} (median of {len(rs)} seeds, band: range)")
-        ax.set_xscale("log")
-        ax.set_xlabel("layouts")
-        ax.set_ylabel("best grade so far (%)")
-        ax.set_title(f"data/{data_set}")
-        ax.grid(True, which="both", alpha=0.3)
-        ax.legend(loc="lower right", fontsize=8)
+        for row, ax in enumerate(axes[:, col]):
+            for variant in VARIANTS:
+                rs = [r for r in mine if r["variant"] == variant]
+                if not rs:
+                    continue
+                ys = [[best_at(r["progress"], x) for r in rs] for x in xs]
+                ax.fill_between(xs, [min(y) for y in ys], [max(y) for y in ys],
+                                step="post", alpha=0.2, color=colours[variant])
+                ax.step(xs, [median(y) for y in ys], where="post", color=colours[variant],
+                        label=f"{variant}: median of {len(rs)} seeds, band: lowest to highest")
+            ax.set_xscale("log")
+            ax.set_xlabel("layouts")
+            ax.set_ylabel("best grade so far (%)")
+            if row == 0:
+                ax.set_title(f"data/{data_set}")
+            else:
+                ax.set_ylim(best - 3, best + 0.3)
+                ax.axhline(best - 0.05, color="black", linewidth=0.8, linestyle=":")
+                ax.set_title(f"data/{data_set}, near the best grade found ({best:.3f}%; "
+                             "dotted: 0.05 below)", fontsize=10)
+            ax.grid(True, which="both", alpha=0.3)
+            ax.legend(loc="lower right", fontsize=8)
     fig.tight_layout()
     fig.savefig(path, dpi=100)
 
