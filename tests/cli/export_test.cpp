@@ -4,21 +4,17 @@
 #include <regex>
 #include <string>
 
-#include "cli/cli_run.hpp"
 #include "cli/xkb_names.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::CliRun;
+using test::CountOf;
 using test::RunTool;
-
-int CountOf(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
 
 bool HaveXkbcomp() {
     return std::system("xkbcomp -help >/dev/null 2>&1") == 0;

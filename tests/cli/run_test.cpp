@@ -6,14 +6,15 @@
 #include <map>
 #include <sstream>
 
-#include "cli/cli_run.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::Contains;
-using test::ProgramDir;
+using test::ProgramFolder;
 const auto RunCommand = test::RunSearchCommand;
 
 namespace fs = std::filesystem;
@@ -58,9 +59,9 @@ TEST(CliRun, LoadFailureIsReportedAndNothingRuns) {
 }
 
 TEST(CliRun, SameSeedGivesTheSameOutFolder) {
-    ProgramDir a, b, c;
+    const ProgramFolder a("en"), b("en"), c("en");
     const std::vector<std::string> args = {"--seed", "1", "--layouts", "5000", "--quiet"};
-    auto with = [&args](const ProgramDir& d) {
+    auto with = [&args](const ProgramFolder& d) {
         std::vector<std::string> all = {"--dir", d.path()};
         all.insert(all.end(), args.begin(), args.end());
         return all;
@@ -86,7 +87,7 @@ TEST(CliRun, SameSeedGivesTheSameOutFolder) {
 }
 
 TEST(CliRun, WithoutAcoNoStoreIsWritten) {
-    ProgramDir d;
+    const ProgramFolder d("en");
     const Result r = RunCommand({"--dir", d.path(), "--seed", "3", "--layouts", "300", "--no-aco"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto out = d.Out();
@@ -96,7 +97,7 @@ TEST(CliRun, WithoutAcoNoStoreIsWritten) {
 }
 
 TEST(CliRun, SummaryDrawsTheBestLayoutOnTheKeyboard) {
-    ProgramDir d;
+    const ProgramFolder d("en");
     const Result r = RunCommand({"--dir", d.path(), "--seed", "4", "--layouts", "2000"});
     ASSERT_EQ(r.status, 0) << r.err;
     // The drawing: the lines between the best grade and the repeat line.

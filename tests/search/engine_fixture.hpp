@@ -16,7 +16,7 @@
 #include "fake_host.hpp"
 #include "search/normalize_phero.hpp"
 #include "search/search_engine.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys::test {
 

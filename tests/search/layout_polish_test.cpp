@@ -15,7 +15,7 @@
 #include "search/gen_rnd_key.hpp"
 #include "search/layout_polish.hpp"
 #include "search/search_engine.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {

@@ -87,7 +87,7 @@ class TestStartup : public QObject {
         QFETCH(QString, title);
         QFETCH(QString, text);
         test::TempFolder temp;
-        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallWindowSet());
         const auto broken = std::find(kLoadOrder.begin(), kLoadOrder.end(), file.toStdString());
         if (title != QLatin1String(msg::kAnalizerTitle))
             for (auto later = broken + 1; later != kLoadOrder.end(); ++later)
@@ -109,7 +109,7 @@ class TestStartup : public QObject {
     // too; the silent failure of the reference grading still leaves its reason there.
     void failedLoadEndsTheProgram() {
         test::TempFolder temp;
-        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallWindowSet());
         std::filesystem::remove(folder + "/In/Gj.txt");
         test::RecordedBoxes boxes;
         qputenv("ANTKEYS_HOME", QByteArray::fromStdString(folder));
