@@ -14,7 +14,6 @@
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
 #include "fake_host.hpp"
-#include "search/normalize_phero.hpp"
 #include "search/search_engine.hpp"
 #include "support/temp_folder.hpp"
 

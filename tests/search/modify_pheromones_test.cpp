@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "search/normalize_phero.hpp"
 #include "search_fixtures.hpp"
 
 namespace antkeys {
