@@ -33,7 +33,7 @@ int ScratchFolders() {
 TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
     const ProgramFolder a("en"), b("en");
     const std::vector<std::string> args = {"--colonies", "2",     "--seed", "9",
-                                           "--layouts",  "25000", "--quiet"};
+                                           "--layouts",  "3000", "--quiet"};
     auto with = [&args](const ProgramFolder& d) {
         std::vector<std::string> all = {"--dir", d.path()};
         all.insert(all.end(), args.begin(), args.end());
@@ -48,9 +48,9 @@ TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
     EXPECT_GE(outA.size(), 2u);
     EXPECT_TRUE(outA == b.Out());
     EXPECT_TRUE(Contains(ra.out, "  colonies       2\n")) << ra.out;
-    EXPECT_TRUE(Contains(ra.out, "Layouts: 50000 (25000 per colony) in ")) << ra.out;
+    EXPECT_TRUE(Contains(ra.out, "Layouts: 6000 (3000 per colony) in ")) << ra.out;
     EXPECT_TRUE(Contains(ra.out, "  colony 2  seed " + std::to_string(cli::ColonySeed(9, 1))));
-    EXPECT_TRUE(Contains(ra.out, "--colonies 2 --seed 9 --layouts 25000")) << ra.out;
+    EXPECT_TRUE(Contains(ra.out, "--colonies 2 --seed 9 --layouts 3000")) << ra.out;
     // Everything but the timing and the folder is the same.
     const std::regex timing(R"(in [0-9.:]+( s)? \(\d+ layouts/s\))");
     const auto plain = [&timing](std::string text, const ProgramFolder& d) {
@@ -64,9 +64,9 @@ TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
 
 TEST(RunColonies, OneColonyFindsWhatAPlainRunFinds) {
     const ProgramFolder plain("en"), colony("en");
-    const test::CliRun rp = RunCommand({"--dir", plain.path(), "--seed", "4", "--layouts", "8000"});
+    const test::CliRun rp = RunCommand({"--dir", plain.path(), "--seed", "4", "--layouts", "2000"});
     const test::CliRun rc =
-        RunCommand({"--dir", colony.path(), "--seed", "4", "--layouts", "8000", "--colonies", "1"});
+        RunCommand({"--dir", colony.path(), "--seed", "4", "--layouts", "2000", "--colonies", "1"});
     ASSERT_EQ(rp.status, 0) << rp.err;
     ASSERT_EQ(rc.status, 0) << rc.err;
     const auto outP = plain.Out();

@@ -73,6 +73,20 @@ TEST(EvaluateCommand, AnUnreadableLayoutIsReportedAndSkipped) {
     EXPECT_NE(r.out.find(swapped + "\t"), std::string::npos);
 }
 
+// Key F has a finger the Kdi table has no row for; a->e goes from row 3 to F's row 2 on one
+// hand, so a layout with e on F cannot be graded.
+TEST(EvaluateAndRender, ALayoutThatCannotBeGradedEndsWithStatusOne) {
+    const test::ProgramFolder dir(test::InputSet::Small().Line("KeyDefs.txt", 8, "F\t0\t7\t2\t2\t0"));
+    const std::string onF =
+        dir.Write("f.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tF\r\n");
+    const CliRun e = RunTool({"evaluate", "--dir", dir.path(), "--tsv", onF});
+    EXPECT_EQ(e.status, 1) << e.err;
+    EXPECT_NE(e.err.find("finger 7"), std::string::npos) << e.err;
+    const CliRun r = RunTool({"render", "--dir", dir.path(), onF, "-o", dir.path() + "/f.svg"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(dir.Read("f.svg").find("Not graded: "), std::string::npos);
+}
+
 TEST(EvaluateCommand, AFolderThatDoesNotLoadEndsWithStatusTwo) {
     const test::ProgramFolder dir(test::InputSet::Small().Body("Gj.txt", {"V1\t1"}));
     CliRun r = RunTool({"evaluate", "--dir", dir.path()});

@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "cli/run_options.hpp"
 #include "support/cli_run.hpp"
 #include "support/input_set.hpp"
 #include "support/text.hpp"
@@ -48,6 +49,28 @@ TEST(CliRun, RejectsBadOptionsWithUsage) {
     const Result help = RunCommand({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Contains(help.out, "--reinforcement K"));
+}
+
+// Each parameter reaches its own box of the search and is printed under its own name.
+TEST(CliRun, EachParameterGoesToItsOwnBox) {
+    const std::vector<std::string> args = {"--ants", "7", "--sensitivity", "0.5",
+                                           "--reinforcement", "0.3"};
+    cli::RunOptions options;
+    std::string error;
+    ASSERT_TRUE(cli::ParseRunOptions(args, options, error)) << error;
+    EXPECT_EQ(cli::ParamTextOf(options, ParamBox::Ants), "7");
+    EXPECT_EQ(cli::ParamTextOf(options, ParamBox::PheroSens), "0.5");
+    EXPECT_EQ(cli::ParamTextOf(options, ParamBox::PheroModifK), "0.3");
+
+    const ProgramFolder d;
+    std::vector<std::string> run = {"--dir", d.path(), "--seed", "1", "--layouts", "14", "--quiet"};
+    run.insert(run.end(), args.begin(), args.end());
+    const Result r = RunCommand(run);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out,
+                         "  ants           7\n  sensitivity    0.5\n  reinforcement  0.3\n"))
+        << r.out;
+    EXPECT_TRUE(Contains(r.out, "--ants 7 --sensitivity 0.5 --reinforcement 0.3 ")) << r.out;
 }
 
 TEST(CliRun, LoadFailureIsReportedAndNothingRuns) {

@@ -10,20 +10,10 @@
 #include "data/key_tables.hpp"
 #include "data/loaders.hpp"
 #include "data/message.hpp"
+#include "support/keyboards.hpp"
 #include "support/text.hpp"
 
 namespace antkeys::test {
-
-// Key tables from key definition lines (header added); the test fails when they do not load.
-inline KeyTables Keyboard(const std::vector<std::string>& definitions) {
-    std::string text = "Code\tHand\tFinger\tCol\tRow\tAlt\r\n";
-    for (const auto& line : definitions) text += line + "\r\n";
-    KeyTables keys;
-    RecordingSink sink;
-    EXPECT_TRUE(LoadKeyDefsText(text, "KeyDefs.txt", keys, sink));
-    EXPECT_TRUE(sink.messages.empty());
-    return keys;
-}
 
 // How many entries a folder holds: a write through a temporary file must leave one.
 inline int FileCount(const std::string& folder) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/messages.hpp"
 #include "eval/workspace.hpp"
 #include "support/input_set.hpp"
 
@@ -49,23 +50,27 @@ TEST(Workspace, AReferenceThatCannotBeGradedStopsWithoutAMessage) {
     EXPECT_TRUE(ws.panel.refGrade.empty());
 }
 
+// Each step of the load in turn is broken (a missing file) with every later file missing too:
+// the one message is the broken step's, so no later step was tried. The analyzer comes last.
 TEST(Workspace, StopsAtTheFirstFileThatFails) {
-    // DiGraphs loads but fails the analyzer; BestLoad fails and is read before the analyzer.
-    const test::ProgramFolder dir(TwoRows().Body("DiGraphs.txt", {}).Body("BestLoad.txt", {}));
-    Workspace ws;
-    ws.paths.folder = dir.path();
-    RecordingSink sink;
-    EXPECT_FALSE(LoadWorkspace(ws, sink));
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].title, "Error Loading  Best Load");
-
-    TwoRows().Body("DiGraphs.txt", {}).WriteTo(dir.path());
-    Workspace again;
-    again.paths.folder = dir.path();
-    RecordingSink sink2;
-    EXPECT_FALSE(LoadWorkspace(again, sink2));
-    ASSERT_EQ(sink2.messages.size(), 1u);
-    EXPECT_EQ(sink2.messages[0].title, "Error Initing Analizer");
+    const std::vector<std::pair<std::string, const char*>> order = {
+        {"KeyDefs.txt", msg::kKeyDefsTitle}, {"DiGraphs.txt", msg::kDigraphsTitle},
+        {"Kdi.txt", msg::kKdiTitle},         {"Gj.txt", msg::kGjTitle},
+        {"RefKeyLay.txt", msg::kLayoutTitle}, {"BestLoad.txt", msg::kBestLoadTitle}};
+    for (std::size_t broken = 0; broken <= order.size(); ++broken) {
+        test::InputSet set = TwoRows();
+        for (std::size_t later = broken; later < order.size(); ++later) set.Remove(order[later].first);
+        // Digraphs with no count load, then fail the analyzer, which comes after BestLoad.
+        if (broken + 1 >= order.size()) set.Body("DiGraphs.txt", {});
+        const test::ProgramFolder dir(set);
+        Workspace ws;
+        ws.paths.folder = dir.path();
+        RecordingSink sink;
+        EXPECT_FALSE(LoadWorkspace(ws, sink));
+        ASSERT_EQ(sink.messages.size(), 1u) << broken;
+        EXPECT_EQ(sink.messages[0].title,
+                  broken < order.size() ? order[broken].second : msg::kAnalizerTitle);
+    }
 }
 
 }  // namespace
