@@ -2,20 +2,22 @@
 // run can be repeated from.
 #include <gtest/gtest.h>
 
-#include "cli/cli_run.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::Contains;
-using test::ProgramDir;
+using test::ProgramFolder;
 const auto RunCommand = test::RunSearchCommand;
 
 TEST(RunPolish, TheSameSeedGivesTheSameOutWithAndWithoutColonies) {
     for (const std::vector<std::string>& extra :
          {std::vector<std::string>{}, std::vector<std::string>{"--colonies", "2"}}) {
-        ProgramDir a, b;
-        for (const ProgramDir* d : {&a, &b}) {
+        const ProgramFolder a("en"), b("en");
+        for (const ProgramFolder* d : {&a, &b}) {
             std::vector<std::string> args = {"--dir",     d->path(), "--polish", "--seed", "11",
                                              "--layouts", "20000",   "--quiet"};
             args.insert(args.end(), extra.begin(), extra.end());
@@ -31,7 +33,7 @@ TEST(RunPolish, TheSameSeedGivesTheSameOutWithAndWithoutColonies) {
 TEST(RunPolish, RunParametersAndRepeatLineNameTheVariant) {
     for (const auto& [option, shown] : {std::pair<std::string, std::string>{"--polish", "on"},
                                         {"--polish=swaps", "swaps"}}) {
-        ProgramDir d;
+        const ProgramFolder d("en");
         const test::CliRun r =
             RunCommand({"--dir", d.path(), option, "--seed", "2", "--layouts", "500", "--quiet"});
         ASSERT_EQ(r.status, 0) << r.err;

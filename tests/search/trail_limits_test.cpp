@@ -5,7 +5,7 @@
 
 #include "engine_fixture.hpp"
 #include "search/modify_pheromones.hpp"
-#include "search/normalize_phero.hpp"
+#include "data/phero_table.hpp"
 #include "search/trail_limits.hpp"
 #include "search_fixtures.hpp"
 
