@@ -36,21 +36,30 @@ struct ExportResult {
     std::vector<std::string> problems;
 };
 
+struct ExportFormatInfo {
+    ExportFormat format;
+    std::string_view option;  // the command-line option without its dashes: "klc"
+    std::string_view title;   // what the user reads in menus: "Windows (KLC)"
+    std::string_view suffix;  // the usual file name ending (".klc"); empty when none
+};
+
 class Exporter {
   public:
+    explicit Exporter(const ExportFormatInfo& info) : info_(info) {}
     virtual ~Exporter() = default;
-    virtual ExportFormat format() const = 0;
-    // The command-line option without its dashes ("klc"), and what the user reads in menus.
-    virtual std::string_view option() const = 0;
-    virtual std::string_view title() const = 0;
-    // The usual file name ending (".klc"); empty when the format has none.
-    virtual std::string_view suffix() const = 0;
+    ExportFormat format() const { return info_.format; }
+    std::string_view option() const { return info_.option; }
+    std::string_view title() const { return info_.title; }
+    std::string_view suffix() const { return info_.suffix; }
     // Why these options cannot make a file in this format (a bad name, an unknown locale);
     // empty when they can.
     virtual std::string CheckOptions(const ExportOptions& options) const = 0;
     // A name that passes CheckOptions, made from a layout file's name.
     virtual std::string NameFor(const std::string& layoutPath) const = 0;
     virtual ExportResult Export(const ExportInput& in) const = 0;
+
+  private:
+    ExportFormatInfo info_;
 };
 
 std::span<const Exporter* const> Exporters();

@@ -34,10 +34,8 @@ bool HasControl(const std::string& text) {
 
 class Keylayout final : public Exporter {
   public:
-    ExportFormat format() const override { return ExportFormat::Keylayout; }
-    std::string_view option() const override { return "keylayout"; }
-    std::string_view title() const override { return "macOS (keylayout)"; }
-    std::string_view suffix() const override { return ".keylayout"; }
+    Keylayout()
+        : Exporter({ExportFormat::Keylayout, "keylayout", "macOS (keylayout)", ".keylayout"}) {}
 
     std::string CheckOptions(const ExportOptions& options) const override {
         if (options.name.empty() || HasControl(options.name))

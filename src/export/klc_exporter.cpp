@@ -124,10 +124,7 @@ void LayoutRow(std::ostringstream& out, int scanCode, std::string_view vk, char3
 
 class Klc final : public Exporter {
   public:
-    ExportFormat format() const override { return ExportFormat::Klc; }
-    std::string_view option() const override { return "klc"; }
-    std::string_view title() const override { return "Windows (KLC)"; }
-    std::string_view suffix() const override { return ".klc"; }
+    Klc() : Exporter({ExportFormat::Klc, "klc", "Windows (KLC)", ".klc"}) {}
 
     std::string CheckOptions(const ExportOptions& options) const override {
         if (!IsKlcName(options.name))

@@ -46,10 +46,7 @@ constexpr std::array<Edge, 4> kBottomRight{
 
 class Kle final : public Exporter {
   public:
-    ExportFormat format() const override { return ExportFormat::Kle; }
-    std::string_view option() const override { return "kle"; }
-    std::string_view title() const override { return "the keyboard-layout-editor (JSON)"; }
-    std::string_view suffix() const override { return ".json"; }
+    Kle() : Exporter({ExportFormat::Kle, "kle", "the keyboard-layout-editor (JSON)", ".json"}) {}
 
     std::string CheckOptions(const ExportOptions&) const override { return {}; }
 

@@ -11,10 +11,7 @@ namespace {
 
 class Xkb final : public Exporter {
   public:
-    ExportFormat format() const override { return ExportFormat::Xkb; }
-    std::string_view option() const override { return "xkb"; }
-    std::string_view title() const override { return "Linux (XKB)"; }
-    std::string_view suffix() const override { return ""; }
+    Xkb() : Exporter({ExportFormat::Xkb, "xkb", "Linux (XKB)", ""}) {}
 
     std::string CheckOptions(const ExportOptions& options) const override {
         if (IsXkbLayoutName(options.name)) return {};

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "data/charset.hpp"
+
 namespace antkeys::test {
 
 struct KlcRow {
@@ -46,21 +48,7 @@ inline KlcFile ReadKlc(const std::string& bytes) {
             u = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
             i += 2;
         }
-        if (u < 0x80) {
-            text += static_cast<char>(u);
-        } else if (u < 0x800) {
-            text += static_cast<char>(0xC0 | (u >> 6));
-            text += static_cast<char>(0x80 | (u & 0x3F));
-        } else if (u < 0x10000) {
-            text += static_cast<char>(0xE0 | (u >> 12));
-            text += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            text += static_cast<char>(0xF0 | (u >> 18));
-            text += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-            text += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (u & 0x3F));
-        }
+        text += Utf8Of(u);
     }
     std::vector<std::string> lines;
     std::size_t start = 0;
