@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/cli_run.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {

@@ -9,7 +9,7 @@
 #include "data/loaders.hpp"
 #include "export/exporter.hpp"
 #include "export/us_keyboard.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys::test {
 

@@ -11,7 +11,7 @@
 
 #include "data/loaders.hpp"
 #include "eval/workspace.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 #include "ui/file_dialog.hpp"
 #include "ui/lay_window.hpp"
 #include "ui/message_box.hpp"
