@@ -14,14 +14,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The antkeys developers <${ANTKEYS_MAINTAINER_EMAIL}>")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The first line is the summary; the rest, each line indented by one space, the long one.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
- antkeys places the letters of a language on the keys of a keyboard with an
- ant colony search, and grades every layout against a reference layout from
- the digraph statistics of the language. It comes with Georgian and English
- input sets.
- .
- This package holds the desktop program antkeys and the command-line tool
- antkeys-cli, for long runs without a display, grading layout files and
- counting digraphs of your own texts.")
+# The long description; CPack puts the summary above it and indents it for the control file.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "antkeys places the letters of a language on the keys of a keyboard with an
+ant colony search, and grades every layout against a reference layout from
+the digraph statistics of the language. It comes with Georgian and English
+input sets.
+
+This package holds the desktop program antkeys and the command-line tool
+antkeys-cli, for long runs without a display, grading layout files and
+counting digraphs of your own texts.")
 include(CPack)

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-xkb-utils xkb-data
   fonts-dejavu-core fonts-noto-core
   libc-bin locales
+  help2man man-db lintian desktop-file-utils appstream librsvg2-bin dpkg-dev file
 )
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
