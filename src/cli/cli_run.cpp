@@ -7,8 +7,8 @@
 
 #include "cli/cli.hpp"
 #include "cli/cli_folder.hpp"
-#include "cli/colony_run.hpp"
 #include "cli/keyboard_text.hpp"
+#include "cli/run_colonies.hpp"
 #include "cli/run_host.hpp"
 #include "cli/run_options.hpp"
 #include "cli/run_report.hpp"
