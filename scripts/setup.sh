@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-xkb-utils xkb-data libxml2-utils
   fonts-dejavu-core fonts-noto-core
   libc-bin locales
+  help2man man-db lintian desktop-file-utils appstream librsvg2-bin dpkg-dev file
 )
 if [ "${1:-}" = "--coverage" ]; then packages+=(gcovr); fi
 

@@ -14,7 +14,7 @@ namespace antkeys::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: antkeys-cli evaluate [--dir DIR] [--tsv] [LAYOUT ...]\n"
+    "Usage: antkeys-cli evaluate [--dir DIR] [--tsv] [--verbose] [LAYOUT ...]\n"
     "\n"
     "Loads DIR/In as the program does at start and grades the reference layout\n"
     "(In/RefKeyLay.txt) and every LAYOUT file against it. Prints one row per layout: the six\n"
@@ -22,10 +22,10 @@ constexpr const char* kHelp =
     "weighted sum of the figures (absolute) and the grade (0.00% = as good as the reference).\n"
     "\n"
     "Options:\n"
-    "  --dir DIR   the program folder holding In/ (default: the program's own folder, or\n"
-    "              $ANTKEYS_HOME when set)\n"
+    "  --dir DIR   the program folder holding In/ (default: see 'antkeys-cli --help')\n"
     "  --tsv       print tab-separated values: file, V1..V6 (17 significant digits),\n"
     "              absolute and grade (9 significant digits)\n"
+    "  --verbose   say on standard error which program folder is used\n"
     "  -h, --help  show this help\n"
     "\n"
     "Exit status: 0 when every layout was graded, 1 when a layout file could not be read or\n"
@@ -50,7 +50,7 @@ EvaluationRow RowOf(const std::string& file, const Criteria& v, const CriteriaPa
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedArgs parsed;
     std::string error;
-    if (!ParseArgs(args, {{{"--dir"}, true}, {{"--tsv"}, false}}, parsed, error)) {
+    if (!ParseArgs(args, {{{"--dir"}, true}, {{"--tsv"}, false}, {{"--verbose"}, false}}, parsed, error)) {
         err << kName << error << "\nRun 'antkeys-cli evaluate --help' for the options.\n";
         return 2;
     }
@@ -60,7 +60,9 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     }
 
     Workspace ws;
-    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
+    const bool loaded = LoadInputFolder(parsed, kName, ws, err);
+    if (parsed.Has("--verbose")) err << "Program folder: " << ws.paths.folder << '\n';
+    if (!loaded) return 2;
     StderrSink sink(err);
 
     NoYield noYield;
