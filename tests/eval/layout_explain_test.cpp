@@ -26,7 +26,7 @@ KeyTables Keyboard() {
 
 Layout Placed() { return MakeLayout({{a, 1}, {b, 2}, {c, 3}, {d, 4}, {e, 5}, {sp, 6}}); }
 
-// 21 digraphs, 20 of them placed (x is not). a->b is split over two lines.
+// 22 digraphs, 21 of them placed (x is not). a->b is split over two lines.
 DigraphTables Digraphs() {
     return MakeDigraphs({{a, b, 3},    // out roll (index -> middle, one row)
                          {b, a, 2},    // in roll
@@ -36,7 +36,8 @@ DigraphTables Digraphs() {
                          {a, a, 2},    // repeat
                          {a, sp, 3},   // touches the flagged key
                          {x, a, 1},    // x is not placed
-                         {a, b, 1}});
+                         {a, b, 1},
+                         {d, b, 1}});  // ring -> middle, one row up: neither roll nor jump
 }
 
 LayoutExplainer Explainer(const TrigraphTables* tri = nullptr, BestLoadTable target = {}) {
@@ -61,13 +62,13 @@ const WorstDigraphs& List(const LayoutExplanation& ex, const std::string& figure
 
 TEST(LayoutExplainer, DigraphFiguresAreSharesOfThePlacedDigraphs) {
     const LayoutFigures f = Explain(Explainer()).figures;
-    EXPECT_DOUBLE_EQ(f.sameFinger, 3.0 / 20);
-    EXPECT_DOUBLE_EQ(f.repeats, 2.0 / 20);
-    EXPECT_DOUBLE_EQ(f.sameHand, 10.0 / 20);  // a->b, b->a, a->c, c->d
-    EXPECT_DOUBLE_EQ(f.alternation, 5.0 / 20);
-    EXPECT_DOUBLE_EQ(f.inRolls, 2.0 / 20);
-    EXPECT_DOUBLE_EQ(f.outRolls, 4.0 / 20);
-    EXPECT_DOUBLE_EQ(f.rowJumps, 1.0 / 20);
+    EXPECT_DOUBLE_EQ(f.sameFinger, 3.0 / 21);
+    EXPECT_DOUBLE_EQ(f.repeats, 2.0 / 21);
+    EXPECT_DOUBLE_EQ(f.sameHand, 11.0 / 21);  // a->b, b->a, a->c, c->d, d->b
+    EXPECT_DOUBLE_EQ(f.alternation, 5.0 / 21);
+    EXPECT_DOUBLE_EQ(f.inRolls, 2.0 / 21);
+    EXPECT_DOUBLE_EQ(f.outRolls, 4.0 / 21);
+    EXPECT_DOUBLE_EQ(f.rowJumps, 1.0 / 21);
     EXPECT_FALSE(f.hasTrigrams);
 }
 
@@ -78,15 +79,15 @@ TEST(LayoutExplainer, KeystrokesShareTheFlaggedKeyBetweenTheThumbs) {
     target[5] = 0.3;
     target[6] = target[7] = 0.1;
     const LayoutFigures f = Explain(Explainer(nullptr, target)).figures;
-    // Second characters: a 5 (one of them after x), b 4, c 3, d 1, e 5, space 3.
-    EXPECT_DOUBLE_EQ(f.homeRow, 14.0 / 21);
-    EXPECT_DOUBLE_EQ(f.topRow, 3.0 / 21);
-    EXPECT_DOUBLE_EQ(f.bottomRow, 1.0 / 21);
-    EXPECT_DOUBLE_EQ(f.handShare[0], 14.5 / 21);
-    EXPECT_DOUBLE_EQ(f.handShare[1], 6.5 / 21);
-    EXPECT_DOUBLE_EQ(f.fingerShare[0][2], 8.0 / 21);
-    EXPECT_DOUBLE_EQ(f.fingerShare[0][1], 1.5 / 21);
-    EXPECT_DOUBLE_EQ(f.fingerShare[1][1], 1.5 / 21);
+    // Second characters: a 5 (one of them after x), b 5, c 3, d 1, e 5, space 3.
+    EXPECT_DOUBLE_EQ(f.homeRow, 15.0 / 22);
+    EXPECT_DOUBLE_EQ(f.topRow, 3.0 / 22);
+    EXPECT_DOUBLE_EQ(f.bottomRow, 1.0 / 22);
+    EXPECT_DOUBLE_EQ(f.handShare[0], 15.5 / 22);
+    EXPECT_DOUBLE_EQ(f.handShare[1], 6.5 / 22);
+    EXPECT_DOUBLE_EQ(f.fingerShare[0][2], 8.0 / 22);
+    EXPECT_DOUBLE_EQ(f.fingerShare[0][1], 1.5 / 22);
+    EXPECT_DOUBLE_EQ(f.fingerShare[1][1], 1.5 / 22);
     EXPECT_DOUBLE_EQ(f.fingerTarget[0][2], 0.5);
     EXPECT_DOUBLE_EQ(f.fingerTarget[1][1], 0.1);
     EXPECT_DOUBLE_EQ(f.handTarget[0], 0.6);
@@ -101,28 +102,30 @@ TEST(LayoutExplainer, ListsAddUpToTheGradeFiguresLargestFirst) {
 
     // The two a->b lines are one pair; ties keep the order of the file (b->a before a->a).
     const WorstDigraphs& v3 = List(ex, "V3");
-    ASSERT_EQ(v3.top.size(), 6u);
+    ASSERT_EQ(v3.top.size(), 7u);
     const std::vector<std::pair<int, int>> order = {{a, b}, {a, c}, {b, a}, {a, a}, {c, d}, {x, a}};
     for (std::size_t i = 0; i < order.size(); ++i) {
         EXPECT_EQ(v3.top[i].first, order[i].first);
         EXPECT_EQ(v3.top[i].second, order[i].second);
     }
-    EXPECT_DOUBLE_EQ(v3.top[0].share, 4.0 / 21);
+    EXPECT_DOUBLE_EQ(v3.top[0].share, 4.0 / 22);
 
     // V4: the digraph's frequency and what its travel of 2 adds; a->a travels nowhere.
     const WorstDigraphs& v4 = List(ex, "V4");
     ASSERT_EQ(v4.top.size(), 1u);
-    EXPECT_DOUBLE_EQ(v4.top[0].share, 3.0 / 21);
-    EXPECT_DOUBLE_EQ(v4.top[0].adds, 6.0 / 21);
-    // V5: Kdi(2, 4) = 25 here; x->a reads Kdi(0, 2) = 0 and is left out.
-    ASSERT_EQ(List(ex, "V5").top.size(), 1u);
-    EXPECT_DOUBLE_EQ(List(ex, "V5").top[0].adds, 25.0 / 21);
+    EXPECT_DOUBLE_EQ(v4.top[0].share, 3.0 / 22);
+    EXPECT_DOUBLE_EQ(v4.top[0].adds, 6.0 / 22);
+    // V5: Kdi(4, 3) = 44 and Kdi(2, 4) = 25 here; x->a reads Kdi(0, 2) = 0 and is left out.
+    const WorstDigraphs& v5 = List(ex, "V5");
+    ASSERT_EQ(v5.top.size(), 2u);
+    EXPECT_DOUBLE_EQ(v5.top[0].adds, 44.0 / 22);
+    EXPECT_DOUBLE_EQ(v5.top[1].adds, 25.0 / 22);
     EXPECT_EQ(List(ex, "V6").top.size(), 3u);
 
     // The named figures' lists are over the placed digraphs.
-    EXPECT_DOUBLE_EQ(List(ex, "same_finger").top.at(0).share, 3.0 / 20);
-    EXPECT_DOUBLE_EQ(List(ex, "out_rolls").top.at(0).share, 4.0 / 20);
-    EXPECT_DOUBLE_EQ(List(ex, "row_jumps").top.at(0).share, 1.0 / 20);
+    EXPECT_DOUBLE_EQ(List(ex, "same_finger").top.at(0).share, 3.0 / 21);
+    EXPECT_DOUBLE_EQ(List(ex, "out_rolls").top.at(0).share, 4.0 / 21);
+    EXPECT_EQ(List(ex, "row_jumps").top.size(), 1u);
 
     const LayoutExplanation two = Explain(Explainer(), 2);
     EXPECT_EQ(List(two, "V3").top.size(), 2u);
@@ -142,7 +145,7 @@ TEST(LayoutExplainer, TrigramFiguresAreSharesOfThePlacedTrigrams) {
     add(a, d, b, 3);   // 2, 4, 3: a redirect
     add(b, a, c, 1);   // index twice: none of them
     add(a, e, a, 4);   // left, right, left
-    add(a, sp, e, 1);  // the flagged key keeps neither hand
+    add(e, sp, e, 1);  // the flagged key neither keeps nor changes the hand
     add(x, a, b, 5);   // not placed
     const LayoutFigures f = Explain(Explainer(&tri)).figures;
     EXPECT_TRUE(f.hasTrigrams);
@@ -174,13 +177,13 @@ TEST(ExplainText, ShowsPercentagesSideBySideAndDigraphsAsLetters) {
     const LayoutExplanation ex = Explain(Explainer(), 1);
     const TextRows figures = FigureRows({"ref", "other"}, {&ex, &ex});
     EXPECT_EQ(figures[0], (std::vector<std::string>{"figure", "ref", "other"}));
-    EXPECT_EQ(figures[1], (std::vector<std::string>{"same_finger", "15.00%", "15.00%"}));
+    EXPECT_EQ(figures[1], (std::vector<std::string>{"same_finger", "14.29%", "14.29%"}));
 
     const TextRows worst = WorstRows(ex);
     ASSERT_EQ(worst.size(), 3u);
     EXPECT_EQ(worst[0][1], "same_finger");
-    EXPECT_EQ(worst[2][1], "ac 15.00%");
-    EXPECT_EQ(worst[1][5], "0.2857");  // V4 is not a share: 6/21
+    EXPECT_EQ(worst[2][1], "ac 14.29%");
+    EXPECT_EQ(worst[1][5], "0.2727");  // V4 is not a share: 6/22
     EXPECT_EQ(CharLabel(sp), "\xE2\x90\xA3");
     EXPECT_EQ(CharLabel(7), "#7");
 }
