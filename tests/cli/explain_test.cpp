@@ -4,13 +4,15 @@
 #include <filesystem>
 #include <sstream>
 
-#include "cli/cli_run.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::Contains;
-using test::ProgramDir;
+using test::ProgramFolder;
 using test::RunTool;
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -25,7 +27,7 @@ std::size_t Fields(const std::string& line) {
 }
 
 TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
-    ProgramDir dir;
+    ProgramFolder dir("en");
     std::filesystem::remove(std::filesystem::path(dir.path()) / "In/TriGraphs.txt");
     const std::string dvorak = test::BundledSet("en") + "/Dvorak.txt";
     test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv", dvorak});
@@ -38,7 +40,7 @@ TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
     EXPECT_EQ(Fields(lines[1]), Fields(lines[0]));
 
     // An empty trigram file adds the trigram columns, all 0.
-    dir.folder.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n");
+    dir.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n");
     r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv"});
     ASSERT_EQ(r.status, 0) << r.err;
     lines = Lines(r.out);
@@ -47,7 +49,7 @@ TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
 }
 
 TEST(EvaluateExplain, TableShowsPercentagesAndTheDigraphsAsLetters) {
-    ProgramDir dir;
+    ProgramFolder dir("en");
     const test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--top", "3"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "Worst digraphs of In/RefKeyLay.txt:")) << r.out;
@@ -58,8 +60,8 @@ TEST(EvaluateExplain, TableShowsPercentagesAndTheDigraphsAsLetters) {
 }
 
 TEST(EvaluateExplain, BadInputEndsWithStatusTwoAndAnUnreadableLayoutWithOne) {
-    ProgramDir dir;
-    dir.folder.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n");
+    ProgramFolder dir("en");
+    dir.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n");
     test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err, "Error Loading Trigraphs")) << r.err;
