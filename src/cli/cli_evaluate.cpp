@@ -15,7 +15,7 @@ namespace antkeys::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: antkeys-cli evaluate [--dir DIR] [--tsv] [LAYOUT ...]\n"
+    "Usage: antkeys-cli evaluate [--dir DIR] [--tsv] [--verbose] [LAYOUT ...]\n"
     "       antkeys-cli evaluate --explain [--dir DIR] [--tsv] [--top N] [LAYOUT ...]\n"
     "\n"
     "Loads DIR/In as the program does at start and grades the reference layout\n"
@@ -31,10 +31,10 @@ constexpr const char* kHelp =
     "every figure.\n"
     "\n"
     "Options:\n"
-    "  --dir DIR   the program folder holding In/ (default: the program's own folder, or\n"
-    "              $ANTKEYS_HOME when set)\n"
+    "  --dir DIR   the program folder holding In/ (default: see 'antkeys-cli --help')\n"
     "  --tsv       print tab-separated values: file, V1..V6 (17 significant digits),\n"
     "              absolute and grade (9 significant digits)\n"
+    "  --verbose   say on standard error which program folder is used\n"
     "  --explain   print the figures and the digraphs behind them (see above); with --tsv one\n"
     "              row per layout, the figures as fractions of 1 with 17 significant digits\n"
     "  --top N     with --explain: how many digraphs each list shows (default 10)\n"
@@ -63,7 +63,7 @@ EvaluationRow RowOf(const std::string& file, const Criteria& v, const CriteriaPa
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedArgs parsed;
     std::string error;
-    if (!ParseArgs(args, {{{"--dir"}, true}, {{"--tsv"}, false}, {{"--explain"}, false}, {{"--top"}, true}}, parsed, error)) {
+    if (!ParseArgs(args, {{{"--dir"}, true}, {{"--tsv"}, false}, {{"--verbose"}, false}, {{"--explain"}, false}, {{"--top"}, true}}, parsed, error)) {
         err << kName << error << "\nRun 'antkeys-cli evaluate --help' for the options.\n";
         return 2;
     }
@@ -79,7 +79,9 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     }
 
     Workspace ws;
-    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
+    const bool loaded = LoadInputFolder(parsed, kName, ws, err);
+    if (parsed.Has("--verbose")) err << "Program folder: " << ws.paths.folder << '\n';
+    if (!loaded) return 2;
     StderrSink sink(err);
 
     NoYield noYield;

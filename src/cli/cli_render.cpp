@@ -31,8 +31,7 @@ constexpr const char* kHelp =
     "The picture is SVG, or PNG of the same size when FILE ends in .png.\n"
     "\n"
     "Options:\n"
-    "  --dir DIR   the program folder holding In/ (default: the program's own folder, or\n"
-    "              $ANTKEYS_HOME when set)\n"
+    "  --dir DIR   the program folder holding In/ (default: see 'antkeys-cli --help')\n"
     "  -o FILE     the picture to write (required)\n"
     "  -h, --help  show this help\n"
     "\n"
@@ -78,8 +77,9 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
     StderrSink sink(err);
     const std::string layoutPath = parsed.positional.front();
-    LayoutPictureData data;
-    if (!LoadKeyLay(layoutPath, ws.keys, data.lay, sink)) return 2;
+    Layout lay{};
+    if (!LoadKeyLay(layoutPath, ws.keys, lay, sink)) return 2;
+    LayoutPictureData data = PictureOfLayout(lay, ws);
 
     data.title = std::filesystem::path(layoutPath).filename().string();
     int status = 0;
@@ -97,13 +97,6 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << kName << layoutPath << ": cannot be graded: " << g.error << '\n';
         data.gradeLine = "Not graded: " + g.error;
         status = 1;
-    }
-    data.load = KeyLoads(ws.digraphs, ws.keys, data.lay);
-    data.target = ws.weights.bestLoad;
-    std::array<bool, kCharCodes> listed{};
-    for (Byte c : ws.letters.letSet) {
-        if (data.lay[c] == 0 && !listed[c]) data.unplaced.push_back(c);
-        listed[c] = true;
     }
 
     const SvgPicture picture = LayoutSvg(data, ws.keys);

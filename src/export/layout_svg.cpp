@@ -1,6 +1,7 @@
 #include "export/layout_svg.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -8,7 +9,6 @@
 #include "data/charset.hpp"
 #include "data/key_geometry.hpp"
 #include "data/number_format.hpp"
-#include "export/xkb_names.hpp"
 
 namespace antkeys {
 namespace {
@@ -140,12 +140,24 @@ std::string XmlEscape(const std::string& text) {
     return out;
 }
 
-std::string CharacterLabel(Byte code) {
+std::string CharacterLabel(Byte code, const CharacterMap& chars) {
     if (code == 32) return "\u2423";
-    char32_t cp = 0;
-    const std::string& utf8 = CodeToUtf8(code);
-    if (!SingleCodePoint(utf8, cp) || XkbKeysym(cp).empty()) return "#" + std::to_string(code);
-    return XmlEscape(utf8);
+    const char32_t cp = chars.CodePoint(code);
+    if (cp == CharacterMap::kNone || IsUntypeable(cp)) return "#" + std::to_string(code);
+    return XmlEscape(chars.Utf8(code));
+}
+
+LayoutPictureData PictureOfLayout(const Layout& lay, const Workspace& ws) {
+    LayoutPictureData data;
+    data.lay = lay;
+    data.load = KeyLoads(ws.digraphs, ws.keys, lay);
+    data.target = ws.weights.bestLoad;
+    std::array<bool, kCharCodes> listed{};
+    for (Byte c : ws.letters.letSet) {
+        if (lay[c] == 0 && !listed[c]) data.unplaced.push_back(c);
+        listed[c] = true;
+    }
+    return data;
 }
 
 SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
@@ -201,7 +213,7 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
         std::string label;
         for (int c = 0; c < kCharCodes; ++c)
             if (data.lay[static_cast<std::size_t>(c)] == b.key)
-                label += CharacterLabel(static_cast<Byte>(c));
+                label += CharacterLabel(static_cast<Byte>(c), *data.chars);
         const double cx = x + w / 2;
         if (!label.empty()) Text(out, cx, y + 30, 24, ink, "middle", label);
         Text(out, cx, y + h - 19, 11, ink, "middle", FormatPercent(load), true);
@@ -222,7 +234,8 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
          "Lower figure: its target share (BestLoad).");
     if (unplaced) {
         std::string letters;
-        for (Byte c : data.unplaced) letters += (letters.empty() ? "" : " ") + CharacterLabel(c);
+        for (Byte c : data.unplaced)
+            letters += (letters.empty() ? "" : " ") + CharacterLabel(c, *data.chars);
         Text(out, lx, legendTop + 58, 13, "#a01010", "start", "Not placed: " + letters);
     }
     out << "</svg>\n";
