@@ -25,8 +25,9 @@ class HostNoCandidate final : public NoCandidateSink {
 }  // namespace
 
 SearchEngine::SearchEngine(Workspace& ws, Random& random) : ws_(ws), random_(random) {
-    // Sized for the largest keyboard once, so generation never allocates.
-    scratch_.keyUsed.reserve(256);
+    // Sized for the largest keyboard once, so generation never allocates; the pheromone
+    // masks get their size at the first layout and keep it.
+    scratch_.keyUsed.reserve(4);
 }
 
 SearchEngine::~SearchEngine() = default;
