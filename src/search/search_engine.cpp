@@ -192,8 +192,17 @@ void SearchEngine::EndRun(SearchHost& host) {
 
 bool SearchEngine::ReadParam(SearchHost& host, ParamBox box, double& value) {
     const std::string_view text = host.ParamText(box);
+    ParsedParam& cached = box == ParamBox::PheroSens ? sensitivity_ : reinforcement_;
+    if (cached.valid && text == cached.text) {
+        value = cached.value;
+        return true;
+    }
     const std::optional<double> parsed = ParseParamNumber(text);
     if (parsed) {
+        // assign() reuses the string's room, so an edit of the box seldom allocates.
+        cached.text.assign(text);
+        cached.value = *parsed;
+        cached.valid = true;
         value = *parsed;
         return true;
     }
