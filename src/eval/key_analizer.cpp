@@ -139,7 +139,7 @@ bool KeyAnalizer::CalcV1_6(const Layout& lay, Criteria& v, std::string* why) con
     }
 
     // Share of all keystrokes per key index; only the second character of a digraph counts.
-    KeyLoads load{};
+    KeyLoadTable load{};
     if (safe_) {
         const PairPassInput in{first_.data(), second_.data(), freq_.data(), first_.size(),
                                pairs_.data(), keys_.size()};
@@ -175,7 +175,7 @@ bool KeyAnalizer::CalcV1_6(const Layout& lay, Criteria& v, std::string* why) con
     return true;
 }
 
-bool KeyAnalizer::CheckedPass(const Layout& lay, KeyLoads& load, Criteria& v,
+bool KeyAnalizer::CheckedPass(const Layout& lay, KeyLoadTable& load, Criteria& v,
                               std::string* why) const {
     // Sums are kept in locals, so they stay in registers, and are added in digraph order.
     double v3 = 0, v4 = 0, v5 = 0, v6 = 0;

@@ -63,7 +63,7 @@ class KeyAnalizer {
     void BuildPairs();
     // V3..V6 into v and the loads into `load`, testing each rule per digraph; stops at a
     // finger above 5 where Kdi is read or a distance beyond 16 bits.
-    bool CheckedPass(const Layout& lay, KeyLoads& load, Criteria& v, std::string* why) const;
+    bool CheckedPass(const Layout& lay, KeyLoadTable& load, Criteria& v, std::string* why) const;
 };
 
 }  // namespace antkeys

@@ -5,7 +5,7 @@
 
 namespace antkeys {
 
-PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoads& load) {
+PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoadTable& load) {
     // Four sums in locals, so they stay in registers; each gets one addend per digraph, in
     // digraph order.
     double v3 = 0, v4 = 0, v5 = 0, v6 = 0;

@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "data/types.hpp"
+#include "eval/key_loads.hpp"
 
 namespace antkeys {
 
@@ -26,13 +27,12 @@ struct PairPassInput {
     std::size_t stride = 0;
 };
 
-using KeyLoads = std::array<double, kMaxKeys + 1>;
 using PairSums = std::array<double, 4>;  // V3..V6
 
 // Adds into `load` (which the caller zeroes) and returns V3..V6.
-using PairPassFn = PairSums (*)(const PairPassInput& in, const Layout& lay, KeyLoads& load);
+using PairPassFn = PairSums (*)(const PairPassInput& in, const Layout& lay, KeyLoadTable& load);
 
-PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoads& load);
+PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoadTable& load);
 
 // The vector form of the same pass, or null when this processor has no AVX2.
 PairPassFn VectorPairPass();

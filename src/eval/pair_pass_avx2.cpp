@@ -10,7 +10,7 @@ namespace antkeys {
 namespace {
 
 __attribute__((target("avx2"))) PairSums PairPassAvx2(const PairPassInput& in,
-                                                      const Layout& lay, KeyLoads& load) {
+                                                      const Layout& lay, KeyLoadTable& load) {
     __m256d sums = _mm256_setzero_pd();
     const PairFactors* pairs = in.pairs;
     for (std::size_t i = 0; i < in.nDi; ++i) {
