@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages antkeys needs to build, test and run.
-# Uses sudo when not run as root. Safe to run again.
+# Uses sudo when not run as root. Safe to run again. With --coverage it also installs gcovr,
+# which scripts/coverage.sh needs.
 set -euo pipefail
 
 packages=(
@@ -8,10 +9,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev
-  xvfb xauth x11-xkb-utils xkb-data
+  xvfb xauth x11-xkb-utils xkb-data libxml2-utils
   fonts-dejavu-core fonts-noto-core
   libc-bin locales
+  help2man man-db lintian desktop-file-utils appstream librsvg2-bin dpkg-dev file
 )
+if [ "${1:-}" = "--coverage" ]; then packages+=(gcovr); fi
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 

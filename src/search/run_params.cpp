@@ -25,13 +25,6 @@ std::optional<double> ParseParamNumber(std::string_view text) {
     return value;
 }
 
-static std::string Quoted(std::string_view text) {
-    constexpr std::size_t kMax = 40;
-    std::string shown(text.substr(0, kMax));
-    if (text.size() > kMax) shown += "...";
-    return "\"" + shown + "\"";
-}
-
 Message BadParamMessage(ParamBox box, std::string_view text, bool duringRun) {
     std::string name = ParamBoxName(box);
     if (!name.empty())

@@ -4,24 +4,20 @@
 #include <regex>
 #include <string>
 
-#include "cli/cli_run.hpp"
 #include "export/xkb_names.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::CliRun;
+using test::CountOf;
 using test::RunTool;
 
-int CountOf(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
-
 bool HaveXkbcomp() {
-    return std::system("xkbcomp -help >/dev/null 2>&1") == 0;
+    return std::system("timeout 10 xkbcomp -help >/dev/null 2>&1") == 0;
 }
 
 TEST(ExportCommand, TheBundledReferenceLayoutCompilesWithXkbcomp) {
@@ -46,7 +42,8 @@ TEST(ExportCommand, TheBundledReferenceLayoutCompilesWithXkbcomp) {
               "  xkb_symbols { include \"pc+antka+inet(evdev)\" };\n"
               "  xkb_geometry { include \"pc(pc105)\" };\n"
               "};\n");
-    const std::string command = "xkbcomp -w0 -I" + dir.path() + " " + dir.path() +
+    // `timeout` ends a hung compiler: the test fails instead of hanging.
+    const std::string command = "timeout 60 xkbcomp -w0 -I" + dir.path() + " " + dir.path() +
                                 "/keymap.xkb -xkb -o " + dir.path() + "/compiled.xkb 2>" +
                                 dir.path() + "/xkbcomp.err";
     ASSERT_EQ(std::system(command.c_str()), 0) << dir.Read("xkbcomp.err");
@@ -75,12 +72,12 @@ TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
     EXPECT_NE(r.out.find("key <AC01> { [ b, B ] };  // b"), std::string::npos) << r.out;
     EXPECT_EQ(CountOf(r.out, "key <"), 2) << r.out;
     EXPECT_EQ(r.err,
-              "antkeys-cli export: not exported: character 7 on key ';': the character set has "
-              "no printable character for it\n"
-              "antkeys-cli export: not exported: character 100 'd' on key 'AC01': the key "
-              "already carries character 98 'b'\n"
-              "antkeys-cli export: not exported: character 193 '\u10D1' on key 'Fn': XKB has no "
-              "name for this key\n");
+              "antkeys-cli export: not exported: character 7 on key ';': GEORGIAN-PS has no "
+              "printable character for it\n"
+              "antkeys-cli export: not exported: character 100 'd' (U+0064) on key 'AC01': the "
+              "key already carries character 98 'b' (U+0062)\n"
+              "antkeys-cli export: not exported: character 193 '\u10D1' (U+10D1) on key 'Fn': "
+              "XKB has no name for this key\n");
 }
 
 TEST(ExportCommand, RejectsBadArguments) {
@@ -118,14 +115,6 @@ TEST(XkbNames, KeysAndCharacters) {
     EXPECT_EQ(XkbKeysym(0x1F), "");
     EXPECT_EQ(XkbKeysym(0x7F), "");
     EXPECT_EQ(XkbKeysym(0x85), "");
-    EXPECT_EQ(XkbShiftedKeysym(U'z'), "Z");
-    EXPECT_EQ(XkbShiftedKeysym(U'\u10D0'), "U10D0");
-
-    char32_t cp = 0;
-    EXPECT_TRUE(SingleCodePoint("\u10D0", cp));
-    EXPECT_EQ(cp, U'\u10D0');
-    EXPECT_FALSE(SingleCodePoint("ab", cp));
-    EXPECT_FALSE(SingleCodePoint("\xE1\x83", cp));
 }
 
 }  // namespace
