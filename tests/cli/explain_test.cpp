@@ -5,12 +5,16 @@
 #include <sstream>
 
 #include "cli/cli_run.hpp"
+#include "support/input_set.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::Contains;
-using test::ProgramDir;
+// A program folder with the bundled English set.
+struct ProgramDir : test::ProgramFolder {
+    ProgramDir() : test::ProgramFolder("en") {}
+};
 using test::RunTool;
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -38,7 +42,7 @@ TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
     EXPECT_EQ(Fields(lines[1]), Fields(lines[0]));
 
     // An empty trigram file adds the trigram columns, all 0.
-    dir.folder.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n");
+    dir.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n");
     r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv"});
     ASSERT_EQ(r.status, 0) << r.err;
     lines = Lines(r.out);
@@ -59,7 +63,7 @@ TEST(EvaluateExplain, TableShowsPercentagesAndTheDigraphsAsLetters) {
 
 TEST(EvaluateExplain, BadInputEndsWithStatusTwoAndAnUnreadableLayoutWithOne) {
     ProgramDir dir;
-    dir.folder.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n");
+    dir.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n");
     test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err, "Error Loading Trigraphs")) << r.err;
