@@ -1,10 +1,42 @@
 #include "data/phero_table.hpp"
 
 #include <algorithm>
+#include <atomic>
 
 namespace antkeys {
 
+std::uint64_t PheroTable::NewId() {
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+PheroTable::PheroTable(const PheroTable& other)
+    : nKeys_(other.nKeys_), nLet_(other.nLet_), data_(other.data_), id_(NewId()) {}
+
+PheroTable::PheroTable(PheroTable&& other) noexcept
+    : nKeys_(other.nKeys_), nLet_(other.nLet_), data_(std::move(other.data_)), id_(NewId()) {
+    ++other.changes_;
+}
+
+PheroTable& PheroTable::operator=(const PheroTable& other) {
+    nKeys_ = other.nKeys_;
+    nLet_ = other.nLet_;
+    data_ = other.data_;
+    ++changes_;
+    return *this;
+}
+
+PheroTable& PheroTable::operator=(PheroTable&& other) noexcept {
+    nKeys_ = other.nKeys_;
+    nLet_ = other.nLet_;
+    data_ = std::move(other.data_);
+    ++changes_;
+    ++other.changes_;
+    return *this;
+}
+
 void PheroTable::Resize(int nKeys, int nLet) {
+    ++changes_;
     if (nKeys < 0 || nLet < 0) {
         nKeys_ = nKeys < 0 ? -1 : nKeys;
         nLet_ = nLet < 0 ? -1 : nLet;

@@ -97,7 +97,33 @@ bool KeyAnalizer::Init(const DigraphTables& digraphs, const BestLoadTable& bestL
     }
     safe_ = fingersInRange && (maxCol - minCol) + (maxRow - minRow) <= 32767;
     nKeys_ = keys.nKeys();
+    BuildPairs();
     return true;
+}
+
+void KeyAnalizer::BuildPairs() {
+    pairs_.clear();
+    if (!safe_) return;
+    // Each rule of the checked pass becomes a factor of the key pair: the addend where the
+    // rule applies, 0 where it does not.
+    const std::size_t n = keys_.size();
+    pairs_.resize(n * n);
+    for (std::size_t k1 = 0; k1 < n; ++k1) {
+        for (std::size_t k2 = 0; k2 < n; ++k2) {
+            const Key& a = keys_[k1];
+            const Key& b = keys_[k2];
+            const bool oneHand = ((a.alter | b.alter) == 0) && a.hand == b.hand;
+            const bool oneFinger = a.finger == b.finger;
+            const int distance = std::abs(a.col - b.col) + std::abs(a.row - b.row);
+            PairFactors& p = pairs_[k1 * n + k2];
+            p.f[0] = oneHand ? 1.0f : 0.0f;
+            p.f[1] = oneHand && oneFinger ? static_cast<float>(distance) : 0.0f;
+            p.f[2] = oneHand && !oneFinger && a.row != b.row
+                         ? static_cast<float>(kdiWide_[a.kdiIndex][b.kdiIndex])
+                         : 0.0f;
+            p.f[3] = oneHand && !oneFinger && b.finger > a.finger ? 1.0f : 0.0f;
+        }
+    }
 }
 
 bool KeyAnalizer::CalcV1_6(const Layout& lay, Criteria& v, std::string* why) const {
@@ -113,10 +139,18 @@ bool KeyAnalizer::CalcV1_6(const Layout& lay, Criteria& v, std::string* why) con
     }
 
     // Share of all keystrokes per key index; only the second character of a digraph counts.
-    std::array<double, kMaxKeys + 1> load{};
-    const bool passed =
-        safe_ ? DigraphPass<false>(lay, load, v, why) : DigraphPass<true>(lay, load, v, why);
-    if (!passed) return false;
+    KeyLoadTable load{};
+    if (safe_) {
+        const PairPassInput in{first_.data(), second_.data(), freq_.data(), first_.size(),
+                               pairs_.data(), keys_.size()};
+        const PairSums sums = pairPass_(in, lay, load);
+        v[3] = sums[0];
+        v[4] = sums[1];
+        v[5] = sums[2];
+        v[6] = sums[3];
+    } else if (!CheckedPass(lay, load, v, why)) {
+        return false;
+    }
 
     // A flagged key and its companion (the next index) are one physical key struck by either
     // hand: each gets half of their joint load.
@@ -141,9 +175,8 @@ bool KeyAnalizer::CalcV1_6(const Layout& lay, Criteria& v, std::string* why) con
     return true;
 }
 
-template <bool kChecked>
-bool KeyAnalizer::DigraphPass(const Layout& lay, std::array<double, kMaxKeys + 1>& load,
-                              Criteria& v, std::string* why) const {
+bool KeyAnalizer::CheckedPass(const Layout& lay, KeyLoadTable& load, Criteria& v,
+                              std::string* why) const {
     // Sums are kept in locals, so they stay in registers, and are added in digraph order.
     double v3 = 0, v4 = 0, v5 = 0, v6 = 0;
     const Key* keys = keys_.data();
@@ -170,20 +203,17 @@ bool KeyAnalizer::DigraphPass(const Layout& lay, std::array<double, kMaxKeys + 1
         const bool outward = oneHand & !oneFinger & (b.finger > a.finger);  // V6
         // Column steps plus row steps, as 16-bit whole numbers.
         const int distance = std::abs(a.col - b.col) + std::abs(a.row - b.row);
-        if constexpr (kChecked) {
-            if (travel && distance > 32767) {
-                v = {0, v[1], v[2], v3, v4, v5, v6};
-                return Fail(why, "the distance between key indexes " + std::to_string(k1) +
-                                     " and " + std::to_string(k2) +
-                                     " does not fit a 16-bit number");
-            }
-            if (rowChange && (a.kdiIndex > 5 || b.kdiIndex > 5)) {
-                v = {0, v[1], v[2], v3, v4, v5, v6};
-                return Fail(why, "key index " + std::to_string(a.kdiIndex > 5 ? k1 : k2) +
-                                     " has finger " +
-                                     std::to_string(a.kdiIndex > 5 ? a.finger : b.finger) +
-                                     ", fingers are numbered 1 to 5");
-            }
+        if (travel && distance > 32767) {
+            v = {0, v[1], v[2], v3, v4, v5, v6};
+            return Fail(why, "the distance between key indexes " + std::to_string(k1) + " and " +
+                                 std::to_string(k2) + " does not fit a 16-bit number");
+        }
+        if (rowChange && (a.kdiIndex > 5 || b.kdiIndex > 5)) {
+            v = {0, v[1], v[2], v3, v4, v5, v6};
+            return Fail(why, "key index " + std::to_string(a.kdiIndex > 5 ? k1 : k2) +
+                                 " has finger " +
+                                 std::to_string(a.kdiIndex > 5 ? a.finger : b.finger) +
+                                 ", fingers are numbered 1 to 5");
         }
         const double kdi = kdiWide_[a.kdiIndex][b.kdiIndex];
         v3 += f * kZeroOne[oneHand];

@@ -9,6 +9,7 @@
 #include "data/statistics_tables.hpp"
 #include "data/types.hpp"
 #include "eval/criteria.hpp"
+#include "eval/pair_pass.hpp"
 
 namespace antkeys {
 
@@ -24,6 +25,10 @@ class KeyAnalizer {
     // cannot hold (a key index above nKeys, a finger above 5 where Kdi is read, a 16-bit
     // overflow of a distance); v then holds the partial sums. Allocation-free.
     bool CalcV1_6(const Layout& lay, Criteria& v, std::string* why = nullptr) const;
+
+    // Grades with the portable digraph pass even where the processor has a vector one (for
+    // comparing the two; both give the same bits).
+    void ForcePortable(bool on) { pairPass_ = on ? PairPassPortable : ChosenPairPass(); }
 
     int nKeys() const { return nKeys_; }
     int nDi() const { return static_cast<int>(first_.size()); }
@@ -50,13 +55,15 @@ class KeyAnalizer {
     std::array<std::array<double, 7>, 7> kdiWide_{};
     std::vector<Byte> usedChars_;  // every character code the digraphs name
     bool safe_ = false;            // no digraph can fail on this keyboard
+    // On a safe keyboard, the factors of every key pair, (k1, k2) at k1 * (nKeys + 1) + k2.
+    std::vector<PairFactors> pairs_;
+    PairPassFn pairPass_ = ChosenPairPass();
     int nKeys_ = -1;
 
-    // V3..V6 into v and the loads into `load`; with kChecked, stops at a finger above 5
-    // where Kdi is read or a distance beyond 16 bits.
-    template <bool kChecked>
-    bool DigraphPass(const Layout& lay, std::array<double, kMaxKeys + 1>& load, Criteria& v,
-                     std::string* why) const;
+    void BuildPairs();
+    // V3..V6 into v and the loads into `load`, testing each rule per digraph; stops at a
+    // finger above 5 where Kdi is read or a distance beyond 16 bits.
+    bool CheckedPass(const Layout& lay, KeyLoadTable& load, Criteria& v, std::string* why) const;
 };
 
 }  // namespace antkeys

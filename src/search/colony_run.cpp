@@ -36,17 +36,17 @@ std::string ScratchPath() {
     return path;
 }
 
-// The barrier's completion: the end of a round, run while every colony waits.
-struct RoundEndStep {
+// The barrier's completion: the end of a step, run while every colony waits.
+struct StepEndCall {
     ColonyRun* run;
-    void operator()() noexcept { run->RoundEnd(); }
+    void operator()() noexcept { run->StepEnd(); }
 };
 
 }  // namespace
 
-class ColonyRun::RoundBarrier : public std::barrier<RoundEndStep> {
+class ColonyRun::RoundBarrier : public std::barrier<StepEndCall> {
   public:
-    using std::barrier<RoundEndStep>::barrier;
+    using std::barrier<StepEndCall>::barrier;
 };
 
 ColonyRun::ColonyRun(const Workspace& ws, const RunSettings& settings, std::uint64_t seed, int n,
@@ -79,7 +79,7 @@ void ColonyRun::RunColony(Colony& colony, RoundBarrier& barrier) {
 }
 
 // Runs on one colony's thread while every other colony waits.
-void ColonyRun::RoundEnd() noexcept {
+void ColonyRun::StepEnd() noexcept {
     std::int64_t layouts = 0;
     for (const auto& c : colonies_) layouts = std::max(layouts, c->host->layoutsThisRun());
     const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
@@ -87,8 +87,10 @@ void ColonyRun::RoundEnd() noexcept {
                       (settings_.seconds && seconds >= *settings_.seconds) ||
                       watcher_->StopRequested() || failed_;
     control_.stop = done;
-    control_.roundEnd = layouts + kColonyRound;
+    control_.roundEnd = layouts + kColonyStep;
     if (settings_.layouts) control_.roundEnd = std::min(control_.roundEnd, *settings_.layouts);
+    // Out and the progress report wait for a round's end (or the run's), whatever ended it.
+    if (!done && layouts % kColonyRound != 0) return;
 
     // Out holds what the run as a whole has found so far, as a single run's Out would.
     const bool storeDue = Clock::now() - lastStoreWrite_ >= std::chrono::seconds(61);
@@ -134,9 +136,8 @@ void ColonyRun::WriteBest(bool storeAnyway) {
 void ColonyRun::Run(ColonyWatcher& watcher) {
     watcher_ = &watcher;
     const auto n = static_cast<std::ptrdiff_t>(colonies_.size());
-    RoundBarrier barrier(n, RoundEndStep{this});
-    control_.roundEnd =
-        settings_.layouts ? std::min(kColonyRound, *settings_.layouts) : kColonyRound;
+    RoundBarrier barrier(n, StepEndCall{this});
+    control_.roundEnd = settings_.layouts ? std::min(kColonyStep, *settings_.layouts) : kColonyStep;
     start_ = lastStoreWrite_ = Clock::now();
     {
         std::vector<std::jthread> threads;

@@ -2,10 +2,12 @@
 // N independent colonies, each a search of its own (its own copy of the tables and
 // pheromones, its own random numbers) on its own thread.
 //
-// The colonies run in lock-stepped rounds of kColonyRound layouts: each stops at the end of
-// a round until all have reached it, and only there is the run's end decided (layout limit,
-// time limit, a stop request). Every colony therefore runs the same number of layouts, and
-// the result depends on the seed, N and that number only, never on the threads' timing.
+// The colonies run in lock step: each stops every kColonyStep layouts until all have
+// reached the same count, and only there is the run's end decided (layout limit, time limit,
+// a stop request). Every colony therefore runs the same number of layouts, and the result
+// depends on the seed, N and that number only, never on the threads' timing. Out is written
+// and progress reported every kColonyRound layouts and at the end, so a run cut short by
+// time writes what a run of its final layout count writes.
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -23,6 +25,8 @@
 namespace antkeys {
 
 inline constexpr std::int64_t kColonyRound = 50000;
+// Small enough that a time limit or a stop request ends the run well within half a second.
+inline constexpr std::int64_t kColonyStep = 2000;
 
 // The seed of colony `index` (0-based): the run's seed for the first, so one colony repeats
 // a plain run; for the others the index-th number of a splitmix64 sequence begun at it.
@@ -36,7 +40,7 @@ int ColonyCount(int option);
 class ColonyWatcher {
   public:
     virtual ~ColonyWatcher() = default;
-    // True ends the run at this round's end (Ctrl+C, a Stop button).
+    // True ends the run at the next step (Ctrl+C, a Stop button).
     virtual bool StopRequested() { return false; }
     // Layouts per colony so far, seconds since the start, the best grade's text ("" before
     // any layout graded above the reference).
@@ -81,8 +85,8 @@ class ColonyRun {
     const std::string& writtenBest() const { return writtenBest_; }
     double seconds() const { return seconds_; }
 
-    // The end of a round, run while every colony waits.
-    void RoundEnd() noexcept;
+    // The end of a step, run while every colony waits.
+    void StepEnd() noexcept;
 
   private:
     class RoundBarrier;

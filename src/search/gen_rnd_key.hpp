@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <vector>
 
 #include "data/phero_table.hpp"
@@ -16,7 +17,13 @@ public:
 
 // Working memory for GenRndKey, sized once so that generation never allocates.
 struct GenScratch {
-    std::vector<Byte> keyUsed;
+    // Per letter, the keys with positive pheromone as bits (key k in word k / 64), worked out
+    // again only when the table has changed since (another table, or PheroTable::changes()).
+    std::vector<std::uint64_t> positive;
+    std::uint64_t pheroId = 0;
+    std::uint64_t pheroChanges = 0;
+    std::size_t words = 0;  // per letter
+    std::vector<std::uint64_t> keyUsed;
 };
 
 // GenRndKey: one ant. Fixed letters first, then each free letter in LetSet order on the free

@@ -61,11 +61,18 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
     }
     touchStart_.assign(kCharCodes + 1, 0);
     for (std::size_t c = 0; c < kCharCodes; ++c) touchStart_[c + 1] = touchStart_[c] + counts[c];
-    touch_.assign(static_cast<std::size_t>(touchStart_[kCharCodes]), 0);
+    const auto nTouch = static_cast<std::size_t>(touchStart_[kCharCodes]);
+    touchFirst_.assign(nTouch, 0);
+    touchSecond_.assign(nTouch, 0);
+    touchFreq_.assign(nTouch, 0);
+    touchCost_.assign(nTouch, 0);
     std::array<int, kCharCodes> fill{};
     for (std::size_t i = 0; i < nDi; ++i) {
         const auto add = [&](Byte c) {
-            touch_[static_cast<std::size_t>(touchStart_[c] + fill[c]++)] = static_cast<int>(i);
+            const auto t = static_cast<std::size_t>(touchStart_[c] + fill[c]++);
+            touchFirst_[t] = first_[i];
+            touchSecond_[t] = second_[i];
+            touchFreq_[t] = freq_[i];
         };
         add(first_[i]);
         if (second_[i] != first_[i]) add(second_[i]);
@@ -111,23 +118,37 @@ void LayoutPolisher::Prepare(const Layout& lay) {
         const Byte k = lay[second_[i]];
         if (k <= kMaxKeys) load_[k] += freq_[i];
     }
+    // Each digraph's cost as the layout stands, once for all the swaps ranked against it.
+    const auto n = static_cast<std::size_t>(nKeys_ + 1);
+    for (std::size_t t = 0; t < touchCost_.size(); ++t) {
+        const std::size_t k1 = lay[touchFirst_[t]], k2 = lay[touchSecond_[t]];
+        touchCost_[t] = k1 < n && k2 < n ? cost_[k1 * n + k2] : 0;
+    }
+    keyAfter_ = lay;
 }
 
-double LayoutPolisher::DigraphDelta(const Layout& lay, Byte a, Byte b, Byte ka, Byte kb) const {
+double LayoutPolisher::DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const {
     const auto n = static_cast<std::size_t>(nKeys_ + 1);
-    const auto after = [&](Byte c) -> std::size_t { return c == a ? kb : c == b ? ka : lay[c]; };
+    keyAfter_[a] = kb;
+    keyAfter_[b] = ka;
+    const Byte* after = keyAfter_.data();
+    const double* cost = cost_.data();
+    // The terms in the order of the digraphs of a, then those of b without a.
     double d = 0;
-    for (int t = touchStart_[a]; t < touchStart_[a + 1]; ++t) {
-        const auto i = static_cast<std::size_t>(touch_[static_cast<std::size_t>(t)]);
-        const Byte c1 = first_[i], c2 = second_[i];
-        d += freq_[i] * (cost_[after(c1) * n + after(c2)] - cost_[lay[c1] * n + lay[c2]]);
+    for (auto t = static_cast<std::size_t>(touchStart_[a]);
+         t < static_cast<std::size_t>(touchStart_[a + 1]); ++t) {
+        const std::size_t k1 = after[touchFirst_[t]], k2 = after[touchSecond_[t]];
+        d += touchFreq_[t] * (cost[k1 * n + k2] - touchCost_[t]);
     }
-    for (int t = touchStart_[b]; t < touchStart_[b + 1]; ++t) {
-        const auto i = static_cast<std::size_t>(touch_[static_cast<std::size_t>(t)]);
-        const Byte c1 = first_[i], c2 = second_[i];
+    for (auto t = static_cast<std::size_t>(touchStart_[b]);
+         t < static_cast<std::size_t>(touchStart_[b + 1]); ++t) {
+        const Byte c1 = touchFirst_[t], c2 = touchSecond_[t];
         if (c1 == a || c2 == a) continue;  // counted with a
-        d += freq_[i] * (cost_[after(c1) * n + after(c2)] - cost_[lay[c1] * n + lay[c2]]);
+        const std::size_t k1 = after[c1], k2 = after[c2];
+        d += touchFreq_[t] * (cost[k1 * n + k2] - touchCost_[t]);
     }
+    keyAfter_[a] = ka;
+    keyAfter_[b] = kb;
     return d;
 }
 
@@ -149,7 +170,7 @@ double LayoutPolisher::SwappedRatioSum(const Layout& lay, const Criteria& v, Byt
     const auto sq = [](double x) { return x * x; };
     const double dV1 =
         sq(na - best[ka]) + sq(nb - best[kb]) - sq(la - best[ka]) - sq(lb - best[kb]);
-    return RatioSum(v) + w_[1] * dV1 + DigraphDelta(lay, a, b, ka, kb);
+    return RatioSum(v) + w_[1] * dV1 + DigraphDelta(a, b, ka, kb);
 }
 
 bool LayoutPolisher::FullGrade(const Layout& lay, Single& grade, Criteria& v) {

@@ -36,7 +36,7 @@ class LayoutPolisher {
     // a positive reference figure (the grade is GjSum over it, minus 1).
     double RatioSum(const Criteria& v) const;
 
-    // Counts the key loads of `lay`, for SwappedRatioSum.
+    // Counts the key loads of `lay` and the cost of each digraph on it, for SwappedRatioSum.
     void Prepare(const Layout& lay);
 
     // The ratio sum after swapping the characters a and b of `lay`, worked out incrementally
@@ -49,7 +49,7 @@ class LayoutPolisher {
     bool SwapAllowed(const Layout& lay, Byte a, Byte b) const;
 
   private:
-    double DigraphDelta(const Layout& lay, Byte a, Byte b, Byte ka, Byte kb) const;
+    double DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const;
     bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
 
     const Workspace& ws_;
@@ -58,8 +58,14 @@ class LayoutPolisher {
     std::vector<Byte> alter_;   // per key index: flagged key or companion
     std::vector<Byte> first_, second_;
     std::vector<double> freq_;
-    // Per character code: the digraphs it is part of, as [touchStart_[c], touchStart_[c+1]).
-    std::vector<int> touchStart_, touch_;
+    // Per character code: the digraphs it is part of, as [touchStart_[c], touchStart_[c+1]),
+    // each entry with the digraph's codes and frequency, and its cost on the prepared layout.
+    std::vector<int> touchStart_;
+    std::vector<Byte> touchFirst_, touchSecond_;
+    std::vector<double> touchFreq_, touchCost_;
+    // The prepared layout; a ranked swap exchanges two entries and puts them back, so the
+    // keys after the swap are read without a test per character.
+    mutable Layout keyAfter_{};
     std::array<double, kCharCodes> secondShare_{};  // share of digraphs ending in the code
     std::array<double, 7> w_{};                     // Gj(i) / Vi(ref), 0 where not counted
     std::array<double, kMaxKeys + 1> load_{};       // of the layout being polished

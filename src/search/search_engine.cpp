@@ -26,8 +26,9 @@ class HostNoCandidate final : public NoCandidateSink {
 }  // namespace
 
 SearchEngine::SearchEngine(Workspace& ws, Random& random) : ws_(ws), random_(random) {
-    // Sized for the largest keyboard once, so generation never allocates.
-    scratch_.keyUsed.reserve(256);
+    // Sized for the largest keyboard once, so generation never allocates; the pheromone
+    // masks get their size at the first layout and keep it.
+    scratch_.keyUsed.reserve(4);
 }
 
 SearchEngine::~SearchEngine() = default;
@@ -227,8 +228,17 @@ void SearchEngine::EndRun(SearchHost& host) {
 
 bool SearchEngine::ReadParam(SearchHost& host, ParamBox box, double& value) {
     const std::string_view text = host.ParamText(box);
+    ParsedParam& cached = box == ParamBox::PheroSens ? sensitivity_ : reinforcement_;
+    if (cached.valid && text == cached.text) {
+        value = cached.value;
+        return true;
+    }
     const std::optional<double> parsed = ParseParamNumber(text);
     if (parsed) {
+        // assign() reuses the string's room, so an edit of the box seldom allocates.
+        cached.text.assign(text);
+        cached.value = *parsed;
+        cached.valid = true;
         value = *parsed;
         return true;
     }

@@ -109,6 +109,15 @@ class SearchEngine {
     void EndRun(SearchHost& host);
     bool ReadParam(SearchHost& host, ParamBox box, double& value);
 
+    // A parameter text and the number read from it: the text is read at every use, as the
+    // box may change during a run, but parsed again only when it differs.
+    struct ParsedParam {
+        std::string text;
+        double value = 0;
+        bool valid = false;
+    };
+    ParsedParam sensitivity_, reinforcement_;
+
     Workspace& ws_;
     Random& random_;
     GenScratch scratch_;
