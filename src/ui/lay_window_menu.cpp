@@ -14,6 +14,7 @@
 #include "data/text_file.hpp"
 #include "export/exporter.hpp"
 #include "export/layout_svg.hpp"
+#include "ui/explain_dialog.hpp"
 #include "ui/file_dialog.hpp"
 #include "ui/lay_window.hpp"
 #include "ui/message_box.hpp"
@@ -45,6 +46,7 @@ const std::vector<Entry>& Entries() {
         {"Export for the keyboard-layout-editor (JSON)...",
          [](LayWindow& w) { ExportEntry(w, ExportFormat::Kle); }},
         {"Save picture (SVG/PNG)...", SaveLayoutPicture},
+        {ExplainDialog::kMenuText, ExplainLayout},
     };
     return entries;
 }
@@ -140,6 +142,10 @@ void SaveLayoutPicture(LayWindow& w) {
 #else
     Report(w, "This build writes SVG pictures only.");
 #endif
+}
+
+void ExplainLayout(LayWindow& w) {
+    if (w.workspace() != nullptr) ExplainDialog::Open(&w, *w.workspace(), w.layout());
 }
 
 }  // namespace antkeys

@@ -1,6 +1,6 @@
 #pragma once
-// The layout window's context menu: save the drawn layout, export it for a system, or save
-// its picture. Each entry is one line of the table in lay_window_menu.cpp; a new entry is a
+// The layout window's context menu: save the drawn layout, export it for a system, save
+// its picture, or explain it. Each entry is one line of the table in lay_window_menu.cpp; a new entry is a
 // new line there.
 class QMenu;
 
@@ -17,5 +17,7 @@ QMenu* MakeLayWindowMenu(LayWindow& window);
 void SaveLayoutAs(LayWindow& window);
 void ExportLayoutFor(LayWindow& window, int format);  // an ExportFormat
 void SaveLayoutPicture(LayWindow& window);
+// Opens the explanation of the window's layout beside the reference (see explain_dialog.hpp).
+void ExplainLayout(LayWindow& window);
 
 }  // namespace antkeys

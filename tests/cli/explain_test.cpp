@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <sstream>
 
-#include "cli/cli_run.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::Contains;
-using test::ProgramDir;
+using test::InputSet;
+using test::ProgramFolder;
 using test::RunTool;
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -25,8 +27,7 @@ std::size_t Fields(const std::string& line) {
 }
 
 TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
-    ProgramDir dir;
-    std::filesystem::remove(std::filesystem::path(dir.path()) / "In/TriGraphs.txt");
+    const ProgramFolder dir(InputSet::Bundled("en").Remove("TriGraphs.txt"));
     const std::string dvorak = test::BundledSet("en") + "/Dvorak.txt";
     test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv", dvorak});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -38,7 +39,7 @@ TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
     EXPECT_EQ(Fields(lines[1]), Fields(lines[0]));
 
     // An empty trigram file adds the trigram columns, all 0.
-    dir.folder.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n");
+    dir.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n");
     r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv"});
     ASSERT_EQ(r.status, 0) << r.err;
     lines = Lines(r.out);
@@ -47,29 +48,29 @@ TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
 }
 
 TEST(EvaluateExplain, TableShowsPercentagesAndTheDigraphsAsLetters) {
-    ProgramDir dir;
+    const ProgramFolder dir("en");
     const test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--top", "3"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "Worst digraphs of In/RefKeyLay.txt:")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "same_finger")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "alternating_trigrams")) << r.out;
     EXPECT_TRUE(Contains(r.out, "%"));
     const std::vector<std::string> lines = Lines(r.out);
     EXPECT_EQ(lines.back().rfind("3 ", 0), 0u) << lines.back();  // three ranks, no more
 }
 
 TEST(EvaluateExplain, BadInputEndsWithStatusTwoAndAnUnreadableLayoutWithOne) {
-    ProgramDir dir;
-    dir.folder.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n");
+    const ProgramFolder dir(InputSet::Small().Text(
+        "TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n"));
     test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err, "Error Loading Trigraphs")) << r.err;
     EXPECT_TRUE(Contains(r.err, "TriGraphs.txt, line 3, field 3")) << r.err;
     EXPECT_EQ(r.out, "");
 
-    std::filesystem::remove(std::filesystem::path(dir.path()) / "In/TriGraphs.txt");
-    EXPECT_EQ(RunTool({"evaluate", "--dir", dir.path(), "--explain", "--top", "-1"}).status, 2);
-    EXPECT_EQ(RunTool({"evaluate", "--dir", dir.path(), "--top", "3"}).status, 2);
-    r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv", dir.path() + "/none.txt"});
+    const ProgramFolder fine;
+    EXPECT_EQ(RunTool({"evaluate", "--dir", fine.path(), "--explain", "--top", "-1"}).status, 2);
+    EXPECT_EQ(RunTool({"evaluate", "--dir", fine.path(), "--top", "3"}).status, 2);
+    r = RunTool({"evaluate", "--dir", fine.path(), "--explain", "--tsv", fine.path() + "/none.txt"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(Lines(r.out).size(), 2u);  // the header and the reference
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "eval/eval_fixtures.hpp"
+#include "support/keyboards.hpp"
 #include "export/layout_svg.hpp"
 
 namespace antkeys {

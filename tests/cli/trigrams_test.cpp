@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "cli/cli_run.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {

@@ -1,12 +1,15 @@
 // "Explain this layout...": the figures of a layout beside the reference's, and the digraphs
 // behind each penalty.
+#include <QAction>
 #include <QHeaderView>
+#include <QMenu>
 #include <QObject>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
 #include "ui/explain_dialog.hpp"
+#include "ui/lay_window.hpp"
 #include "ui_test_support.hpp"
 
 using namespace antkeys;
@@ -44,6 +47,22 @@ class TestExplainDialog : public QObject {
         QCOMPARE(worst->columnCount(), 7);
         QVERIFY(p.boxes.sink.messages.empty());
         dialog->close();
+    }
+
+    void theLayoutWindowsMenuOpensItOnTheDrawnLayout() {
+        LoadedProgram p;
+        QVERIFY(p.program);
+        LayWindow w;
+        w.SetWorkspace(&p.ws());
+        w.DrawLay(p.ws().refKeyLay, p.ws().keys);
+        QAction* entry = nullptr;
+        for (QAction* a : w.ContextMenu()->actions())
+            if (a->text() == QLatin1String(ExplainDialog::kMenuText)) entry = a;
+        QVERIFY(entry && entry->isEnabled());
+        entry->trigger();
+        auto* dialog = w.findChild<ExplainDialog*>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->figures()->item(0, 0)->text(), dialog->figures()->item(0, 1)->text());
     }
 
     void aBrokenTrigramFileIsReportedAndNothingOpens() {

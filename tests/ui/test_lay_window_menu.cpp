@@ -62,7 +62,7 @@ class TestLayWindowMenu : public QObject {
                  QStringList({"Save layout as...", "Export for Linux (XKB)...",
                               "Export for Windows (KLC)...", "Export for macOS (keylayout)...",
                               "Export for the keyboard-layout-editor (JSON)...",
-                              "Save picture (SVG/PNG)..."}));
+                              "Save picture (SVG/PNG)...", "Explain this layout..."}));
         for (QAction* a : menu->actions()) a->trigger();
         QCOMPARE(asked.size(), 6);
         QVERIFY(messages_.messages.empty());
