@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "cli_run.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {

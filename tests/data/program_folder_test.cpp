@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "data/program_folder.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 #include "version.hpp"
 
 namespace antkeys {
