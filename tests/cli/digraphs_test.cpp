@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli/digraph_counter.hpp"
+#include "corpus/digraph_counter.hpp"
 #include "support/cli_run.hpp"
 #include "support/temp_folder.hpp"
 

@@ -6,6 +6,7 @@
 
 #include "cli/keyboard_text.hpp"
 #include "cli/run_host.hpp"
+#include "data/key_geometry.hpp"
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
 #include "support/keyboards.hpp"

@@ -1,0 +1,181 @@
+#include "export/layout_svg.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "data/charset.hpp"
+#include "data/key_geometry.hpp"
+#include "data/number_format.hpp"
+#include "export/xkb_names.hpp"
+
+namespace antkeys {
+namespace {
+
+constexpr double kPitch = 72;  // pixels per key width
+constexpr double kGap = 6;     // between two keys
+constexpr double kMargin = 24;
+constexpr double kKeyboardTop = 112;
+constexpr const char* kFont = "DejaVu Sans, Noto Sans Georgian, sans-serif";
+
+// Shades from a light cream (no load) to a deep red (the highest load of the picture).
+struct Rgb {
+    double r, g, b;
+};
+constexpr Rgb kLight{255, 247, 236};
+constexpr Rgb kDeep{200, 40, 28};
+
+std::string Colour(double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    const auto mix = [t](double a, double b) {
+        return static_cast<int>(std::lround(a + (b - a) * t));
+    };
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", mix(kLight.r, kDeep.r),
+                  mix(kLight.g, kDeep.g), mix(kLight.b, kDeep.b));
+    return text;
+}
+
+std::string Px(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", v);
+    return text;
+}
+
+void Text(std::ostringstream& out, double x, double y, double size, const std::string& fill,
+          const std::string& anchor, const std::string& text, bool bold = false) {
+    out << "<text x=\"" << Px(x) << "\" y=\"" << Px(y) << "\" font-family=\"" << kFont
+        << "\" font-size=\"" << Px(size) << "\" fill=\"" << fill << "\" text-anchor=\"" << anchor
+        << '"' << (bold ? " font-weight=\"bold\"" : "") << '>' << text << "</text>\n";
+}
+
+// Load and target of a box: a flagged key's box stands for its companion too.
+std::pair<double, double> BoxShares(const KeyBox& box, const LayoutPictureData& data,
+                                    const KeyTables& keys) {
+    const auto k = static_cast<std::size_t>(box.key);
+    double load = k <= kMaxKeys ? data.load[k] : 0;
+    double target = k <= kMaxKeys ? data.target[k] : 0;
+    if (keys.alters[k] != 0 && static_cast<int>(k) < keys.nKeys() && k + 1 <= kMaxKeys) {
+        load += data.load[k + 1];
+        target += data.target[k + 1];
+    }
+    return {load, target};
+}
+
+}  // namespace
+
+std::string XmlEscape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string CharacterLabel(Byte code) {
+    if (code == 32) return "\u2423";
+    char32_t cp = 0;
+    const std::string& utf8 = CodeToUtf8(code);
+    if (!SingleCodePoint(utf8, cp) || XkbKeysym(cp).empty()) return "#" + std::to_string(code);
+    return XmlEscape(utf8);
+}
+
+SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
+    const std::vector<KeyBox> boxes = KeyBoxes(keys);
+    double right = 0, bottom = 0, maxLoad = 0;
+    for (const KeyBox& b : boxes) {
+        right = std::max(right, b.x + b.w);
+        bottom = std::max(bottom, b.y + b.h);
+        maxLoad = std::max(maxLoad, BoxShares(b, data, keys).first);
+    }
+    const double boardWidth = right * kPitch;
+    const double legendTop = kKeyboardTop + bottom * kPitch + 16;
+    const bool unplaced = !data.unplaced.empty();
+    SvgPicture picture;
+    picture.width = static_cast<int>(std::ceil(std::max(boardWidth, 720.0) + 2 * kMargin));
+    picture.height = static_cast<int>(std::ceil(legendTop + (unplaced ? 88 : 60)));
+
+    std::ostringstream out;
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\""
+        << picture.width << "\" height=\"" << picture.height << "\" viewBox=\"0 0 " << picture.width
+        << ' ' << picture.height << "\">\n"
+        << "<title>" << XmlEscape(data.title) << "</title>\n"
+        << "<defs><linearGradient id=\"load\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"0\">"
+        << "<stop offset=\"0\" stop-color=\"" << Colour(0) << "\"/><stop offset=\"1\" stop-color=\""
+        << Colour(1) << "\"/></linearGradient></defs>\n"
+        << "<rect x=\"0\" y=\"0\" width=\"" << picture.width << "\" height=\"" << picture.height
+        << "\" fill=\"#ffffff\"/>\n";
+
+    // Heading: the layout, its grade, the six relative figures.
+    Text(out, kMargin, 38, 22, "#222222", "start", XmlEscape(data.title), true);
+    Text(out, kMargin, 66, 15, "#222222", "start", XmlEscape(data.gradeLine));
+    double fx = kMargin;
+    for (const auto& [name, value] : data.figures) {
+        Text(out, fx, 92, 13, "#555555", "start", XmlEscape(name + " " + value));
+        fx += 130;
+    }
+
+    // The keys.
+    for (const KeyBox& b : boxes) {
+        const auto [load, target] = BoxShares(b, data, keys);
+        const double t = maxLoad > 0 ? load / maxLoad : 0;
+        const double x = kMargin + b.x * kPitch + kGap / 2;
+        const double y = kKeyboardTop + b.y * kPitch + kGap / 2;
+        const double w = b.w * kPitch - kGap;
+        const double h = b.h * kPitch - kGap;
+        out << "<rect x=\"" << Px(x) << "\" y=\"" << Px(y) << "\" width=\"" << Px(w)
+            << "\" height=\"" << Px(h) << "\" rx=\"6\" ry=\"6\" fill=\"" << Colour(t)
+            << "\" stroke=\"#666666\" stroke-width=\"1\"/>\n";
+        const std::string ink = t > 0.55 ? "#ffffff" : "#222222";
+        const std::string faint = t > 0.55 ? "#f4e0dc" : "#777777";
+        std::string label;
+        for (int c = 0; c < kCharCodes; ++c)
+            if (data.lay[static_cast<std::size_t>(c)] == b.key)
+                label += CharacterLabel(static_cast<Byte>(c));
+        const double cx = x + w / 2;
+        if (!label.empty()) Text(out, cx, y + 30, 24, ink, "middle", label);
+        Text(out, cx, y + h - 19, 11, ink, "middle", FormatPercent(load), true);
+        Text(out, cx, y + h - 6, 10, faint, "middle", FormatPercent(target));
+    }
+
+    // Legend.
+    const double lx = kMargin;
+    out << "<rect x=\"" << Px(lx) << "\" y=\"" << Px(legendTop) << "\" width=\"200\" height=\"14\""
+        << " fill=\"url(#load)\" stroke=\"#666666\" stroke-width=\"1\"/>\n";
+    Text(out, lx, legendTop + 30, 11, "#555555", "start", "0.00%");
+    Text(out, lx + 200, legendTop + 30, 11, "#555555", "end", FormatPercent(maxLoad));
+    Text(out, lx + 220, legendTop + 12, 12, "#333333", "start",
+         "Key colour and upper figure: the key's share of keystrokes.");
+    Text(out, lx + 220, legendTop + 30, 12, "#333333", "start",
+         "Lower figure: its target share (BestLoad).");
+    if (unplaced) {
+        std::string letters;
+        for (Byte c : data.unplaced) letters += (letters.empty() ? "" : " ") + CharacterLabel(c);
+        Text(out, lx, legendTop + 58, 13, "#a01010", "start", "Not placed: " + letters);
+    }
+    out << "</svg>\n";
+    picture.text = out.str();
+    return picture;
+}
+
+}  // namespace antkeys
