@@ -27,7 +27,7 @@ std::size_t Fields(const std::string& line) {
 }
 
 TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
-    const ProgramFolder dir("en");
+    ProgramFolder dir("en");
     std::filesystem::remove(std::filesystem::path(dir.path()) / "In/TriGraphs.txt");
     const std::string dvorak = test::BundledSet("en") + "/Dvorak.txt";
     test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv", dvorak});
@@ -49,7 +49,7 @@ TEST(EvaluateExplain, TsvHasOneRowPerLayoutAndTrigramColumnsOnlyWithTrigrams) {
 }
 
 TEST(EvaluateExplain, TableShowsPercentagesAndTheDigraphsAsLetters) {
-    const ProgramFolder dir("en");
+    ProgramFolder dir("en");
     const test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--top", "3"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "Worst digraphs of In/RefKeyLay.txt:")) << r.out;
@@ -60,7 +60,7 @@ TEST(EvaluateExplain, TableShowsPercentagesAndTheDigraphsAsLetters) {
 }
 
 TEST(EvaluateExplain, BadInputEndsWithStatusTwoAndAnUnreadableLayoutWithOne) {
-    const ProgramFolder dir("en");
+    ProgramFolder dir("en");
     dir.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n");
     test::CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain"});
     EXPECT_EQ(r.status, 2);
