@@ -4,8 +4,8 @@
 
 namespace antkeys {
 
-static std::uint64_t SplitMix64(std::uint64_t& x) {
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
+std::uint64_t SplitMix64(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);

@@ -4,6 +4,9 @@
 
 namespace antkeys {
 
+// The next number of the splitmix64 sequence whose state is `state` (advanced by the call).
+std::uint64_t SplitMix64(std::uint64_t& state);
+
 class Random {
 public:
     explicit Random(std::uint64_t seed = 1) { Seed(seed); }

@@ -16,13 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::uint64_t SplitMix64(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 // The colonies' own Out folders, under the system's temporary folder, removed at the end:
 // the real Out gets only what the run as a whole found.
 std::string ScratchPath() {

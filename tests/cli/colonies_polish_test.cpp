@@ -1,4 +1,4 @@
-// antkeys-cli run --colonies and --polish, in-process.
+// antkeys-cli run --colonies, in-process.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -30,35 +30,18 @@ int ScratchFolders() {
     return n;
 }
 
-TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
-    const ProgramFolder a("en"), b("en");
-    const std::vector<std::string> args = {"--colonies", "2",     "--seed", "9",
-                                           "--layouts",  "3000", "--quiet"};
-    auto with = [&args](const ProgramFolder& d) {
-        std::vector<std::string> all = {"--dir", d.path()};
-        all.insert(all.end(), args.begin(), args.end());
-        return all;
-    };
-    const test::CliRun ra = RunCommand(with(a));
-    const test::CliRun rb = RunCommand(with(b));
-    ASSERT_EQ(ra.status, 0) << ra.err;
-    ASSERT_EQ(rb.status, 0) << rb.err;
-    const auto outA = a.Out();
-    EXPECT_TRUE(outA.count("Pheromones.txt"));
-    EXPECT_GE(outA.size(), 2u);
-    EXPECT_TRUE(outA == b.Out());
-    EXPECT_TRUE(Contains(ra.out, "  colonies       2\n")) << ra.out;
-    EXPECT_TRUE(Contains(ra.out, "Layouts: 6000 (3000 per colony) in ")) << ra.out;
-    EXPECT_TRUE(Contains(ra.out, "  colony 2  seed " + std::to_string(ColonySeed(9, 1))));
-    EXPECT_TRUE(Contains(ra.out, "--colonies 2 --seed 9 --layouts 3000")) << ra.out;
-    // Everything but the timing and the folder is the same.
-    const std::regex timing(R"(in [0-9.:]+( s)? \(\d+ layouts/s\))");
-    const auto plain = [&timing](std::string text, const ProgramFolder& d) {
-        for (auto at = text.find(d.path()); at != std::string::npos; at = text.find(d.path()))
-            text.replace(at, d.path().size(), "DIR");
-        return std::regex_replace(text, timing, "");
-    };
-    EXPECT_EQ(plain(ra.out, a), plain(rb.out, b));
+// What a seed and a count give is pinned by the goldens; here, what the run reports and that
+// it leaves no scratch folder behind.
+TEST(RunColonies, ReportsEachColonyAndCleansUp) {
+    const ProgramFolder d("en");
+    const test::CliRun r = RunCommand(
+        {"--dir", d.path(), "--colonies", "2", "--seed", "9", "--layouts", "3000", "--quiet"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(d.Out().count("Pheromones.txt"));
+    EXPECT_TRUE(Contains(r.out, "  colonies       2\n")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "Layouts: 6000 (3000 per colony) in ")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "  colony 2  seed " + std::to_string(ColonySeed(9, 1))));
+    EXPECT_TRUE(Contains(r.out, "--colonies 2 --seed 9 --layouts 3000")) << r.out;
     EXPECT_EQ(ScratchFolders(), 0);
 }
 
@@ -138,17 +121,6 @@ TEST(RunColonies, OptionsAreChecked) {
     const test::CliRun help = RunCommand({"--help"});
     EXPECT_TRUE(Contains(help.out, "--colonies N"));
     EXPECT_TRUE(Contains(help.out, "--polish"));
-}
-
-TEST(RunPolish, BeatsTheGeorgianReferenceAndSaysSo) {
-    const ProgramFolder d("ka");
-    const test::CliRun r =
-        RunCommand({"--dir", d.path(), "--polish", "--seed", "2", "--layouts", "300", "--quiet"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "  polish         on\n")) << r.out;
-    EXPECT_FALSE(Contains(r.out, "no layout graded above")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "--polish --seed 2 --layouts 300")) << r.out;
-    EXPECT_GE(d.Out().size(), 2u);
 }
 
 }  // namespace

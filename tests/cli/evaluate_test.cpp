@@ -17,21 +17,6 @@ using test::RunTool;
 const std::string kSwapped =
     "grade\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tE\r\n101\tD\r\n";
 
-TEST(EvaluateCommand, TsvHasTheReferenceRowThenEachFileInOrder) {
-    const test::ProgramFolder dir;
-    const std::string swapped = dir.Write("swapped.txt", kSwapped);
-    const std::string same =
-        dir.Write("same.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tE\r\n");
-    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--tsv", swapped, same});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out,
-              "file\tV1\tV2\tV3\tV4\tV5\tV6\tabsolute\tgrade\n"
-              "In/RefKeyLay.txt\t0.0625\t1\t0.625\t0.25\t0.5\t0.375\t1.8125\t0\n" +
-                  swapped + "\t0.0625\t1\t0.25\t0\t0\t0.125\t0.4375\t1.8846153\n" + same +
-                  "\t0.0625\t1\t0.625\t0.25\t0.5\t0.375\t1.8125\t0\n");
-}
-
 TEST(EvaluateCommand, TableShowsThePanelFormats) {
     const test::ProgramFolder dir;
     const std::string swapped = dir.Write("swapped.txt", kSwapped);

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys::test {
 namespace {

@@ -5,7 +5,6 @@
 #include <set>
 
 #include "data/loaders.hpp"
-#include "eval/grading.hpp"
 #include "eval/workspace.hpp"
 #include "support/temp_folder.hpp"
 
@@ -19,7 +18,7 @@ struct Bundled {
 
 class BundledSet : public ::testing::TestWithParam<Bundled> {};
 
-TEST_P(BundledSet, LoadsAndItsReferenceGradesZero) {
+TEST_P(BundledSet, LoadsWithEveryLetterOnItsOwnKey) {
     Workspace ws;
     ws.paths.folder = test::BundledSet(GetParam().language);
     RecordingSink sink;
@@ -46,28 +45,6 @@ TEST_P(BundledSet, LoadsAndItsReferenceGradesZero) {
     }
 
     for (std::size_t i = 1; i <= 6; ++i) EXPECT_GT(ws.layV.ref[i], 0) << "V" << i;
-    NoYield noYield;
-    const GradeResult g =
-        EvaluateLay(ws.refKeyLay, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
-    ASSERT_TRUE(g.ok) << g.error;
-    EXPECT_EQ(g.grade, 0.0f);
-    EXPECT_EQ(ws.panel.difGrade.Text(), "0.00%");
-    EXPECT_EQ(ws.panel.currGrade.Text(), ws.panel.refGrade.Text());
-}
-
-// The whole chain on real data: Dvorak, made for English, grades far better than QWERTY.
-TEST(BundledEnglish, DvorakBeatsQwerty) {
-    Workspace ws;
-    ws.paths.folder = test::BundledSet("en");
-    RecordingSink sink;
-    ASSERT_TRUE(LoadWorkspace(ws, sink));
-    Layout dvorak{};
-    ASSERT_TRUE(LoadKeyLay(ws.paths.folder + "/Dvorak.txt", ws.keys, dvorak, sink));
-    NoYield noYield;
-    const GradeResult g = EvaluateLay(dvorak, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
-    ASSERT_TRUE(g.ok);
-    EXPECT_GT(g.grade, 0.5f);
-    for (std::size_t i = 3; i <= 6; ++i) EXPECT_LT(ws.layV.last[i], ws.layV.ref[i]) << "V" << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, BundledSet, ::testing::Values(Bundled{"ka", 34}, Bundled{"en", 27}),

@@ -141,14 +141,14 @@ TEST(CalcV1_6, LoadsAreComparedWithTheTargetsAndFlaggedKeysShareTheirsWithTheirC
     EXPECT_EQ(v[6], 0.0);
     EXPECT_EQ(v[1], 0.0);
 
-    // Two flagged keys each pair with the next index once, however many digraphs end on them.
+    // Two flagged keys in a row each pair with their own companion only: the 0.4 on S and the
+    // 0.4 on T are each shared 0.2 / 0.2. Pairing S's companion with T would move T's load.
     const KeyTables keys =
         MakeKeys({{"A", 0, 2, 1, 3}, {"S", 0, 1, 0, 5, true}, {"T", 1, 1, 1, 5, true}});
     target = {};
-    target[1] = target[2] = target[3] = 0.25;
-    target[4] = target[5] = 0.125;
+    target[1] = target[2] = target[3] = target[4] = target[5] = 0.2;
     const KeyAnalizer an =
-        MakeAnalizer(MakeDigraphs({{a, sp, 1}, {x, sp, 1}, {sp, a, 1}, {a, y, 1}}), keys, target);
+        MakeAnalizer(MakeDigraphs({{a, sp, 1}, {x, sp, 1}, {sp, a, 1}, {a, y, 2}}), keys, target);
     Criteria shared;
     ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {sp, 2}, {y, 4}}), shared));
     EXPECT_EQ(shared[1], 0.0);

@@ -8,7 +8,6 @@
 #include "data/number_format.hpp"
 #include "engine_fixture.hpp"
 #include "fake_host.hpp"
-#include "search/modify_pheromones.hpp"
 
 namespace antkeys {
 namespace {
@@ -82,50 +81,6 @@ TEST(SearchEngine, OnlyAStrictlyGreaterGradeIsANewBestAcrossRuns) {
     // Each new best sets the caption once; each run restores it once.
     EXPECT_EQ(host.captions.size(), static_cast<std::size_t>(bests + 2));
     EXPECT_EQ(host.captions.back(), kCaption);
-}
-
-// Replays the reinforcements from the recorded layouts: after every `ants` layouts, the
-// earliest of the iteration's greatest grades, when above 0, with the factor of that moment.
-PheroTable ReplayReinforcement(PheroTable phero, const LetterTables& letters,
-                               const std::vector<FakeHost::Ant>& log, std::size_t ants,
-                               const std::vector<double>& factors, int& reinforcements) {
-    std::size_t iteration = 0;
-    for (std::size_t start = 0; start + ants <= log.size(); start += ants, ++iteration) {
-        const FakeHost::Ant* best = nullptr;
-        for (std::size_t i = start; i < start + ants; ++i)
-            if (log[i].grade > (best ? best->grade : 0.0f)) best = &log[i];
-        if (!best) continue;
-        ModifyPheromones(phero, letters, best->lay, best->grade, factors.at(iteration));
-        ++reinforcements;
-    }
-    return phero;
-}
-
-TEST(SearchEngine, IterationsOfAntCountAntsReinforceWithTheirBest) {
-    EngineFixture f;
-    const PheroTable initial = f.ws.phero;
-    FakeHost host(f.engine);
-    host.antsText = "7";
-    host.stopAfter = 28;
-    // The factor is read at every reinforcement.
-    host.onLayout = [](FakeHost& h) {
-        if (h.layouts == 10) h.modifKText = "0.5";
-    };
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.engine.antCount(), 7);
-
-    int made = 0;  // a reinforcement only ever follows a whole iteration
-    for (const std::string& event : host.log) {
-        if (event == "rndkeygen") ++made;
-        if (event == "pheromodif") {
-            EXPECT_EQ(made % 7, 0);
-        }
-    }
-    int reinforcements = 0;
-    EXPECT_EQ(f.ws.phero, ReplayReinforcement(initial, f.ws.letters, host.ants, 7,
-                                              {0.1, 0.5, 0.5, 0.5}, reinforcements));
-    EXPECT_EQ(host.pheroModifs, reinforcements);
-    EXPECT_GT(reinforcements, 0);
 }
 
 TEST(SearchEngine, NoReinforcementWhenNoLayoutBeatsTheReference) {

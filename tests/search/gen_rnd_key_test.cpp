@@ -108,38 +108,6 @@ TEST(GenRndKey, AKeyAheadByOneOverSIsChosenEveryTime) {
     EXPECT_EQ(chosen, (std::set<int>{1, 2}));
 }
 
-TEST(GenRndKey, DrawsOneNumberPerCandidateKeyInKeyOrder) {
-    Generator g;
-    g.random.Seed(77);
-    // Letter 0: candidates 1, 2, 3 (key 4 is 0, key 5 negative): 3 draws. Letter 1 (fixed to
-    // key 5) draws nothing. Letter 2: candidates 1..4 minus letter 0's key: 3 draws.
-    g.letters = MakeLetters({{'a', 0}, {'f', 5}, {'b', 0}});
-    g.phero = MakePhero(
-        {{0, 0.3, 0.3, 0.4, 0, -0.5}, {0, 0, 0, 0, 0, 1}, {0, 0.25, 0.25, 0.25, 0.25, 0.25}});
-    Random reference(77);
-    // The reference replays the rule by hand: argmax of p * S + u over the candidates.
-    const double s = 0.8;
-    std::array<double, 6> a = {0, 0.3, 0.3, 0.4, 0, -0.5};
-    int bestA = 0;
-    double best = 0;
-    for (int k = 1; k <= 3; ++k) {
-        const double score = a[static_cast<std::size_t>(k)] * s + reference.NextSingle();
-        if (score > best) best = score, bestA = k;
-    }
-    int bestB = 0;
-    best = 0;
-    for (int k = 1; k <= 4; ++k) {
-        if (k == bestA) continue;
-        const double score = 0.25 * s + reference.NextSingle();
-        if (score > best) best = score, bestB = k;
-    }
-    g.Run(s);
-    EXPECT_EQ(g.lay['a'], bestA);
-    EXPECT_EQ(g.lay['f'], 5);
-    EXPECT_EQ(g.lay['b'], bestB);
-    EXPECT_EQ(g.random.Next(), reference.Next()) << "a different number of draws";
-}
-
 TEST(GenRndKey, LetterWithoutCandidateIsReportedAndLeftOnKeyZero) {
     Generator g;
     // 'm' has only 0 and negative values; 'n', 'o' and 'p' share two keys, so 'p' (the last
