@@ -25,6 +25,7 @@
 #include "data/messages.hpp"
 #include "data/random.hpp"
 #include "data/text_file.hpp"
+#include "data/unreadable_store.hpp"
 #include "search/search_engine.hpp"
 #include "search/search_messages.hpp"
 
@@ -92,11 +93,13 @@ class ColonyRun {
           err_(err),
           sink_(err),
           outPaths_(ws.paths),
+          unreadable_(ws.unreadableStore),
           live_(!options.quiet && &err == &std::cerr && ::isatty(STDERR_FILENO) == 1) {
         options_.colonies = n;
         for (int i = 0; i < n; ++i) {
             auto colony = std::make_unique<Colony>(ws, ColonySeed(seed, i));
             colony->ws.paths.folder = scratch_.path() + "/colony-" + std::to_string(i + 1);
+            colony->ws.unreadableStore = {};  // the real store is this run's to move
             if (setupError_.empty()) EnsureFolder(colony->ws.paths.OutFolder(), setupError_);
             colony->engine = std::make_unique<SearchEngine>(colony->ws, colony->random);
             colony->engine->SetPolish(options.polish);
@@ -119,6 +122,8 @@ class ColonyRun {
     std::ostream& err_;
     StderrSink sink_;
     const InputPaths outPaths_;
+    UnreadableStore unreadable_;
+    SaveFailures saveFailures_;
     const bool live_;
     ScratchFolder scratch_;
     std::vector<std::unique_ptr<Colony>> colonies_;
@@ -195,11 +200,19 @@ void ColonyRun::WriteBest(bool storeAnyway) {
             writtenGrade_ = engine.bestKeyGrade();
             writtenBest_ = target;
         } else {
-            sink_.show(Message{msg::kWriteTitle, error, true});
+            const Message failed{msg::kWriteTitle, WithDescription(msg::kBestLayWriteText, error),
+                                 true};
+            if (saveFailures_.Add(SavedFile::BestLayout, failed)) sink_.show(failed);
         }
     }
     if (improved || storeAnyway) {
-        SavePhero(outPaths_.pheromones(), options_.aco, best.ws.phero, sink_);
+        RecordingSink failed;
+        const bool wasPending = unreadable_.pending();
+        SavePheroKeeping(outPaths_.pheromones(), options_.aco, best.ws.phero, unreadable_, failed);
+        for (const Message& m : failed.messages)
+            if (saveFailures_.Add(SavedFile::Store, m)) sink_.show(m);
+        if (wasPending && unreadable_.moved)
+            sink_.show(Message{msg::kProgramTitle, StoreMovedText(unreadable_.aside), false});
         lastStoreWrite_ = Clock::now();
     }
 }
@@ -222,7 +235,9 @@ int ColonyRun::Run() {
     const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
     if (progressShown_) err_ << "\r\x1b[K" << std::flush;
     WriteBest(true);  // the end of a run saves the store
+    if (saveFailures_.any()) sink_.show(saveFailures_.Summary());
     PrintSummary(seconds);
+    if (saveFailures_.any()) return kExitNotSaved;
     return failed_ ? 1 : 0;
 }
 
@@ -263,7 +278,10 @@ void ColonyRun::PrintSummary(double seconds) {
     const Colony& winner = *colonies_[best];
     if (winner.engine->bestKeyGrade() > 0) {
         out_ << "Best grade: " << winner.ws.panel.bestGrade.Text() << " (colony " << best + 1;
-        if (!writtenBest_.empty()) out_ << ", " << writtenBest_;
+        if (writtenGrade_ == winner.engine->bestKeyGrade() && !writtenBest_.empty())
+            out_ << ", " << writtenBest_;
+        else
+            out_ << ", NOT SAVED";
         out_ << ")\n";
         if (!options_.quiet) {
             out_ << '\n';
@@ -275,6 +293,7 @@ void ColonyRun::PrintSummary(double seconds) {
     } else {
         out_ << "Best grade: no layout graded above the reference layout\n";
     }
+    PrintSaveReport(out_, saveFailures_, unreadable_);
     out_ << "Repeat: " << RepeatCommand(outPaths_.folder, options_, seed_, perColony) << '\n';
 }
 

@@ -32,6 +32,15 @@ static std::string Quoted(std::string_view text) {
     return "\"" + shown + "\"";
 }
 
+Message TooFewAntsMessage(std::string_view text) {
+    std::string name = ParamBoxName(ParamBox::Ants);
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return Message{msg::kParamTitle,
+                   WithDescription(name + ": " + Quoted(text) + " is less than 1.",
+                                   "The run was not started."),
+                   true};
+}
+
 Message BadParamMessage(ParamBox box, std::string_view text, bool duringRun) {
     std::string name = ParamBoxName(box);
     if (!name.empty())
