@@ -1,0 +1,107 @@
+// Every figure and every file of a seeded run must stay exactly what the trusted build made:
+// the cases and their stored outputs are in tests/data/golden (see its README.md).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_run.hpp"
+
+namespace antkeys::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The option of the steepest-descent polish of pair swaps, written POLISH in cases.txt.
+constexpr const char* kSwapPolish = "--polish";
+
+const std::string kGolden = std::string(ANTKEYS_TEST_DATA) + "/golden";
+
+struct GoldenCase {
+    std::string name, inputSet;
+    std::vector<std::string> args;
+};
+
+std::vector<GoldenCase> ReadCases() {
+    std::vector<GoldenCase> cases;
+    std::ifstream in(kGolden + "/cases.txt");
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        GoldenCase c;
+        if (!(words >> c.name >> c.inputSet)) continue;
+        for (std::string word; words >> word;)
+            c.args.push_back(word == "POLISH" ? kSwapPolish : word);
+        cases.push_back(std::move(c));
+    }
+    return cases;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::map<std::string, std::string> FilesIn(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = ReadFile(entry.path());
+    return files;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
+        text.replace(at, from.size(), to), at += to.size();
+}
+
+class Golden : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(Golden, MatchesTheStoredOutput) {
+    const GoldenCase& c = GetParam();
+    TempFolder dir;
+    fs::copy(kGolden + "/inputs/" + c.inputSet, dir.path(), fs::copy_options::recursive);
+    fs::create_directories(fs::path(dir.path()) / "Out");
+
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--dir", dir.path()});
+    if (args.front() == "evaluate") {
+        std::vector<std::string> layouts;
+        for (const auto& entry : fs::directory_iterator(kGolden + "/layouts/" + c.inputSet))
+            layouts.push_back(entry.path().generic_string());
+        std::sort(layouts.begin(), layouts.end());
+        args.insert(args.end(), layouts.begin(), layouts.end());
+
+        const CliRun run = RunTool(args);
+        std::string printed = run.out + "exit " + std::to_string(run.status) + "\n" + run.err;
+        ReplaceAll(printed, kGolden + "/", "");
+        EXPECT_EQ(printed, ReadFile(kGolden + "/expected/" + c.name + ".tsv"));
+    } else {
+        const CliRun run = RunTool(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto written = FilesIn(fs::path(dir.path()) / "Out");
+        const auto expected = FilesIn(kGolden + "/expected/" + c.name);
+        std::vector<std::string> writtenNames, expectedNames;
+        for (const auto& [name, content] : written) writtenNames.push_back(name);
+        for (const auto& [name, content] : expected) expectedNames.push_back(name);
+        ASSERT_EQ(writtenNames, expectedNames);
+        for (const auto& [name, content] : expected)
+            EXPECT_TRUE(written.at(name) == content) << name << " differs";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Golden, ::testing::ValuesIn(ReadCases()),
+                         [](const ::testing::TestParamInfo<GoldenCase>& param) {
+                             std::string name = param.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace antkeys::test
