@@ -16,7 +16,7 @@
 
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
-#include "cli/digraph_counter.hpp"
+#include "corpus/digraph_counter.hpp"
 #include "data/fields.hpp"
 #include "data/text_file.hpp"
 

@@ -5,10 +5,10 @@
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/stderr_sink.hpp"
-#include "cli/xkb_symbols.hpp"
 #include "data/loaders.hpp"
 #include "data/program_folder.hpp"
 #include "data/text_file.hpp"
+#include "export/xkb_symbols.hpp"
 
 namespace antkeys::cli {
 namespace {

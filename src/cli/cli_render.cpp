@@ -5,14 +5,14 @@
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/input_folder.hpp"
-#include "cli/key_loads.hpp"
-#include "cli/layout_svg.hpp"
 #include "cli/png_output.hpp"
 #include "cli/stderr_sink.hpp"
 #include "data/loaders.hpp"
 #include "data/text_file.hpp"
 #include "eval/grading.hpp"
+#include "eval/key_loads.hpp"
 #include "eval/workspace.hpp"
+#include "export/layout_svg.hpp"
 
 namespace antkeys::cli {
 namespace {

@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "cli/cli.hpp"
-#include "cli/colony_run.hpp"
 #include "cli/keyboard_text.hpp"
+#include "cli/run_colonies.hpp"
 #include "cli/run_host.hpp"
 #include "cli/run_options.hpp"
 #include "cli/run_report.hpp"

@@ -5,12 +5,9 @@
 #include <map>
 
 #include "data/charset.hpp"
+#include "data/key_geometry.hpp"
 
 namespace antkeys::cli {
-
-int KeyScreenColumn(Byte hand, Integer col) {
-    return hand == 0 ? 6 - col : col + 5;
-}
 
 std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys) {
     const int nKeys = keys.nKeys();
@@ -30,7 +27,7 @@ std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys) 
     int maxCol = INT_MIN;
     for (int k = 1; k <= nKeys; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        const int col = KeyScreenColumn(keys.hands[at], keys.cols[at]);
+        const int col = KeyCol2ScrCol(keys.hands[at], keys.cols[at]);
         minCol = std::min(minCol, col);
         maxCol = std::max(maxCol, col);
         auto [it, added] = cells.emplace(std::make_pair(int{keys.rows[at]}, col), carried[at]);

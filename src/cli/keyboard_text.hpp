@@ -10,10 +10,6 @@
 
 namespace antkeys::cli {
 
-// Screen column of a key: left-hand columns 1..6 become 5..0, right-hand columns 1..6
-// become 6..11.
-int KeyScreenColumn(Byte hand, Integer col);
-
 // Each key shows the character it carries (UTF-8), "␣" for the space, "·" when it carries
 // none; control codes (below 32) are not drawn. Lines carry no trailing blanks.
 std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys);

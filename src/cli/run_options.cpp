@@ -158,20 +158,4 @@ bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
     return true;
 }
 
-std::string_view ParamTextOf(const RunOptions& options, ParamBox box) {
-    switch (box) {
-        case ParamBox::Ants:
-            return options.ants;
-        case ParamBox::PheroSens:
-            return options.sensitivity;
-        case ParamBox::PheroModifK:
-            return options.reinforcement;
-    }
-    return {};
-}
-
-bool IsCheckedIn(const RunOptions& options, CheckBox box) {
-    return box == CheckBox::Aco && options.aco;
-}
-
 }  // namespace antkeys::cli

@@ -18,10 +18,6 @@ KeyGrid MakeGrid(double templatePx, double keyFactor, double topFactor, double r
 
 }  // namespace
 
-int KeyCol2ScrCol(Byte hand, Integer col) {
-    return hand == 0 ? 6 - int{col} : int{col} + 5;
-}
-
 bool KeyGrid::At(Byte hand, Integer col, Integer row, double fraction, ScreenPoint& point) const {
     const int r = int{row} - 1;
     if (r < 0 || r >= static_cast<int>(rowShift.size())) return false;

@@ -5,13 +5,10 @@
 // All values are pixels of the window (1 px = 15 twips at 96 dots per inch).
 #include <array>
 
+#include "data/key_geometry.hpp"
 #include "data/types.hpp"
 
 namespace antkeys {
-
-// KeyCol2ScrCol: screen column of a key, 0 = leftmost. Left-hand columns 1..6 become 5..0,
-// right-hand columns 1..6 become 6..11. Worked out in int, so no column can overflow.
-int KeyCol2ScrCol(Byte hand, Integer col);
 
 struct ScreenPoint {
     double x = 0;

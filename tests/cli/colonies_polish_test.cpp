@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "cli/cli_run.hpp"
-#include "cli/colony_run.hpp"
+#include "search/colony_run.hpp"
 #include "test_support.hpp"
 
 namespace antkeys {
@@ -48,7 +48,7 @@ TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
     EXPECT_TRUE(outA == b.Out());
     EXPECT_TRUE(Contains(ra.out, "  colonies       2\n")) << ra.out;
     EXPECT_TRUE(Contains(ra.out, "Layouts: 50000 (25000 per colony) in ")) << ra.out;
-    EXPECT_TRUE(Contains(ra.out, "  colony 2  seed " + std::to_string(cli::ColonySeed(9, 1))));
+    EXPECT_TRUE(Contains(ra.out, "  colony 2  seed " + std::to_string(ColonySeed(9, 1))));
     EXPECT_TRUE(Contains(ra.out, "--colonies 2 --seed 9 --layouts 25000")) << ra.out;
     // Everything but the timing and the folder is the same.
     const std::regex timing(R"(in [0-9.:]+( s)? \(\d+ layouts/s\))");
@@ -95,7 +95,7 @@ TEST(RunColonies, ATimeLimitEndsEveryColonyAtTheSameRound) {
     const long total = std::stol(m[1]), each = std::stol(m[2]);
     EXPECT_EQ(total, 2 * each);
     EXPECT_GT(each, 0);
-    EXPECT_EQ(each % cli::kColonyRound, 0);
+    EXPECT_EQ(each % kColonyRound, 0);
     EXPECT_TRUE(Contains(r.out, "--layouts " + std::to_string(each))) << r.out;
 }
 
@@ -137,11 +137,11 @@ TEST(RunColonies, OptionsAreChecked) {
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_TRUE(Contains(r.err, "Usage: antkeys-cli run")) << r.err;
     }
-    EXPECT_EQ(cli::ColonyCount(3), 3);
-    EXPECT_GE(cli::ColonyCount(0), 1);
-    EXPECT_EQ(cli::ColonySeed(77, 0), 77u);
-    EXPECT_NE(cli::ColonySeed(77, 1), cli::ColonySeed(77, 2));
-    EXPECT_NE(cli::ColonySeed(77, 1), cli::ColonySeed(78, 1));
+    EXPECT_EQ(ColonyCount(3), 3);
+    EXPECT_GE(ColonyCount(0), 1);
+    EXPECT_EQ(ColonySeed(77, 0), 77u);
+    EXPECT_NE(ColonySeed(77, 1), ColonySeed(77, 2));
+    EXPECT_NE(ColonySeed(77, 1), ColonySeed(78, 1));
     const test::CliRun help = RunCommand({"--help"});
     EXPECT_TRUE(Contains(help.out, "--colonies N"));
     EXPECT_TRUE(Contains(help.out, "--polish"));

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/cli_run.hpp"
-#include "cli/digraph_counter.hpp"
+#include "corpus/digraph_counter.hpp"
 #include "test_support.hpp"
 
 namespace antkeys::cli {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/cli_run.hpp"
-#include "cli/xkb_names.hpp"
+#include "export/xkb_names.hpp"
 #include "test_support.hpp"
 
 namespace antkeys {
@@ -98,7 +98,6 @@ TEST(ExportCommand, RejectsBadArguments) {
 }
 
 TEST(XkbNames, KeysAndCharacters) {
-    using cli::XkbKeyName;
     EXPECT_EQ(XkbKeyName("Q"), "AD01");
     EXPECT_EQ(XkbKeyName("q"), "AD01");
     EXPECT_EQ(XkbKeyName("'"), "AC11");
@@ -111,7 +110,6 @@ TEST(XkbNames, KeysAndCharacters) {
     EXPECT_EQ(XkbKeyName("QQ"), "");
     EXPECT_EQ(XkbKeyName(""), "");
 
-    using cli::XkbKeysym;
     EXPECT_EQ(XkbKeysym(U' '), "space");
     EXPECT_EQ(XkbKeysym(U';'), "semicolon");
     EXPECT_EQ(XkbKeysym(U'~'), "asciitilde");
@@ -120,14 +118,14 @@ TEST(XkbNames, KeysAndCharacters) {
     EXPECT_EQ(XkbKeysym(0x1F), "");
     EXPECT_EQ(XkbKeysym(0x7F), "");
     EXPECT_EQ(XkbKeysym(0x85), "");
-    EXPECT_EQ(cli::XkbShiftedKeysym(U'z'), "Z");
-    EXPECT_EQ(cli::XkbShiftedKeysym(U'\u10D0'), "U10D0");
+    EXPECT_EQ(XkbShiftedKeysym(U'z'), "Z");
+    EXPECT_EQ(XkbShiftedKeysym(U'\u10D0'), "U10D0");
 
     char32_t cp = 0;
-    EXPECT_TRUE(cli::SingleCodePoint("\u10D0", cp));
+    EXPECT_TRUE(SingleCodePoint("\u10D0", cp));
     EXPECT_EQ(cp, U'\u10D0');
-    EXPECT_FALSE(cli::SingleCodePoint("ab", cp));
-    EXPECT_FALSE(cli::SingleCodePoint("\xE1\x83", cp));
+    EXPECT_FALSE(SingleCodePoint("ab", cp));
+    EXPECT_FALSE(SingleCodePoint("\xE1\x83", cp));
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "cli/cli_run.hpp"
-#include "cli/key_geometry.hpp"
-#include "cli/key_loads.hpp"
 #include "cli/png_output.hpp"
+#include "data/key_geometry.hpp"
 #include "data/loaders.hpp"
+#include "eval/key_loads.hpp"
 #include "test_support.hpp"
 #ifdef ANTKEYS_HAVE_RASTER
 #include "raster/svg_rasterizer.hpp"
@@ -170,13 +170,13 @@ TEST(KeyGeometry, StaggersRowsLikeAnAnsiBoard) {
         void show(const Message&) override { ADD_FAILURE(); }
     } sink;
     ASSERT_TRUE(LoadKeyDefs(defs, keys, sink));
-    const std::vector<cli::KeyBox> boxes = cli::KeyBoxes(keys);
+    const std::vector<KeyBox> boxes = KeyBoxes(keys);
     ASSERT_EQ(boxes.size(), 34u);  // 35 key indexes, the companion shares the space bar
     auto box = [&](const std::string& code) {
-        for (const cli::KeyBox& b : boxes)
+        for (const KeyBox& b : boxes)
             if (keys.codes[static_cast<std::size_t>(b.key)] == code) return b;
         ADD_FAILURE() << code;
-        return cli::KeyBox{};
+        return KeyBox{};
     };
     EXPECT_DOUBLE_EQ(box("Q").x, 0);
     EXPECT_DOUBLE_EQ(box("Q").y, 0);

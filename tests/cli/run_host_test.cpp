@@ -6,6 +6,7 @@
 
 #include "cli/keyboard_text.hpp"
 #include "cli/run_host.hpp"
+#include "data/key_geometry.hpp"
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
 
@@ -49,10 +50,10 @@ TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
 }
 
 TEST(KeyboardText, ScreenColumnsFollowTheLayoutWindow) {
-    EXPECT_EQ(cli::KeyScreenColumn(0, 1), 5);
-    EXPECT_EQ(cli::KeyScreenColumn(0, 6), 0);
-    EXPECT_EQ(cli::KeyScreenColumn(1, 1), 6);
-    EXPECT_EQ(cli::KeyScreenColumn(1, 6), 11);
+    EXPECT_EQ(KeyCol2ScrCol(0, 1), 5);
+    EXPECT_EQ(KeyCol2ScrCol(0, 6), 0);
+    EXPECT_EQ(KeyCol2ScrCol(1, 1), 6);
+    EXPECT_EQ(KeyCol2ScrCol(1, 6), 11);
 }
 
 TEST(CliRunHost, NoCandidateIsPrintedOncePerLetterAndCountedAtTheEnd) {

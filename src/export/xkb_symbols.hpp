@@ -7,7 +7,7 @@
 #include "data/key_tables.hpp"
 #include "data/types.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
 
 struct XkbSymbols {
     std::string text;                   // the whole file
@@ -28,4 +28,4 @@ std::string XkbLayoutNameFor(const std::string& path);
 XkbSymbols MakeXkbSymbols(const Layout& lay, const KeyTables& keys, const std::string& name,
                           const std::string& source);
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

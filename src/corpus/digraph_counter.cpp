@@ -1,8 +1,8 @@
-#include "cli/digraph_counter.hpp"
+#include "corpus/digraph_counter.hpp"
 
 #include <iconv.h>
 
-namespace antkeys::cli {
+namespace antkeys {
 namespace {
 
 constexpr char32_t kGeorgianFirst = 0x10D0;  // Mkhedruli AN
@@ -148,4 +148,4 @@ void DigraphCounter::Drop(char32_t cp) {
     ++droppedBy_[cp];
 }
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

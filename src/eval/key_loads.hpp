@@ -7,7 +7,7 @@
 #include "data/statistics_tables.hpp"
 #include "data/types.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
 
 using KeyLoadTable = std::array<double, kMaxKeys + 1>;
 
@@ -15,4 +15,4 @@ using KeyLoadTable = std::array<double, kMaxKeys + 1>;
 // up to 0.
 KeyLoadTable KeyLoads(const DigraphTables& digraphs, const KeyTables& keys, const Layout& lay);
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

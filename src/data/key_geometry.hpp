@@ -4,8 +4,13 @@
 #include <vector>
 
 #include "data/key_tables.hpp"
+#include "data/types.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
+
+// KeyCol2ScrCol: screen column of a key, 0 = leftmost. Left-hand columns 1..6 become 5..0,
+// right-hand columns 1..6 become 6..11. Worked out in int, so no column can overflow.
+int KeyCol2ScrCol(Byte hand, Integer col);
 
 struct KeyBox {
     int key = 0;  // key index; a flagged key's box stands for its companion too
@@ -16,4 +21,4 @@ struct KeyBox {
 // leftmost and topmost boxes touch 0.
 std::vector<KeyBox> KeyBoxes(const KeyTables& keys);
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -1,13 +1,13 @@
-#include "cli/xkb_symbols.hpp"
+#include "export/xkb_symbols.hpp"
 
 #include <array>
 #include <filesystem>
 #include <sstream>
 
-#include "cli/xkb_names.hpp"
 #include "data/charset.hpp"
+#include "export/xkb_names.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
 namespace {
 
 std::string Shown(Byte code) {
@@ -107,4 +107,4 @@ XkbSymbols MakeXkbSymbols(const Layout& lay, const KeyTables& keys, const std::s
     return result;
 }
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace antkeys::cli {
+namespace antkeys {
 
 class DigraphCounter {
   public:
@@ -53,4 +53,4 @@ class DigraphCounter {
     std::string error_;
 };
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -1,10 +1,8 @@
-#include "cli/key_geometry.hpp"
+#include "data/key_geometry.hpp"
 
 #include <algorithm>
 
-#include "cli/keyboard_text.hpp"
-
-namespace antkeys::cli {
+namespace antkeys {
 namespace {
 
 // How far a row's keys lie right of the number row's on an ANSI board: Tab is 1.5 keys
@@ -28,8 +26,8 @@ constexpr double kThumbRight = 10.0;
 
 }  // namespace
 
-int KeyCol2ScrCol(int hand, int col) {
-    return hand == 0 ? 6 - col : col + 5;
+int KeyCol2ScrCol(Byte hand, Integer col) {
+    return hand == 0 ? 6 - int{col} : int{col} + 5;
 }
 
 std::vector<KeyBox> KeyBoxes(const KeyTables& keys) {
@@ -47,7 +45,7 @@ std::vector<KeyBox> KeyBoxes(const KeyTables& keys) {
             box.x = shared || keys.hands[i] == 0 ? kThumbLeft : middle;
             box.w = shared ? kThumbRight - kThumbLeft : middle - kThumbLeft;
         } else {
-            box.x = KeyScreenColumn(keys.hands[i], keys.cols[i]) + RowShift(keys.rows[i]);
+            box.x = KeyCol2ScrCol(keys.hands[i], keys.cols[i]) + RowShift(keys.rows[i]);
         }
         boxes.push_back(box);
         if (keys.alters[i] != 0) ++k;  // its companion is the same key
@@ -65,4 +63,4 @@ std::vector<KeyBox> KeyBoxes(const KeyTables& keys) {
     return boxes;
 }
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -1,16 +1,16 @@
-#include "cli/layout_svg.hpp"
+#include "export/layout_svg.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
 
-#include "cli/key_geometry.hpp"
-#include "cli/xkb_names.hpp"
 #include "data/charset.hpp"
+#include "data/key_geometry.hpp"
 #include "data/number_format.hpp"
+#include "export/xkb_names.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
 namespace {
 
 constexpr double kPitch = 72;  // pixels per key width
@@ -178,4 +178,4 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
     return picture;
 }
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -1,13 +1,13 @@
-#include "cli/colony_host.hpp"
+#include "search/colony_host.hpp"
 
 #include <utility>
 
-namespace antkeys::cli {
+namespace antkeys {
 
-ColonyHost::ColonyHost(SearchEngine& engine, const RunOptions& options, const RoundControl& control,
-                       std::function<void()> waitForRound)
+ColonyHost::ColonyHost(SearchEngine& engine, const RunSettings& settings,
+                       const RoundControl& control, std::function<void()> waitForRound)
     : engine_(engine),
-      options_(options),
+      settings_(settings),
       control_(control),
       waitForRound_(std::move(waitForRound)) {}
 
@@ -28,11 +28,11 @@ void ColonyHost::show(const Message& message) {
 }
 
 std::string_view ColonyHost::ParamText(ParamBox box) {
-    return ParamTextOf(options_, box);
+    return ParamTextOf(settings_, box);
 }
 
 bool ColonyHost::IsChecked(CheckBox box) {
-    return IsCheckedIn(options_, box);
+    return IsCheckedIn(settings_, box);
 }
 
 void ColonyHost::OnRunStateChanged(bool running) {
@@ -43,4 +43,4 @@ std::int64_t ColonyHost::layoutsThisRun() const {
     return static_cast<std::int64_t>(engine_.iterN()) - startIterN_;
 }
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -1,5 +1,5 @@
 #pragma once
-// The host of one colony's search: the run's options as its parameter boxes, messages kept
+// The host of one colony's search: the run's settings as its parameter boxes, messages kept
 // for the end, and at the end of each round a wait for the other colonies.
 #include <cstdint>
 #include <functional>
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/run_options.hpp"
+#include "search/run_settings.hpp"
 #include "search/search_engine.hpp"
 #include "search/search_host.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
 
 // What the colonies share between rounds. Written only while every colony waits.
 struct RoundControl {
@@ -22,7 +22,7 @@ struct RoundControl {
 class ColonyHost final : public SearchHost {
   public:
     // `waitForRound` blocks until every colony has finished the round.
-    ColonyHost(SearchEngine& engine, const RunOptions& options, const RoundControl& control,
+    ColonyHost(SearchEngine& engine, const RunSettings& settings, const RoundControl& control,
                std::function<void()> waitForRound);
 
     void Yield() override;
@@ -42,7 +42,7 @@ class ColonyHost final : public SearchHost {
 
   private:
     SearchEngine& engine_;
-    const RunOptions& options_;
+    const RunSettings& settings_;
     const RoundControl& control_;
     std::function<void()> waitForRound_;
     std::string caption_;
@@ -53,4 +53,4 @@ class ColonyHost final : public SearchHost {
     std::map<int, long> noCandidate_;
 };
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -1,10 +1,10 @@
-#include "cli/xkb_names.hpp"
+#include "export/xkb_names.hpp"
 
 #include <array>
 #include <cstdio>
 #include <utility>
 
-namespace antkeys::cli {
+namespace antkeys {
 namespace {
 
 // Legends of the US keyboard, row by row, with the XKB names of their keys.
@@ -100,4 +100,4 @@ bool SingleCodePoint(std::string_view utf8, char32_t& codePoint) {
     return true;
 }
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

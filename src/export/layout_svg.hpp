@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "cli/key_loads.hpp"
 #include "data/key_tables.hpp"
 #include "data/statistics_tables.hpp"
 #include "data/types.hpp"
+#include "eval/key_loads.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
 
 struct LayoutPictureData {
     std::string title;      // the layout's name
@@ -39,4 +39,4 @@ std::string CharacterLabel(Byte code);
 // Text made safe for XML character data and attribute values.
 std::string XmlEscape(const std::string& text);
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

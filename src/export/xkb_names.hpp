@@ -5,7 +5,7 @@
 
 #include "data/types.hpp"
 
-namespace antkeys::cli {
+namespace antkeys {
 
 // The XKB key name (without the angle brackets) of a key code: the key's unshifted US legend
 // ("Q" or "q", ";", "`", "1"), "Space", or the XKB name itself ("AD01" or "<AD01>").
@@ -25,4 +25,4 @@ std::string XkbShiftedKeysym(char32_t codePoint);
 // code point.
 bool SingleCodePoint(std::string_view utf8, char32_t& codePoint);
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

@@ -1,8 +1,8 @@
-#include "cli/key_loads.hpp"
+#include "eval/key_loads.hpp"
 
 #include <algorithm>
 
-namespace antkeys::cli {
+namespace antkeys {
 
 KeyLoadTable KeyLoads(const DigraphTables& digraphs, const KeyTables& keys, const Layout& lay) {
     KeyLoadTable load{};
@@ -29,4 +29,4 @@ KeyLoadTable KeyLoads(const DigraphTables& digraphs, const KeyTables& keys, cons
     return load;
 }
 
-}  // namespace antkeys::cli
+}  // namespace antkeys

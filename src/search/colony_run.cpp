@@ -1,0 +1,180 @@
+#include "search/colony_run.hpp"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <barrier>
+#include <filesystem>
+#include <thread>
+
+#include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "data/text_file.hpp"
+
+namespace antkeys {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::uint64_t SplitMix64(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// The colonies' own Out folders, under the system's temporary folder, removed at the end:
+// the real Out gets only what the run as a whole found.
+std::string ScratchPath() {
+    static std::atomic<int> counter{0};
+    std::string path =
+        (fs::temp_directory_path() /
+         ("antkeys-colonies-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
+            .string();
+    std::error_code ec;
+    fs::remove_all(path, ec);
+    return path;
+}
+
+// The barrier's completion: the end of a round, run while every colony waits.
+struct RoundEndStep {
+    ColonyRun* run;
+    void operator()() noexcept { run->RoundEnd(); }
+};
+
+}  // namespace
+
+class ColonyRun::RoundBarrier : public std::barrier<RoundEndStep> {
+  public:
+    using std::barrier<RoundEndStep>::barrier;
+};
+
+ColonyRun::ColonyRun(const Workspace& ws, const RunSettings& settings, std::uint64_t seed, int n,
+                     MessageSink& sink)
+    : settings_(settings),
+      sink_(sink),
+      outPaths_(ws.paths),
+      scratch_(ScratchPath()),
+      unreadable_(ws.unreadableStore) {
+    for (int i = 0; i < n; ++i) {
+        auto colony = std::make_unique<Colony>(ws, ColonySeed(seed, i));
+        colony->ws.paths.folder = scratch_ + "/colony-" + std::to_string(i + 1);
+        colony->ws.unreadableStore = {};  // the real store is this run's to move
+        if (setupError_.empty()) EnsureFolder(colony->ws.paths.OutFolder(), setupError_);
+        colony->engine = std::make_unique<SearchEngine>(colony->ws, colony->random);
+        colony->engine->SetPolish(settings.polish);
+        colonies_.push_back(std::move(colony));
+    }
+}
+
+ColonyRun::~ColonyRun() {
+    std::error_code ec;
+    fs::remove_all(scratch_, ec);
+}
+
+void ColonyRun::RunColony(Colony& colony, RoundBarrier& barrier) {
+    colony.host = std::make_unique<ColonyHost>(*colony.engine, settings_, control_,
+                                               [&barrier] { barrier.arrive_and_wait(); });
+    colony.engine->RunEvaluation(*colony.host);
+    if (!colony.host->stoppedByRounds()) {
+        // An error ended this colony's run: the others stop at the end of the round.
+        failed_ = true;
+        barrier.arrive_and_drop();
+    }
+}
+
+// Runs on one colony's thread while every other colony waits.
+void ColonyRun::RoundEnd() noexcept {
+    std::int64_t layouts = 0;
+    for (const auto& c : colonies_) layouts = std::max(layouts, c->host->layoutsThisRun());
+    const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
+    const bool done = (settings_.layouts && layouts >= *settings_.layouts) ||
+                      (settings_.seconds && seconds >= *settings_.seconds) ||
+                      watcher_->StopRequested() || failed_;
+    control_.stop = done;
+    control_.roundEnd = layouts + kColonyRound;
+    if (settings_.layouts) control_.roundEnd = std::min(control_.roundEnd, *settings_.layouts);
+
+    // Out holds what the run as a whole has found so far, as a single run's Out would.
+    const bool storeDue = Clock::now() - lastStoreWrite_ >= std::chrono::seconds(61);
+    WriteBest(storeDue);
+    const std::size_t best = BestColony();
+    const std::string grade = colonies_[best]->engine->bestKeyGrade() > 0
+                                  ? colonies_[best]->ws.panel.bestGrade.Text()
+                                  : std::string();
+    watcher_->OnRoundEnd(layouts, seconds, grade);
+}
+
+std::size_t ColonyRun::BestColony() const {
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < colonies_.size(); ++i)
+        if (colonies_[i]->engine->bestKeyGrade() > colonies_[best]->engine->bestKeyGrade())
+            best = i;
+    return best;
+}
+
+void ColonyRun::WriteBest(bool storeAnyway) {
+    const Colony& best = *colonies_[BestColony()];
+    const SearchEngine& engine = *best.engine;
+    const bool improved = engine.bestKeyGrade() > writtenGrade_;
+    if (improved) {
+        // The best colony's own file, under its own name: grade and that colony's counter.
+        std::string text, error = "the best colony could not write its best layout";
+        const std::string& source = engine.lastBestLayPath();
+        const std::string target = outPaths_.Out(fs::path(source).filename().string());
+        if (!source.empty() && ReadWholeFile(source, text, error) &&
+            WriteFileAtomically(target, text, error)) {
+            writtenGrade_ = engine.bestKeyGrade();
+            writtenBest_ = target;
+        } else {
+            writtenBest_.clear();  // no file holds the best grade
+            const Message failed{msg::kWriteTitle, WithDescription(msg::kBestLayWriteText, error),
+                                 true};
+            if (saveFailures_.Add(SavedFile::BestLayout, failed)) sink_.show(failed);
+        }
+    }
+    if (improved || storeAnyway) {
+        RecordingSink failed;
+        const bool toMove = unreadable_.pending();
+        SavePheroKeeping(outPaths_.pheromones(), settings_.aco, best.ws.phero, unreadable_,
+                         failed);
+        for (const Message& m : failed.messages)
+            if (saveFailures_.Add(SavedFile::Store, m)) sink_.show(m);
+        if (toMove && unreadable_.moved)
+            sink_.show(Message{msg::kProgramTitle, StoreMovedText(unreadable_.aside), false});
+        lastStoreWrite_ = Clock::now();
+    }
+}
+
+void ColonyRun::Run(ColonyWatcher& watcher) {
+    watcher_ = &watcher;
+    const auto n = static_cast<std::ptrdiff_t>(colonies_.size());
+    RoundBarrier barrier(n, RoundEndStep{this});
+    control_.roundEnd =
+        settings_.layouts ? std::min(kColonyRound, *settings_.layouts) : kColonyRound;
+    start_ = lastStoreWrite_ = Clock::now();
+    {
+        std::vector<std::jthread> threads;
+        for (auto& colony : colonies_)
+            threads.emplace_back([this, &colony, &barrier] { RunColony(*colony, barrier); });
+    }
+    seconds_ = std::chrono::duration<double>(Clock::now() - start_).count();
+    watcher.OnRunEnd();
+    WriteBest(true);  // the end of a run saves the store
+    if (saveFailures_.any()) sink_.show(saveFailures_.Summary());
+}
+
+std::uint64_t ColonySeed(std::uint64_t seed, int index) {
+    std::uint64_t state = seed;
+    std::uint64_t value = seed;
+    for (int i = 0; i < index; ++i) value = SplitMix64(state);
+    return value;
+}
+
+int ColonyCount(int option) {
+    if (option > 0) return option;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores > 0 ? static_cast<int>(cores) : 1;
+}
+
+}  // namespace antkeys
