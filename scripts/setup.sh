@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages antkeys needs to build, test and run.
-# Uses sudo when not run as root. Safe to run again.
+# Uses sudo when not run as root. Safe to run again. With --coverage it also installs gcovr,
+# which scripts/coverage.sh needs.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   fonts-dejavu-core fonts-noto-core
   libc-bin locales
 )
+if [ "${1:-}" = "--coverage" ]; then packages+=(gcovr); fi
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 

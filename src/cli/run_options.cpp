@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "search/run_params.hpp"
 
@@ -45,117 +47,150 @@ bool ReadUnsigned(const std::string& text, std::uint64_t& value) {
     return !text.empty() && ec == std::errc() && ptr == end;
 }
 
+bool Fail(std::string& error, std::string text) {
+    error = std::move(text);
+    return false;
+}
+
+using Value = const std::string&;
+using Options = RunOptions&;
+using Error = std::string&;
+
+// One option: its names, whether it takes a value, and what it does with it (a flag gets an
+// empty value). `apply` returns false with the error set when the value is not acceptable.
+struct OptionRule {
+    std::string_view name;
+    std::string_view alias;
+    bool takesValue;
+    bool (*apply)(Value value, Options options, Error error);
+};
+
+constexpr OptionRule kOptionRules[] = {
+    {"--help", "-h", false,
+     [](Value, Options o, Error) {
+         o.help = true;
+         return true;
+     }},
+    {"--no-aco", "", false,
+     [](Value, Options o, Error) {
+         o.aco = false;
+         return true;
+     }},
+    {"--polish", "", false,
+     [](Value, Options o, Error) {
+         o.polish = true;
+         return true;
+     }},
+    {"--quiet", "", false,
+     [](Value, Options o, Error) {
+         o.quiet = true;
+         return true;
+     }},
+    {"--dir", "", true,
+     [](Value v, Options o, Error e) {
+         o.dir = v;
+         return !v.empty() || Fail(e, "--dir needs a folder");
+     }},
+    {"--ants", "", true,
+     [](Value v, Options o, Error e) {
+         if (!ParseAntCount(v))
+             return Fail(e, "--ants: \"" + v + "\" is not a whole number from -32768 to 32767");
+         o.ants = v;
+         return true;
+     }},
+    {"--sensitivity", "", true,
+     [](Value v, Options o, Error e) {
+         if (!ParseParamNumber(v)) return Fail(e, "--sensitivity: \"" + v + "\" is not a number");
+         o.sensitivity = v;
+         return true;
+     }},
+    {"--reinforcement", "", true,
+     [](Value v, Options o, Error e) {
+         if (!ParseParamNumber(v))
+             return Fail(e, "--reinforcement: \"" + v + "\" is not a number");
+         o.reinforcement = v;
+         return true;
+     }},
+    {"--layouts", "", true,
+     [](Value v, Options o, Error e) {
+         std::uint64_t n = 0;
+         if (!ReadUnsigned(v, n) || n == 0 ||
+             n > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+             return Fail(e, "--layouts: \"" + v + "\" is not a whole number from 1 to 2147483647");
+         o.layouts = static_cast<std::int64_t>(n);
+         return true;
+     }},
+    {"--seconds", "", true,
+     [](Value v, Options o, Error e) {
+         const std::optional<double> t = ParseParamNumber(v);
+         if (!t || !(*t > 0))
+             return Fail(e, "--seconds: \"" + v + "\" is not a number of seconds above 0");
+         o.seconds = *t;
+         return true;
+     }},
+    {"--seed", "", true,
+     [](Value v, Options o, Error e) {
+         std::uint64_t seed = 0;
+         if (!ReadUnsigned(v, seed))
+             return Fail(e, "--seed: \"" + v +
+                                "\" is not a whole number from 0 to 18446744073709551615");
+         o.seed = seed;
+         return true;
+     }},
+    {"--colonies", "", true,
+     [](Value v, Options o, Error e) {
+         std::uint64_t n = 0;  // "auto" is 0: one colony per core
+         if (v != "auto" && (!ReadUnsigned(v, n) || n > kMaxColonies))
+             return Fail(e, "--colonies: \"" + v +
+                                "\" is not 'auto' or a whole number from 0 to " +
+                                std::to_string(kMaxColonies));
+         o.colonies = static_cast<int>(n);
+         return true;
+     }},
+};
+
+const OptionRule* FindOption(std::string_view name) {
+    for (const OptionRule& rule : kOptionRules)
+        if (name == rule.name || (!rule.alias.empty() && name == rule.alias)) return &rule;
+    return nullptr;
+}
+
+// The options that cannot go together.
+bool CheckCombination(const RunOptions& options, std::string& error) {
+    if (options.polish && !options.aco)
+        return Fail(error,
+                    "--polish works on the iterations of the colony: it cannot go with --no-aco");
+    if (options.layouts && options.seconds)
+        return Fail(error, "give --layouts or --seconds, not both");
+    return true;
+}
+
 }  // namespace
 
 bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
                      std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
-        std::optional<std::string> inlineValue;
+        std::optional<std::string> inlineValue;  // --name=value
         if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
             inlineValue = name.substr(eq + 1);
             name.resize(eq);
         }
-        auto flag = [&]() {
-            if (inlineValue) error = "option " + name + " takes no value";
-            return !inlineValue;
-        };
-        auto value = [&](std::string& out) {
-            if (inlineValue) {
-                out = *inlineValue;
-                return true;
-            }
-            if (i + 1 >= args.size()) {
-                error = "option " + name + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        std::string text;
-        if (name == "-h" || name == "--help") {
-            if (!flag()) return false;
-            options.help = true;
-        } else if (name == "--no-aco") {
-            if (!flag()) return false;
-            options.aco = false;
-        } else if (name == "--polish") {
-            if (!flag()) return false;
-            options.polish = true;
-        } else if (name == "--colonies") {
-            if (!value(text)) return false;
-            std::uint64_t n = 0;
-            if (text == "auto") {
-                n = 0;
-            } else if (!ReadUnsigned(text, n) || n > kMaxColonies) {
-                error = "--colonies: \"" + text + "\" is not 'auto' or a whole number from 0 to " +
-                        std::to_string(kMaxColonies);
-                return false;
-            }
-            options.colonies = static_cast<int>(n);
-        } else if (name == "--quiet") {
-            if (!flag()) return false;
-            options.quiet = true;
-        } else if (name == "--dir") {
-            if (!value(options.dir)) return false;
-            if (options.dir.empty()) {
-                error = "--dir needs a folder";
-                return false;
-            }
-        } else if (name == "--ants") {
-            if (!value(text)) return false;
-            if (!ParseAntCount(text)) {
-                error = "--ants: \"" + text + "\" is not a whole number from -32768 to 32767";
-                return false;
-            }
-            options.ants = text;
-        } else if (name == "--sensitivity" || name == "--reinforcement") {
-            if (!value(text)) return false;
-            if (!ParseParamNumber(text)) {
-                error = name + ": \"" + text + "\" is not a number";
-                return false;
-            }
-            (name == "--sensitivity" ? options.sensitivity : options.reinforcement) = text;
-        } else if (name == "--layouts") {
-            if (!value(text)) return false;
-            std::uint64_t n = 0;
-            if (!ReadUnsigned(text, n) || n == 0 ||
-                n > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
-                error = "--layouts: \"" + text + "\" is not a whole number from 1 to 2147483647";
-                return false;
-            }
-            options.layouts = static_cast<std::int64_t>(n);
-        } else if (name == "--seconds") {
-            if (!value(text)) return false;
-            const std::optional<double> t = ParseParamNumber(text);
-            if (!t || !(*t > 0)) {
-                error = "--seconds: \"" + text + "\" is not a number of seconds above 0";
-                return false;
-            }
-            options.seconds = *t;
-        } else if (name == "--seed") {
-            if (!value(text)) return false;
-            std::uint64_t seed = 0;
-            if (!ReadUnsigned(text, seed)) {
-                error =
-                    "--seed: \"" + text + "\" is not a whole number from 0 to 18446744073709551615";
-                return false;
-            }
-            options.seed = seed;
+        const OptionRule* rule = FindOption(name);
+        if (!rule) return Fail(error, "unknown option '" + args[i] + "'");
+        std::string value;
+        if (!rule->takesValue) {
+            if (inlineValue) return Fail(error, "option " + name + " takes no value");
+        } else if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
         } else {
-            error = "unknown option '" + args[i] + "'";
-            return false;
+            return Fail(error, "option " + name + " needs a value");
         }
+        if (!rule->apply(value, options, error)) return false;
     }
-    if (options.polish && !options.aco) {
-        error = "--polish works on the iterations of the colony: it cannot go with --no-aco";
-        return false;
-    }
-    if (options.layouts && options.seconds) {
-        error = "give --layouts or --seconds, not both";
-        return false;
-    }
-    return true;
+    return CheckCombination(options, error);
 }
 
 }  // namespace antkeys::cli

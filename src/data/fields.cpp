@@ -19,7 +19,7 @@ bool NextField(int& pos, std::string_view line, std::string_view& field) {
     return true;
 }
 
-static std::string Quote(std::string_view text) {
+std::string Quoted(std::string_view text) {
     constexpr std::size_t kMax = 40;
     std::string shown(text.substr(0, kMax));
     if (text.size() > kMax) shown += "...";
@@ -32,18 +32,18 @@ bool ParseDouble(std::string_view field, double& value, std::string& why) {
     while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
     if (t.empty()) {
         why = field.empty() ? "the field is empty, a number was expected"
-                            : Quote(field) + " is not a number";
+                            : Quoted(field) + " is not a number";
         return false;
     }
     if (t.front() == '+') t.remove_prefix(1);  // from_chars takes no plus sign
     double parsed = 0;
     auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), parsed);
     if (ec == std::errc::result_out_of_range) {
-        why = Quote(field) + " is out of range";
+        why = Quoted(field) + " is out of range";
         return false;
     }
     if (ec != std::errc() || end != t.data() + t.size() || !std::isfinite(parsed)) {
-        why = Quote(field) + " is not a number";
+        why = Quoted(field) + " is not a number";
         return false;
     }
     value = parsed;
@@ -55,7 +55,7 @@ bool ParseWhole(std::string_view field, long min, long max, long& value, std::st
     if (!ParseDouble(field, parsed, why)) return false;
     const double rounded = std::nearbyint(parsed);
     if (rounded < static_cast<double>(min) || rounded > static_cast<double>(max)) {
-        why = Quote(field) + " is outside " + std::to_string(min) + ".." + std::to_string(max);
+        why = Quoted(field) + " is outside " + std::to_string(min) + ".." + std::to_string(max);
         return false;
     }
     value = static_cast<long>(rounded);

@@ -10,6 +10,9 @@ namespace antkeys {
 // the TAB. Returns false when the line has no further field (one field more than it holds).
 bool NextField(int& pos, std::string_view line, std::string_view& field);
 
+// A text as messages show it: in double quotes, cut after 40 characters with "...".
+std::string Quoted(std::string_view text);
+
 // A number field. Leading and trailing blanks are allowed; nothing else around the number.
 // On failure the result is false and why says what was wrong, e.g. "\"x\" is not a number".
 bool ParseDouble(std::string_view field, double& value, std::string& why);

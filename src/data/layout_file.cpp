@@ -1,10 +1,10 @@
 // Layout files other than the reference: any layout file read into a layout (a dropped file,
 // a best-layout file) and the best-layout files written into Out.
 #include <string>
-#include <string_view>
 
 #include "data/fields.hpp"
 #include "data/input_file.hpp"
+#include "data/layout_line.hpp"
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
 #include "data/number_format.hpp"
@@ -23,14 +23,9 @@ bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, MessageSink&
         if (!in.ReadFieldLine(line, description)) return false;
         if (line.empty()) continue;
         FieldCursor fields(line);
-        std::string why;
-        long ch = 0;
-        std::string_view code;
-        if (!fields.Whole(0, 255, ch, why) || !fields.Text(code, why)) {
-            description = in.FieldFault(why);
-            return false;
-        }
-        lay[static_cast<std::size_t>(ch)] = KeyCode2KeyID(keys, code, sink);
+        LayoutLine placed;
+        if (!ReadLayoutLine(in, fields, keys, sink, placed, description)) return false;
+        lay[placed.ch] = placed.key;
     }
     return true;
 }

@@ -35,6 +35,10 @@ private:
     std::vector<double> data_;
 };
 
+// Rescales the positive entries of letter i's column to a sum of 1. Entries of 0 or below are
+// neither counted nor changed; a positive entry whose quotient underflows to 0 becomes 1e-100.
+void NormalizePhero(PheroTable& phero, int letter);
+
 struct LetterTables {
     std::vector<Byte> letSet;        // LetSet(j): character code of letter j
     std::vector<Integer> letFixKey;  // LetFixKey(j): key the letter is fixed to, 0 = free

@@ -7,10 +7,10 @@
 
 #include "data/fields.hpp"
 #include "data/input_file.hpp"
+#include "data/layout_line.hpp"
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
 #include "data/text_file.hpp"
-#include "search/normalize_phero.hpp"
 
 namespace antkeys {
 namespace {
@@ -52,22 +52,18 @@ bool ReadLetter(const InputFile& in, std::string_view line, const KeyTables& key
         return false;
     }
     FieldCursor fields(line);
-    std::string why;
-    long ch = 0;
-    std::string_view code;
-    if (!fields.Whole(0, 255, ch, why) || !fields.Text(code, why)) {
-        description = in.FieldFault(why);
-        return false;
-    }
-    const Byte k = KeyCode2KeyID(keys, code, sink);
-    out.lay[static_cast<std::size_t>(ch)] = k;
+    LayoutLine placed;
+    if (!ReadLayoutLine(in, fields, keys, sink, placed, description)) return false;
+    const Byte k = placed.key;
+    out.lay[placed.ch] = k;
 
     const int j = out.letters.nLet() + 1;
-    out.letters.letSet.push_back(static_cast<Byte>(ch));
+    out.letters.letSet.push_back(static_cast<Byte>(placed.ch));
     out.letters.letFixKey.push_back(0);
     out.phero.Resize(keys.nKeys(), j);
 
     double fixed = 0;
+    std::string why;
     if (!fields.Double(fixed, why)) {
         description = in.FieldFault(why);
         return false;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "search/normalize_phero.hpp"
 
 namespace antkeys {
 

@@ -1,8 +1,8 @@
 #pragma once
-// Georgian captions were designed for a narrow face; in the faces that stand in for it they
-// are wider. A caption too wide for its control is shown smaller (never larger than designed,
-// never below kMinCaptionPointSize), and a button breaks its caption at blanks, so no caption
-// is cut off.
+// The Georgian captions fit their controls in "Geo_Arial", a narrow face; in the faces used
+// where it is missing they are wider. A caption too wide for its control is shown smaller
+// (never larger than its own size, never below kMinCaptionPointSize), and a button breaks its
+// caption at blanks, so no caption is cut off.
 #include <QFont>
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
-// The Georgian captions of the windows, kept as the single-byte strings of the Georgian
-// typewriter charset the program was designed with (GEORGIAN-PS). Show them with
-// GeorgianText(), which converts them to Unicode.
+// The Georgian captions of the windows, kept as single-byte strings of the Georgian
+// typewriter charset (GEORGIAN-PS) that "Geo_Arial" shows. Show them with GeorgianText(),
+// which converts them to Unicode where that face is missing.
 
 namespace antkeys::captions {
 

@@ -37,8 +37,8 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CriteriaPanel"));
     setGeometry(TwipsRect(kLeft, kTop, kWidth, kHeight));
 
-    // The headings of the reference and current columns overlap by design; each is fitted so
-    // that their centred texts stay apart.
+    // The headings of the reference and current columns share part of their width; each is
+    // fitted so that their centred texts stay apart.
     const QFont small = GeorgianFont(kSmallCaptionPointSize);
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     QLabel* label6 = AddLabel(QStringLiteral("Label6"), GeorgianText(captions::kRefColumnCaption),

@@ -13,7 +13,7 @@ namespace {
 
 struct GeorgianFace {
     QString family;
-    // The face maps the Latin-1 codes to Georgian letters (the legacy "Geo_Arial").
+    // The face shows Georgian letters at the Latin-1 codes ("Geo_Arial" does).
     bool latin1Codes = false;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Georgian captions are single-byte strings of the Georgian typewriter charset. Where the
-// legacy face "Geo_Arial" is installed they are shown as they are in that face; elsewhere they
-// are converted to Unicode and shown in a face that has Georgian letters.
+// single-byte face "Geo_Arial" is installed they are shown as they are in that face; elsewhere
+// they are converted to Unicode and shown in a face that has Georgian letters.
 #include <string_view>
 
 #include <QFont>
@@ -19,7 +19,7 @@ QFont GeorgianFont(double pointSize);
 // The face GeorgianFont uses, for messages and tests.
 QString GeorgianFamily();
 
-// Design sizes of the caption fonts.
+// The point sizes of the caption fonts, before any fitting.
 inline constexpr double kCaptionPointSize = 9.75;
 inline constexpr double kSmallCaptionPointSize = 8.25;
 

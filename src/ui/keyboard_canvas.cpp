@@ -9,7 +9,7 @@
 namespace antkeys {
 namespace {
 
-// Drawing lands on whole pixels, as it does on the windows the views were designed on.
+// Every point is rounded to the nearest whole pixel before it is drawn.
 QPoint Pixel(QPointF p) {
     return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
 }

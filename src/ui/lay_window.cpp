@@ -21,7 +21,7 @@ namespace antkeys {
 LayWindow::LayWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(LayWindowGrid()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmLay"));
-    setWindowTitle(QString::fromLatin1(kDesignCaption));
+    setWindowTitle(QString::fromLatin1(kInitialCaption));
     setWindowIcon(ProgramIcon());
     setFont(GeorgianFont(12));
 

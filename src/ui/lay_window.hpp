@@ -18,8 +18,8 @@ class KeyboardCanvas;
 class LayWindow : public QWidget {
     Q_OBJECT
   public:
-    // Design-time caption; every opener replaces it.
-    static constexpr const char* kDesignCaption = "Keyoboard Layout";
+    // The caption of a window no opener has named yet; every opener replaces it.
+    static constexpr const char* kInitialCaption = "Keyoboard Layout";
     static constexpr const char* kBestCaption = "Best KB Layout";
     // Dark red of the drawn characters.
     static constexpr QRgb kCharColour = 0xFF961414;  // (150, 20, 20)

@@ -1,5 +1,5 @@
 #pragma once
-// Window geometry is designed in twips (1/1440 inch); at 96 dots per inch 15 twips make a pixel.
+// Window geometry is given in twips (1/1440 inch); at 96 dots per inch 15 twips make a pixel.
 #include <cmath>
 
 #include <QPoint>

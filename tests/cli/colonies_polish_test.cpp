@@ -7,15 +7,16 @@
 #include <map>
 #include <regex>
 
-#include "cli/cli_run.hpp"
 #include "search/colony_run.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::Contains;
-using test::ProgramDir;
+using test::ProgramFolder;
 const auto RunCommand = test::RunSearchCommand;
 
 namespace fs = std::filesystem;
@@ -30,10 +31,10 @@ int ScratchFolders() {
 }
 
 TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
-    ProgramDir a, b;
+    const ProgramFolder a("en"), b("en");
     const std::vector<std::string> args = {"--colonies", "2",     "--seed", "9",
-                                           "--layouts",  "25000", "--quiet"};
-    auto with = [&args](const ProgramDir& d) {
+                                           "--layouts",  "3000", "--quiet"};
+    auto with = [&args](const ProgramFolder& d) {
         std::vector<std::string> all = {"--dir", d.path()};
         all.insert(all.end(), args.begin(), args.end());
         return all;
@@ -47,12 +48,12 @@ TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
     EXPECT_GE(outA.size(), 2u);
     EXPECT_TRUE(outA == b.Out());
     EXPECT_TRUE(Contains(ra.out, "  colonies       2\n")) << ra.out;
-    EXPECT_TRUE(Contains(ra.out, "Layouts: 50000 (25000 per colony) in ")) << ra.out;
+    EXPECT_TRUE(Contains(ra.out, "Layouts: 6000 (3000 per colony) in ")) << ra.out;
     EXPECT_TRUE(Contains(ra.out, "  colony 2  seed " + std::to_string(ColonySeed(9, 1))));
-    EXPECT_TRUE(Contains(ra.out, "--colonies 2 --seed 9 --layouts 25000")) << ra.out;
+    EXPECT_TRUE(Contains(ra.out, "--colonies 2 --seed 9 --layouts 3000")) << ra.out;
     // Everything but the timing and the folder is the same.
     const std::regex timing(R"(in [0-9.:]+( s)? \(\d+ layouts/s\))");
-    const auto plain = [&timing](std::string text, const ProgramDir& d) {
+    const auto plain = [&timing](std::string text, const ProgramFolder& d) {
         for (auto at = text.find(d.path()); at != std::string::npos; at = text.find(d.path()))
             text.replace(at, d.path().size(), "DIR");
         return std::regex_replace(text, timing, "");
@@ -62,10 +63,10 @@ TEST(RunColonies, TheSameSeedAndCountGiveTheSameOutFolder) {
 }
 
 TEST(RunColonies, OneColonyFindsWhatAPlainRunFinds) {
-    ProgramDir plain, colony;
-    const test::CliRun rp = RunCommand({"--dir", plain.path(), "--seed", "4", "--layouts", "8000"});
+    const ProgramFolder plain("en"), colony("en");
+    const test::CliRun rp = RunCommand({"--dir", plain.path(), "--seed", "4", "--layouts", "2000"});
     const test::CliRun rc =
-        RunCommand({"--dir", colony.path(), "--seed", "4", "--layouts", "8000", "--colonies", "1"});
+        RunCommand({"--dir", colony.path(), "--seed", "4", "--layouts", "2000", "--colonies", "1"});
     ASSERT_EQ(rp.status, 0) << rp.err;
     ASSERT_EQ(rc.status, 0) << rc.err;
     const auto outP = plain.Out();
@@ -85,7 +86,7 @@ TEST(RunColonies, OneColonyFindsWhatAPlainRunFinds) {
 }
 
 TEST(RunColonies, ATimeLimitEndsEveryColonyAtTheSameRound) {
-    ProgramDir d;
+    const ProgramFolder d("en");
     const test::CliRun r = RunCommand(
         {"--dir", d.path(), "--colonies", "2", "--seconds", "0.05", "--seed", "1", "--quiet"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -102,21 +103,11 @@ TEST(RunColonies, ATimeLimitEndsEveryColonyAtTheSameRound) {
 TEST(RunColonies, AColonyThatFailsStopsTheOthersWithoutHanging) {
     // Key B has a finger Kdi has no row for: a layout with a one-hand row change onto it
     // cannot be graded. The reference layout never uses B; generated layouts soon do.
-    test::TempFolder dir;
-    dir.Write("In/KeyDefs.txt",
-              "Code\tHand\tFinger\tColumn\tRow\tAlternate\r\n"
-              "A\t0\t2\t1\t3\t0\r\nB\t0\t7\t2\t2\t0\r\nC\t1\t2\t1\t3\t0\r\n"
-              "D\t1\t3\t2\t3\t0\r\nSpace\t0\t1\t0\t5\t1\r\n");
-    dir.Write("In/DiGraphs.txt",
-              "c1\tc2\tn\r\n97\t98\t5\r\n98\t97\t4\r\n97\t32\t3\r\n32\t98\t2\r\n");
-    dir.Write("In/Kdi.txt",
-              "f\t1\t2\t3\t4\t5\r\n1\t1\t1\t1\t1\t1\r\n2\t1\t0\t1\t1\t1\r\n"
-              "3\t1\t1\t0\t1\t1\r\n4\t1\t1\t1\t0\t1\r\n5\t1\t1\t1\t1\t0\r\n");
-    dir.Write("In/Gj.txt", "G\r\nV1\t1\r\nV2\t0\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
-    dir.Write("In/BestLoad.txt",
-              "l\tcol\trow\r\n0\t1\t0\r\n1\t1\t0\r\n2\t1\t1\r\n3\t0\t1\r\n4\t0\t0\r\n"
-              "5\t0\t1\r\n6\t0\r\n7\t0\r\n8\t0\r\n");
-    dir.Write("In/RefKeyLay.txt", "ref\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tC\t0\r\n");
+    const test::ProgramFolder dir(
+        test::InputSet::Small()
+            .Line("KeyDefs.txt", 3, "B\t0\t7\t2\t2\t0")
+            .Body("DiGraphs.txt", {"97\t98\t5", "98\t97\t4", "97\t32\t3", "32\t98\t2"})
+            .Body("RefKeyLay.txt", {"32\tSpace\t1", "97\tA\t0", "98\tC\t0"}));
     const test::CliRun r = RunCommand(
         {"--dir", dir.path(), "--colonies", "2", "--seed", "1", "--layouts", "50000", "--quiet"});
     EXPECT_EQ(r.status, 1) << r.out << r.err;
@@ -148,7 +139,7 @@ TEST(RunColonies, OptionsAreChecked) {
 }
 
 TEST(RunPolish, BeatsTheGeorgianReferenceAndSaysSo) {
-    ProgramDir d("ka");
+    const ProgramFolder d("ka");
     const test::CliRun r =
         RunCommand({"--dir", d.path(), "--polish", "--seed", "2", "--layouts", "300", "--quiet"});
     ASSERT_EQ(r.status, 0) << r.err;

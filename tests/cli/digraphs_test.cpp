@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "cli/cli_run.hpp"
 #include "corpus/digraph_counter.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/cli_run.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
 
 namespace antkeys {
 namespace {
@@ -13,36 +13,12 @@ namespace {
 using test::CliRun;
 using test::RunTool;
 
-// Five letter keys and the space bar; every share below is an exact binary fraction, so the
-// figures print exactly. Reference figures: V1 0.0625, V2 1, V3 0.625, V4 0.25, V5 0.5,
-// V6 0.375.
-void WriteInputSet(const test::TempFolder& dir) {
-    dir.Write("In/KeyDefs.txt",
-              "Code\tHand\tFinger\tColumn\tRow\tAlternate\r\n"
-              "A\t0\t2\t1\t3\t0\r\nB\t0\t3\t2\t3\t0\r\nC\t1\t2\t1\t3\t0\r\n"
-              "D\t1\t3\t2\t3\t0\r\nE\t0\t2\t2\t2\t0\r\nSpace\t0\t1\t0\t5\t1\r\n");
-    dir.Write("In/DiGraphs.txt",
-              "code1\tcode2\tcount\r\n97\t98\t1\r\n98\t99\t1\r\n99\t32\t1\r\n32\t97\t1\r\n"
-              "97\t101\t1\r\n101\t98\t1\r\n98\t97\t1\r\n99\t100\t1\r\n");
-    dir.Write("In/Kdi.txt",
-              "f\t1\t2\t3\t4\t5\r\n1\t1\t1\t1\t1\t1\r\n2\t1\t0\t4\t1\t1\r\n"
-              "3\t1\t1\t0\t1\t1\r\n4\t1\t1\t1\t0\t1\r\n5\t1\t1\t1\t1\t0\r\n");
-    dir.Write("In/Gj.txt", "G\r\nV1\t1\r\nV2\t0\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
-    dir.Write("In/BestLoad.txt",
-              "l\tcol\trow\r\n0\t1.5\t0\r\n1\t1\t0\r\n2\t1\t1\r\n3\t0\t1\r\n4\t0\t0\r\n"
-              "5\t0\t1\r\n6\t0\r\n7\t0\r\n8\t0\r\n");
-    dir.Write(
-        "In/RefKeyLay.txt",
-        "ref\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tB\t0\r\n99\tC\t0\r\n100\tD\t0\r\n101\tE\t0\r\n");
-}
-
 // d and e swapped: no one-finger pair is left and no row change, so V4 and V5 are 0.
 const std::string kSwapped =
     "grade\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tE\r\n101\tD\r\n";
 
 TEST(EvaluateCommand, TsvHasTheReferenceRowThenEachFileInOrder) {
-    test::TempFolder dir;
-    WriteInputSet(dir);
+    const test::ProgramFolder dir;
     const std::string swapped = dir.Write("swapped.txt", kSwapped);
     const std::string same =
         dir.Write("same.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tE\r\n");
@@ -57,8 +33,7 @@ TEST(EvaluateCommand, TsvHasTheReferenceRowThenEachFileInOrder) {
 }
 
 TEST(EvaluateCommand, TableShowsThePanelFormats) {
-    test::TempFolder dir;
-    WriteInputSet(dir);
+    const test::ProgramFolder dir;
     const std::string swapped = dir.Write("swapped.txt", kSwapped);
     const CliRun r = RunTool({"evaluate", "--dir", dir.path(), swapped});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -86,8 +61,7 @@ TEST(EvaluateCommand, TableShowsThePanelFormats) {
 }
 
 TEST(EvaluateCommand, AnUnreadableLayoutIsReportedAndSkipped) {
-    test::TempFolder dir;
-    WriteInputSet(dir);
+    const test::ProgramFolder dir;
     const std::string missing = dir.path() + "/missing.txt";
     const std::string swapped = dir.Write("swapped.txt", kSwapped);
     const CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--tsv", missing, swapped});
@@ -99,10 +73,22 @@ TEST(EvaluateCommand, AnUnreadableLayoutIsReportedAndSkipped) {
     EXPECT_NE(r.out.find(swapped + "\t"), std::string::npos);
 }
 
+// Key F has a finger the Kdi table has no row for; a->e goes from row 3 to F's row 2 on one
+// hand, so a layout with e on F cannot be graded.
+TEST(EvaluateAndRender, ALayoutThatCannotBeGradedEndsWithStatusOne) {
+    const test::ProgramFolder dir(test::InputSet::Small().Line("KeyDefs.txt", 8, "F\t0\t7\t2\t2\t0"));
+    const std::string onF =
+        dir.Write("f.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tF\r\n");
+    const CliRun e = RunTool({"evaluate", "--dir", dir.path(), "--tsv", onF});
+    EXPECT_EQ(e.status, 1) << e.err;
+    EXPECT_NE(e.err.find("finger 7"), std::string::npos) << e.err;
+    const CliRun r = RunTool({"render", "--dir", dir.path(), onF, "-o", dir.path() + "/f.svg"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(dir.Read("f.svg").find("Not graded: "), std::string::npos);
+}
+
 TEST(EvaluateCommand, AFolderThatDoesNotLoadEndsWithStatusTwo) {
-    test::TempFolder dir;
-    WriteInputSet(dir);
-    dir.Write("In/Gj.txt", "G\r\nV1\t1\r\n");
+    const test::ProgramFolder dir(test::InputSet::Small().Body("Gj.txt", {"V1\t1"}));
     CliRun r = RunTool({"evaluate", "--dir", dir.path()});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err.rfind("Error Loading  KGj: Error Loading Gj\n", 0), 0u) << r.err;
@@ -114,8 +100,7 @@ TEST(EvaluateCommand, AFolderThatDoesNotLoadEndsWithStatusTwo) {
 }
 
 TEST(EvaluateCommand, DefaultsToTheProgramFolderAndHasHelp) {
-    test::TempFolder dir;
-    WriteInputSet(dir);
+    const test::ProgramFolder dir;
     ::setenv("ANTKEYS_HOME", dir.path().c_str(), 1);
     const CliRun r = RunTool({"evaluate", "--tsv"});
     ::unsetenv("ANTKEYS_HOME");

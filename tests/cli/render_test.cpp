@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.hpp"
 #include "cli/png_output.hpp"
 #include "data/key_geometry.hpp"
 #include "data/loaders.hpp"
 #include "eval/key_loads.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 #ifdef ANTKEYS_HAVE_RASTER
 #include "raster/svg_rasterizer.hpp"
 #endif
@@ -19,13 +20,8 @@ namespace antkeys {
 namespace {
 
 using test::CliRun;
+using test::CountOf;
 using test::RunTool;
-
-int CountOf(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
 
 // Well-formed enough for a picture: one root, every element closed in order, attributes
 // quoted. Returns an empty string or the first fault.
@@ -78,24 +74,18 @@ TEST(RenderCommand, DrawsTheBundledReferenceAsSvg) {
 }
 
 // Two letter keys and the space bar; a b twice as often as a, then space.
-void WriteSmallSet(const test::TempFolder& dir) {
-    dir.Write("In/KeyDefs.txt",
-              "Code\tHand\tFinger\tColumn\tRow\tAlternate\r\n"
-              "A\t0\t2\t1\t3\t0\r\nB\t1\t2\t1\t3\t0\r\nSpace\t0\t1\t0\t5\t1\r\n");
-    dir.Write("In/DiGraphs.txt", "c1\tc2\tn\r\n97\t98\t2\r\n98\t32\t1\r\n32\t97\t1\r\n");
-    dir.Write("In/Kdi.txt",
-              "f\t1\t2\t3\t4\t5\r\n1\t1\t1\t1\t1\t1\r\n2\t1\t0\t1\t1\t1\r\n"
-              "3\t1\t1\t0\t1\t1\r\n4\t1\t1\t1\t0\t1\r\n5\t1\t1\t1\t1\t0\r\n");
-    dir.Write("In/Gj.txt", "G\r\nV1\t1\r\nV2\t0\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
-    dir.Write("In/BestLoad.txt",
-              "l\tcol\trow\r\n0\t1\t0\r\n1\t1\t0\r\n2\t0\t1\r\n3\t0\t1\r\n4\t0\t0\r\n"
-              "5\t0\t1\r\n6\t0\r\n7\t0\r\n8\t0\r\n");
-    dir.Write("In/RefKeyLay.txt", "ref\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tB\t0\r\n");
+test::InputSet TwoKeys() {
+    return test::InputSet::Small()
+        .Body("KeyDefs.txt", {"A\t0\t2\t1\t3\t0", "B\t1\t2\t1\t3\t0", "Space\t0\t1\t0\t5\t1"})
+        .Body("DiGraphs.txt", {"97\t98\t2", "98\t32\t1", "32\t97\t1"})
+        .Line("Kdi.txt", 3, "2\t1\t0\t1\t1\t1")
+        .Line("BestLoad.txt", 2, "0\t1\t0")
+        .Line("BestLoad.txt", 4, "2\t0\t1")
+        .Body("RefKeyLay.txt", {"32\tSpace\t1", "97\tA\t0", "98\tB\t0"});
 }
 
 TEST(RenderCommand, ShowsLoadsTargetsAndUnplacedLetters) {
-    test::TempFolder dir;
-    WriteSmallSet(dir);
+    const test::ProgramFolder dir(TwoKeys());
     // b left off the keyboard.
     const std::string layout = dir.Write("a only.txt", "h\r\n32\tSpace\r\n97\tA\r\n");
     const CliRun r = RunTool({"render", "--dir", dir.path(), layout, "-o", dir.path() + "/a.SVG"});
@@ -112,8 +102,7 @@ TEST(RenderCommand, ShowsLoadsTargetsAndUnplacedLetters) {
 }
 
 TEST(RenderCommand, RejectsWhatItCannotWrite) {
-    test::TempFolder dir;
-    WriteSmallSet(dir);
+    const test::ProgramFolder dir(TwoKeys());
     const std::string ref = dir.path() + "/In/RefKeyLay.txt";
     EXPECT_EQ(RunTool({"render", "--dir", dir.path(), ref}).status, 2);
     EXPECT_EQ(RunTool({"render", "--dir", dir.path(), ref, "-o", dir.path() + "/x.jpg"}).status, 2);

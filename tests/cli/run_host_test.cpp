@@ -9,28 +9,15 @@
 #include "data/key_geometry.hpp"
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
+#include "support/keyboards.hpp"
 
 namespace antkeys {
 namespace {
 
+// Q W on the left of row 2, E on the right; A left and S right on row 3.
 KeyTables FiveKeys() {
-    // Q W on the left of row 2, E on the right; A left and S right on row 3.
-    struct KeyRow {
-        const char* code;
-        int hand, col, row;
-    };
-    const KeyRow rows[] = {
-        {"Q", 0, 2, 2}, {"W", 0, 1, 2}, {"E", 1, 1, 2}, {"A", 0, 1, 3}, {"S", 1, 1, 3}};
-    KeyTables keys;
-    keys.Resize(5);
-    for (std::size_t k = 1; k <= 5; ++k) {
-        keys.codes[k] = rows[k - 1].code;
-        keys.hands[k] = static_cast<Byte>(rows[k - 1].hand);
-        keys.cols[k] = static_cast<Integer>(rows[k - 1].col);
-        keys.rows[k] = static_cast<Integer>(rows[k - 1].row);
-        keys.fingers[k] = 2;
-    }
-    return keys;
+    return test::MakeKeys({{"Q", 0, 2, 2, 2}, {"W", 0, 2, 1, 2}, {"E", 1, 2, 1, 2},
+                           {"A", 0, 2, 1, 3}, {"S", 1, 2, 1, 3}});
 }
 
 TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
@@ -47,13 +34,6 @@ TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
     lay[' '] = 0;
     EXPECT_EQ(cli::KeyboardText(lay, FiveKeys()),
               (std::vector<std::string>{"q w   \u10D0", "   \u00B7   x"}));
-}
-
-TEST(KeyboardText, ScreenColumnsFollowTheLayoutWindow) {
-    EXPECT_EQ(KeyCol2ScrCol(0, 1), 5);
-    EXPECT_EQ(KeyCol2ScrCol(0, 6), 0);
-    EXPECT_EQ(KeyCol2ScrCol(1, 1), 6);
-    EXPECT_EQ(KeyCol2ScrCol(1, 6), 11);
 }
 
 TEST(CliRunHost, NoCandidateIsPrintedOncePerLetterAndCountedAtTheEnd) {

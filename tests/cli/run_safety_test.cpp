@@ -8,21 +8,22 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "cli/cli_run.hpp"
 #include "data/messages.hpp"
-#include "test_support.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 namespace fs = std::filesystem;
 using test::Contains;
-using test::ProgramDir;
+using test::ProgramFolder;
 const auto RunCommand = test::RunSearchCommand;
 
 TEST(CliRunSafety, UnusableOutStopsBeforeTheSearch) {
-    ProgramDir d;
-    d.folder.Write("Out", "a file");
+    ProgramFolder d("en");
+    d.Write("Out", "a file");
     const test::CliRun r = RunCommand({"--dir", d.path(), "--layouts", "10"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err, msg::kOutFolderText)) << r.err;
@@ -34,12 +35,12 @@ TEST(CliRunSafety, UnusableOutStopsBeforeTheSearch) {
 // store's, is taken by a folder, so nothing can be written.
 TEST(CliRunSafety, NothingSavedGivesStatus3AndASummaryThatSaysSo) {
     const std::vector<std::string> args = {"--seed", "7", "--layouts", "300"};
-    ProgramDir first;
+    ProgramFolder first("en");
     std::vector<std::string> run = {"--dir", first.path()};
     run.insert(run.end(), args.begin(), args.end());
     ASSERT_EQ(RunCommand(run).status, 0);
 
-    ProgramDir second;
+    ProgramFolder second("en");
     for (const auto& [name, content] : first.Out())
         fs::create_directories(fs::path(second.path()) / "Out" / name);
     run[1] = second.path();
@@ -57,14 +58,14 @@ TEST(CliRunSafety, NothingSavedGivesStatus3AndASummaryThatSaysSo) {
 }
 
 TEST(CliRunSafety, UnreadableStoreIsNamedKeptAndTemporariesOfKilledRunsRemoved) {
-    ProgramDir d;
+    ProgramFolder d("en");
     const std::string broken = "\xEF\xBB\xBF" "0.5\t0,5\r\n";
-    const std::string store = d.folder.Write("Out/Pheromones.txt", broken);
+    const std::string store = d.Write("Out/Pheromones.txt", broken);
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);
     ::waitpid(child, nullptr, 0);
     const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(child);
-    d.folder.Write(stale, "half a store");
+    d.Write(stale, "half a store");
 
     const test::CliRun r = RunCommand({"--dir", d.path(), "--seed", "1", "--layouts", "50"});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -74,8 +75,8 @@ TEST(CliRunSafety, UnreadableStoreIsNamedKeptAndTemporariesOfKilledRunsRemoved) 
     ASSERT_NE(at, std::string::npos) << r.out;
     const std::string aside = r.out.substr(at + 27, r.out.find('\n', at) - at - 27);
     EXPECT_TRUE(Contains(r.err, aside)) << r.err;
-    EXPECT_EQ(d.folder.Read(fs::relative(aside, d.path()).string()), broken);
-    EXPECT_NE(d.folder.Read("Out/Pheromones.txt"), broken);
+    EXPECT_EQ(d.Read(fs::relative(aside, d.path()).string()), broken);
+    EXPECT_NE(d.Read("Out/Pheromones.txt"), broken);
     EXPECT_FALSE(fs::exists(fs::path(d.path()) / stale));
 }
 

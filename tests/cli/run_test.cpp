@@ -6,14 +6,16 @@
 #include <map>
 #include <sstream>
 
-#include "cli/cli_run.hpp"
-#include "test_support.hpp"
+#include "cli/run_options.hpp"
+#include "support/cli_run.hpp"
+#include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::Contains;
-using test::ProgramDir;
+using test::ProgramFolder;
 const auto RunCommand = test::RunSearchCommand;
 
 namespace fs = std::filesystem;
@@ -49,6 +51,28 @@ TEST(CliRun, RejectsBadOptionsWithUsage) {
     EXPECT_TRUE(Contains(help.out, "--reinforcement K"));
 }
 
+// Each parameter reaches its own box of the search and is printed under its own name.
+TEST(CliRun, EachParameterGoesToItsOwnBox) {
+    const std::vector<std::string> args = {"--ants", "7", "--sensitivity", "0.5",
+                                           "--reinforcement", "0.3"};
+    cli::RunOptions options;
+    std::string error;
+    ASSERT_TRUE(cli::ParseRunOptions(args, options, error)) << error;
+    EXPECT_EQ(ParamTextOf(options, ParamBox::Ants), "7");
+    EXPECT_EQ(ParamTextOf(options, ParamBox::PheroSens), "0.5");
+    EXPECT_EQ(ParamTextOf(options, ParamBox::PheroModifK), "0.3");
+
+    const ProgramFolder d;
+    std::vector<std::string> run = {"--dir", d.path(), "--seed", "1", "--layouts", "14", "--quiet"};
+    run.insert(run.end(), args.begin(), args.end());
+    const Result r = RunCommand(run);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out,
+                         "  ants           7\n  sensitivity    0.5\n  reinforcement  0.3\n"))
+        << r.out;
+    EXPECT_TRUE(Contains(r.out, "--ants 7 --sensitivity 0.5 --reinforcement 0.3 ")) << r.out;
+}
+
 TEST(CliRun, LoadFailureIsReportedAndNothingRuns) {
     test::TempFolder empty;
     const Result r = RunCommand({"--dir", empty.path(), "--layouts", "10"});
@@ -58,9 +82,9 @@ TEST(CliRun, LoadFailureIsReportedAndNothingRuns) {
 }
 
 TEST(CliRun, SameSeedGivesTheSameOutFolder) {
-    ProgramDir a, b, c;
+    const ProgramFolder a("en"), b("en"), c("en");
     const std::vector<std::string> args = {"--seed", "1", "--layouts", "5000", "--quiet"};
-    auto with = [&args](const ProgramDir& d) {
+    auto with = [&args](const ProgramFolder& d) {
         std::vector<std::string> all = {"--dir", d.path()};
         all.insert(all.end(), args.begin(), args.end());
         return all;
@@ -86,7 +110,7 @@ TEST(CliRun, SameSeedGivesTheSameOutFolder) {
 }
 
 TEST(CliRun, WithoutAcoNoStoreIsWritten) {
-    ProgramDir d;
+    const ProgramFolder d("en");
     const Result r = RunCommand({"--dir", d.path(), "--seed", "3", "--layouts", "300", "--no-aco"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto out = d.Out();
@@ -96,7 +120,7 @@ TEST(CliRun, WithoutAcoNoStoreIsWritten) {
 }
 
 TEST(CliRun, SummaryDrawsTheBestLayoutOnTheKeyboard) {
-    ProgramDir d;
+    const ProgramFolder d("en");
     const Result r = RunCommand({"--dir", d.path(), "--seed", "4", "--layouts", "2000"});
     ASSERT_EQ(r.status, 0) << r.err;
     // The drawing: the lines between the best grade and the repeat line.

@@ -7,7 +7,8 @@
 #include "data/loaders.hpp"
 #include "data/text_file.hpp"
 #include "loader_test_support.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {

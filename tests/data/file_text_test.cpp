@@ -7,7 +7,7 @@
 #include "data/fields.hpp"
 #include "data/number_format.hpp"
 #include "data/text_file.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {

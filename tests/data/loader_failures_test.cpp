@@ -7,7 +7,7 @@
 
 #include "data/loaders.hpp"
 #include "loader_test_support.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {

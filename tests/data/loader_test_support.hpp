@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers for the file reader tests: files built from lines, keyboards from text.
+// Small helpers for the file reader tests: keyboards from text, files in a folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,33 +10,10 @@
 #include "data/key_tables.hpp"
 #include "data/loaders.hpp"
 #include "data/message.hpp"
+#include "support/keyboards.hpp"
+#include "support/text.hpp"
 
 namespace antkeys::test {
-
-// The lines, each ended by CR LF, as the program writes its files.
-inline std::string CrLf(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
-}
-
-// The lines, each ended by LF only.
-inline std::string Lf(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\n";
-    return text;
-}
-
-// Key tables from key definition lines (header added); the test fails when they do not load.
-inline KeyTables Keyboard(const std::vector<std::string>& definitions) {
-    std::string text = "Code\tHand\tFinger\tCol\tRow\tAlt\r\n";
-    for (const auto& line : definitions) text += line + "\r\n";
-    KeyTables keys;
-    RecordingSink sink;
-    EXPECT_TRUE(LoadKeyDefsText(text, "KeyDefs.txt", keys, sink));
-    EXPECT_TRUE(sink.messages.empty());
-    return keys;
-}
 
 // How many entries a folder holds: a write through a temporary file must leave one.
 inline int FileCount(const std::string& folder) {

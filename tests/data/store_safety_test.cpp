@@ -14,12 +14,14 @@
 #include "data/text_file.hpp"
 #include "data/unreadable_store.hpp"
 #include "loader_test_support.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Contains;
 using test::CrLf;
 
 PheroTable Table2x1(double base) {
@@ -28,10 +30,6 @@ PheroTable Table2x1(double base) {
     for (int k = 0; k <= 2; ++k)
         for (int j = 0; j <= 1; ++j) phero.at(k, j) = base + k + j / 10.0;
     return phero;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 std::string ReadFile(const std::string& path) {

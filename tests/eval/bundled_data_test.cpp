@@ -7,7 +7,7 @@
 #include "data/loaders.hpp"
 #include "eval/grading.hpp"
 #include "eval/workspace.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {

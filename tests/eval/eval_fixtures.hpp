@@ -13,31 +13,9 @@
 #include "data/statistics_tables.hpp"
 #include "data/types.hpp"
 #include "eval/key_analizer.hpp"
+#include "support/keyboards.hpp"
 
 namespace antkeys::test {
-
-struct KeySpec {
-    std::string code;
-    int hand = 0;
-    int finger = 2;
-    int col = 1;
-    int row = 3;
-    bool alter = false;
-};
-
-// Key tables through the key definitions reader, which adds a companion after every flagged key.
-inline KeyTables MakeKeys(std::initializer_list<KeySpec> specs) {
-    std::string text = "Code\tHand\tFinger\tCol\tRow\tAlt\r\n";
-    for (const KeySpec& s : specs) {
-        text += s.code + "\t" + std::to_string(s.hand) + "\t" + std::to_string(s.finger) + "\t" +
-                std::to_string(s.col) + "\t" + std::to_string(s.row) + "\t" +
-                (s.alter ? "1" : "0") + "\r\n";
-    }
-    KeyTables keys;
-    RecordingSink sink;
-    if (!LoadKeyDefsText(text, "KeyDefs.txt", keys, sink)) throw std::runtime_error("bad keys");
-    return keys;
-}
 
 // Digraphs given as (first code, second code, count).
 inline DigraphTables MakeDigraphs(std::initializer_list<std::tuple<int, int, Long>> list) {

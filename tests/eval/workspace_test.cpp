@@ -1,28 +1,26 @@
 #include <gtest/gtest.h>
 
+#include "data/messages.hpp"
 #include "eval/workspace.hpp"
-#include "test_support.hpp"
+#include "support/input_set.hpp"
 
 namespace antkeys {
 namespace {
 
 // Two keys on two rows; the reference puts a on key A and b on key B.
-void WriteInputs(const test::TempFolder& dir, const std::string& fingerOfB = "3") {
-    dir.Write("In/KeyDefs.txt", "h\r\nA\t0\t2\t1\t3\t0\r\nB\t0\t" + fingerOfB + "\t2\t2\t0\r\n");
-    dir.Write("In/DiGraphs.txt", "h\r\n97\t98\t1\r\n98\t97\t3\r\n");
-    dir.Write("In/Kdi.txt",
-              "h\r\n1\t0\t0\t0\t0\t0\r\n2\t0\t0\t7\t0\t0\r\n3\t0\t5\t0\t0\t0\r\n"
-              "4\t0\t0\t0\t0\t0\r\n5\t0\t0\t0\t0\t0\r\n");
-    dir.Write("In/Gj.txt", "h\r\na\t1\r\nb\t0\r\nc\t1\r\nd\t1\r\ne\t1\r\nf\t1\r\n");
-    dir.Write("In/RefKeyLay.txt", "h\r\n97\tA\t0\r\n98\tB\t0\r\n");
-    dir.Write("In/BestLoad.txt",
-              "h\r\n0\t0\t0\r\n1\t1\t0\r\n2\t1\t1\r\n3\t0\t1\r\n4\t0\t0\r\n"
-              "5\t0\t0\r\n6\t0\r\n7\t0\r\n8\t0\r\n");
+test::InputSet TwoRows(const std::string& fingerOfB = "3") {
+    return test::InputSet::Small()
+        .Body("KeyDefs.txt", {"A\t0\t2\t1\t3\t0", "B\t0\t" + fingerOfB + "\t2\t2\t0"})
+        .Body("DiGraphs.txt", {"97\t98\t1", "98\t97\t3"})
+        .Body("Kdi.txt", {"1\t0\t0\t0\t0\t0", "2\t0\t0\t7\t0\t0", "3\t0\t5\t0\t0\t0",
+                          "4\t0\t0\t0\t0\t0", "5\t0\t0\t0\t0\t0"})
+        .Line("BestLoad.txt", 2, "0\t0\t0")
+        .Line("BestLoad.txt", 7, "5\t0\t0")
+        .Body("RefKeyLay.txt", {"97\tA\t0", "98\tB\t0"});
 }
 
 TEST(Workspace, LoadsGradesTheReferenceAndTakesTheStoredPheromones) {
-    test::TempFolder dir;
-    WriteInputs(dir);
+    const test::ProgramFolder dir(TwoRows());
     dir.Write("Out/Pheromones.txt", "0\t0\r\n0.25\t0.5\r\n0.75\t0.125\r\n");
     Workspace ws;
     ws.paths.folder = dir.path();
@@ -41,8 +39,7 @@ TEST(Workspace, LoadsGradesTheReferenceAndTakesTheStoredPheromones) {
 }
 
 TEST(Workspace, AReferenceThatCannotBeGradedStopsWithoutAMessage) {
-    test::TempFolder dir;
-    WriteInputs(dir, "7");  // b's finger has no Kdi row, and a->b changes rows
+    const test::ProgramFolder dir(TwoRows("7"));  // b's finger has no Kdi row, and a->b changes rows
     Workspace ws;
     ws.paths.folder = dir.path();
     RecordingSink sink;
@@ -53,26 +50,27 @@ TEST(Workspace, AReferenceThatCannotBeGradedStopsWithoutAMessage) {
     EXPECT_TRUE(ws.panel.refGrade.empty());
 }
 
+// Each step of the load in turn is broken (a missing file) with every later file missing too:
+// the one message is the broken step's, so no later step was tried. The analyzer comes last.
 TEST(Workspace, StopsAtTheFirstFileThatFails) {
-    test::TempFolder dir;
-    WriteInputs(dir);
-    dir.Write("In/DiGraphs.txt", "header only\r\n");  // loads; the analyzer then fails
-    dir.Write("In/BestLoad.txt", "h\r\n");            // would fail, but is read before the analyzer
-    Workspace ws;
-    ws.paths.folder = dir.path();
-    RecordingSink sink;
-    EXPECT_FALSE(LoadWorkspace(ws, sink));
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].title, "Error Loading  Best Load");
-
-    WriteInputs(dir);
-    dir.Write("In/DiGraphs.txt", "header only\r\n");
-    Workspace again;
-    again.paths.folder = dir.path();
-    RecordingSink sink2;
-    EXPECT_FALSE(LoadWorkspace(again, sink2));
-    ASSERT_EQ(sink2.messages.size(), 1u);
-    EXPECT_EQ(sink2.messages[0].title, "Error Initing Analizer");
+    const std::vector<std::pair<std::string, const char*>> order = {
+        {"KeyDefs.txt", msg::kKeyDefsTitle}, {"DiGraphs.txt", msg::kDigraphsTitle},
+        {"Kdi.txt", msg::kKdiTitle},         {"Gj.txt", msg::kGjTitle},
+        {"RefKeyLay.txt", msg::kLayoutTitle}, {"BestLoad.txt", msg::kBestLoadTitle}};
+    for (std::size_t broken = 0; broken <= order.size(); ++broken) {
+        test::InputSet set = TwoRows();
+        for (std::size_t later = broken; later < order.size(); ++later) set.Remove(order[later].first);
+        // Digraphs with no count load, then fail the analyzer, which comes after BestLoad.
+        if (broken + 1 >= order.size()) set.Body("DiGraphs.txt", {});
+        const test::ProgramFolder dir(set);
+        Workspace ws;
+        ws.paths.folder = dir.path();
+        RecordingSink sink;
+        EXPECT_FALSE(LoadWorkspace(ws, sink));
+        ASSERT_EQ(sink.messages.size(), 1u) << broken;
+        EXPECT_EQ(sink.messages[0].title,
+                  broken < order.size() ? order[broken].second : msg::kAnalizerTitle);
+    }
 }
 
 }  // namespace

@@ -14,9 +14,8 @@
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
 #include "fake_host.hpp"
-#include "search/normalize_phero.hpp"
 #include "search/search_engine.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys::test {
 

@@ -9,16 +9,14 @@
 #include "data/unreadable_store.hpp"
 #include "engine_fixture.hpp"
 #include "fake_host.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::EngineFixture;
+using test::Contains;
 using test::FakeHost;
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Keeps the quiet messages apart from the shown ones.
 struct QuietHost : FakeHost {

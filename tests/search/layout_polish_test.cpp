@@ -15,7 +15,7 @@
 #include "search/gen_rnd_key.hpp"
 #include "search/layout_polish.hpp"
 #include "search/search_engine.hpp"
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {
@@ -180,21 +180,6 @@ TEST(LayoutPolisher, NeverWorsensNeverMovesAFixedLetterNorUsesAForbiddenKey) {
         }
     }
     EXPECT_GT(swaps, 20);
-}
-
-TEST(LayoutPolisher, FixedLettersAndForbiddenKeysBlockSwaps) {
-    Workspace ws;
-    LoadBundled(ws, "ka");
-    const Byte space = 32;  // fixed to the space bar
-    const Byte a = ws.letters.letSet[1], b = ws.letters.letSet[2];
-    LayoutPolisher open(ws);
-    EXPECT_TRUE(open.SwapAllowed(ws.refKeyLay, a, b));
-    EXPECT_FALSE(open.SwapAllowed(ws.refKeyLay, a, space));
-    EXPECT_FALSE(open.SwapAllowed(ws.refKeyLay, a, a));
-    ws.phero.at(ws.refKeyLay[b], 1) = 0;  // letter 1 (a) may not go to b's key
-    LayoutPolisher closed(ws);
-    EXPECT_FALSE(closed.SwapAllowed(ws.refKeyLay, a, b));
-    EXPECT_FALSE(closed.SwapAllowed(ws.refKeyLay, b, a));
 }
 
 TEST(SearchEnginePolish, APolishedIterationBestBeatsTheGeorgianReferenceWhereNoAntDoes) {

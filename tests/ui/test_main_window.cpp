@@ -1,4 +1,4 @@
-// The main window as it opens: the controls' places and texts, captions that fit, the ACO and
+// The main window as it opens: the controls' texts, captions that fit, the ACO and
 // graph check boxes, and the drop targets.
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -43,40 +43,16 @@ class TestMainWindow : public QObject {
     }
     void cleanupTestCase() { p_.reset(); }
 
-    // Places in the window (twips / 15) and the texts at opening; a null text is not checked.
+    // The texts and states at opening.
     void controlsAsTheyOpen() {
         QCOMPARE(window().windowTitle(), QStringLiteral("A C O Algorithm (Version 2.3)"));
-        QCOMPARE(window().size(), QSize(503, 326));
         QCOMPARE(window().minimumSize(), window().maximumSize());
         QVERIFY(!window().windowIcon().isNull());
-        const struct {
-            const char* name;
-            QRect rect;
-            const char* text;
-        } controls[] = {
-            {"txtAnts", {188, 22, 35, 19}, "50"},
-            {"txtPheroSens", {188, 44, 35, 21}, "0.8"},
-            {"txtPheroModifK", {}, "0.1"},
-            {"txtGrOffs", {}, "-0.9"},
-            {"txtGrScale", {}, "1"},
-            {"chkACO", {108, 0, 113, 23}, nullptr},
-            {"cmdRun", {292, 190, 81, 31}, nullptr},
-            {"cmdStop", {420, 190, 77, 31}, nullptr},
-            {"Picture1", {242, 0, 261, 153}, nullptr},
-            {"txtV1_3", {68, 195, 33, 20}, ""},
-            {"txtVMaxPerc_6", {184, 256, 47, 20}, ""},
-            {"txtBestGrade", {184, 282, 87, 29}, ""},
-            {"labIterN", {4, 308, 133, 17}, nullptr},
-            {"txtAvrgGrade", {432, 154, 69, 24}, nullptr},
-            {"labV_4", {}, "V4"},
-            {"labV_10", {}, "dV4"},
-        };
-        for (const auto& c : controls) {
-            QWidget* w = widget(QLatin1String(c.name));
-            if (!c.rect.isNull())
-                QVERIFY2(QRect(w->mapTo(&window(), QPoint(0, 0)), w->size()) == c.rect, c.name);
-            if (c.text) QVERIFY2(w->property("text").toString() == QLatin1String(c.text), c.name);
-        }
+        const std::pair<const char*, const char*> texts[] = {
+            {"txtAnts", "50"},  {"txtPheroSens", "0.8"}, {"txtPheroModifK", "0.1"},
+            {"txtGrOffs", "-0.9"}, {"txtGrScale", "1"},  {"labV_4", "V4"}, {"labV_10", "dV4"}};
+        for (const auto& [name, text] : texts)
+            QVERIFY2(widget(QLatin1String(name))->property("text").toString() == QLatin1String(text), name);
         QVERIFY(p_->child<QCheckBox>("chkACO")->isChecked());
         QVERIFY(!p_->child<QCheckBox>("chkDrawGraph")->isChecked());
         QVERIFY(widget("cmdRun")->isEnabled() && !widget("cmdStop")->isEnabled());
@@ -96,7 +72,7 @@ class TestMainWindow : public QObject {
     }
 
     void georgianCaptionsShowWhole() {
-        if (GeorgianFamily() == QLatin1String("Geo_Arial")) QSKIP("the legacy face shows bytes");
+        if (GeorgianFamily() == QLatin1String("Geo_Arial")) QSKIP("the single-byte face shows bytes");
         QCOMPARE(p_->child<QPushButton>("cmdRun")->text(), QString::fromUtf8("დაწყება"));
         // Every caption's face has the Georgian letters, so none shows as boxes.
         for (const char* name : {"labAnts", "labSens", "Label3", "Label6", "labIterN"}) {

@@ -10,7 +10,8 @@
 
 #include "ui/phero_window.hpp"
 #include "ui/view_controls.hpp"
-#include "view_test_support.hpp"
+#include "support/keyboards.hpp"
+#include "support/pixels.hpp"
 
 using namespace antkeys;
 using namespace antkeys::test;
@@ -21,15 +22,15 @@ const QRect kPicture(0, 0, 675, 226);
 
 KeyTables Keys() {
     return MakeKeys({
-        {"Q", 0, 5, 2},   // 1
-        {"R", 0, 2, 2},   // 2
-        {"J", 1, 2, 3},   // 3
-        {"P", 1, 5, 2},   // 4
-        {"", 1, 4, 4},    // 5: a companion: no label, no mark
-        {"F1", 0, 2, 4},  // 6: longer than one character
-        {"G", 0, 1, 0},   // 7: row 0
-        {"B", 0, 1, 5},   // 8: row 5, not on the picture
-        {"5", 0, 1, 1},   // 9
+        {"Q", 0, 1, 5, 2},   // 1
+        {"R", 0, 1, 2, 2},   // 2
+        {"J", 1, 1, 2, 3},   // 3
+        {"P", 1, 1, 5, 2},   // 4
+        {"", 1, 1, 4, 4},    // 5: a companion: no label, no mark
+        {"F1", 0, 1, 2, 4},  // 6: longer than one character
+        {"G", 0, 1, 1, 0},   // 7: row 0
+        {"B", 0, 1, 1, 5},   // 8: row 5, not on the picture
+        {"5", 0, 1, 1, 1},   // 9
     });
 }
 

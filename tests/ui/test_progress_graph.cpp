@@ -5,7 +5,7 @@
 
 #include "ui/graph_plan.hpp"
 #include "ui/progress_graph.hpp"
-#include "view_test_support.hpp"
+#include "support/pixels.hpp"
 
 using namespace antkeys;
 

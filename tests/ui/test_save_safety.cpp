@@ -9,15 +9,14 @@
 #include <QtTest>
 
 #include "data/messages.hpp"
+#include "support/text.hpp"
 #include "ui_test_support.hpp"
 
 using namespace antkeys;
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::Contains;
 
 long EndedPid() {
     const pid_t child = ::fork();
@@ -99,7 +98,7 @@ class TestSaveSafety : public QObject {
 
     void unreadableStoreIsNamedAndMovedAsideAtTheFirstSave() {
         test::TempFolder temp;
-        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallWindowSet());
         const std::string broken = "\xEF\xBB\xBF" "0,5\tx\r\n";
         temp.Write("Out/Pheromones.txt", broken);
         test::RecordedBoxes recorded;
@@ -124,7 +123,7 @@ class TestSaveSafety : public QObject {
 
     void outFolderIsCheckedAndClearedAtStart() {
         test::TempFolder temp;
-        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallWindowSet());
         const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(EndedPid());
         temp.Write(stale, "half a store");
         test::RecordedBoxes recorded;

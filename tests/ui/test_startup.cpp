@@ -1,10 +1,9 @@
-// The start-up: the load order with a broken file for each step, the end of the program after
-// a failure, the bundled data, and the command line "as".
+// The start-up: the end of the program after a failed load and the command line "as". The load
+// order itself is tested with the workspace.
 #include <cstdio>
 #include <filesystem>
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -17,10 +16,6 @@
 using namespace antkeys;
 
 namespace {
-
-// The input files in load order.
-const std::vector<std::string> kLoadOrder{"KeyDefs.txt", "DiGraphs.txt",  "Kdi.txt",
-                                          "Gj.txt",      "RefKeyLay.txt", "BestLoad.txt"};
 
 // Runs the program's entry with stderr sent to a file of `temp`; returns what was written.
 std::string RunCapturingStderr(const test::TempFolder& temp, int& status) {
@@ -43,73 +38,11 @@ class TestStartup : public QObject {
     Q_OBJECT
 
   private slots:
-    void bundledDataFillsTheReferenceColumn() {
-        if (!std::filesystem::exists(test::BundledSet() + "/In/KeyDefs.txt"))
-            QSKIP("the bundled input set is not there");
-        test::LoadedProgram p(test::BundledSet());
-        QVERIFY(p.program);
-        QVERIFY(p.boxes.sink.messages.empty());
-        for (std::size_t i = 1; i <= 6; ++i) {
-            const QString text = p.child<QLineEdit>(QStringLiteral("txtV0Perc_%1").arg(i))->text();
-            QVERIFY(!text.isEmpty());
-            QCOMPARE(text, test::QStr(p.ws().panel.v0Perc[i].Text()));
-        }
-        QVERIFY(!p.child<QLineEdit>("txtRefGrade")->text().isEmpty());
-    }
-
-    // A broken step reports its own message, and no later step is attempted: the later files
-    // are removed, so an attempt would add a second message.
-    void brokenFileEndsTheLoad_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("content");  // empty: the file is missing
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        const auto row = [](const char* name, const char* file, const char* content,
-                            const char* title, const char* text) {
-            QTest::newRow(name) << file << content << title << text;
-        };
-        row("KeyDefs", "KeyDefs.txt", "h\r\nQ\t0\tx\t1\t2\t0\r\n", msg::kKeyDefsTitle,
-            msg::kKeyDefsText);
-        row("DiGraphs", "DiGraphs.txt", "", msg::kDigraphsTitle, msg::kDigraphsText);
-        row("Kdi", "Kdi.txt", "h\r\nF1\t1\t300\t1\t1\t1\r\n", msg::kKdiTitle, msg::kKdiText);
-        row("Gj", "Gj.txt", "", msg::kGjTitle, msg::kGjText);
-        row("RefKeyLay", "RefKeyLay.txt", "h\r\n192\tA\r\n", msg::kLayoutTitle,
-            msg::kRefLayoutText);
-        row("BestLoad", "BestLoad.txt", "h\r\n0\t1\t1\r\n", msg::kBestLoadTitle,
-            msg::kBestLoadText);
-        // The analyzer starts after every file has loaded; a total count of 0 stops it.
-        row("analyzer", "DiGraphs.txt", "h\r\n192\t193\t0\r\n", msg::kAnalizerTitle,
-            msg::kAnalizerText);
-    }
-    void brokenFileEndsTheLoad() {
-        QFETCH(QString, file);
-        QFETCH(QString, content);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        test::TempFolder temp;
-        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
-        const auto broken = std::find(kLoadOrder.begin(), kLoadOrder.end(), file.toStdString());
-        if (title != QLatin1String(msg::kAnalizerTitle))
-            for (auto later = broken + 1; later != kLoadOrder.end(); ++later)
-                std::filesystem::remove(folder + "/In/" + *later);
-        std::filesystem::remove(folder + "/In/" + file.toStdString());
-        if (!content.isEmpty()) temp.Write("In/" + file.toStdString(), content.toStdString());
-
-        test::RecordedBoxes boxes;
-        QVERIFY(!DesktopProgram::Load(folder, boxes.sink));
-        QCOMPARE(boxes.sink.messages.size(), std::size_t{1});
-        const Message& shown = boxes.sink.messages.front();
-        QCOMPARE(test::QStr(shown.title), title);
-        QVERIFY2(test::QStr(shown.text).startsWith(text), shown.text.c_str());
-        QVERIFY(test::QStr(shown.text).contains(QStringLiteral("\r\n")));
-        QVERIFY(shown.critical);
-    }
-
     // The program's own entry: a failed load ends it with status 1, the message on stderr
     // too; the silent failure of the reference grading still leaves its reason there.
     void failedLoadEndsTheProgram() {
         test::TempFolder temp;
-        const std::string folder = test::MakeProgramFolder(temp, test::SmallSet());
+        const std::string folder = test::MakeProgramFolder(temp, test::SmallWindowSet());
         std::filesystem::remove(folder + "/In/Gj.txt");
         test::RecordedBoxes boxes;
         qputenv("ANTKEYS_HOME", QByteArray::fromStdString(folder));

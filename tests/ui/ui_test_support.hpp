@@ -12,23 +12,16 @@
 #include "data/message.hpp"
 #include "eval/workspace.hpp"
 #include "search/search_engine.hpp"
-#include "test_support.hpp"
+#include "support/input_set.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_box.hpp"
 
 namespace antkeys::test {
 
-// The small input set of the window tests (16 keys, 10 letters).
-inline std::string SmallSet() {
-    return std::string(ANTKEYS_TEST_DATA) + "/ui_small";
-}
-
-// Copies setFolder/In into temp/In and makes an empty temp/Out; returns temp's path.
+// Writes the set's In into temp and makes an empty temp/Out; returns temp's path.
 inline std::string MakeProgramFolder(const TempFolder& temp, const std::string& setFolder) {
-    namespace fs = std::filesystem;
-    fs::copy(fs::path(setFolder) / "In", fs::path(temp.path()) / "In",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::create_directories(fs::path(temp.path()) / "Out");
+    InputSet::FromFolder(setFolder).WriteTo(temp.path());
+    std::filesystem::create_directories(std::filesystem::path(temp.path()) / "Out");
     return temp.path();
 }
 
@@ -57,7 +50,7 @@ class RecordedBoxes {
 // A program loaded from a copy of an input set, its message boxes recorded. `program` is null
 // when the load failed.
 struct LoadedProgram {
-    explicit LoadedProgram(const std::string& set = SmallSet())
+    explicit LoadedProgram(const std::string& set = SmallWindowSet())
         : folder(MakeProgramFolder(temp, set)), program(DesktopProgram::Load(folder, boxes.sink)) {}
 
     MainWindow& window() { return program->window(); }

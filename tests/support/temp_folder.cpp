@@ -1,4 +1,4 @@
-#include "test_support.hpp"
+#include "support/temp_folder.hpp"
 
 #include <atomic>
 #include <filesystem>
@@ -42,6 +42,10 @@ std::string TempFolder::Read(const std::string& relative) const {
 
 std::string BundledSet(const std::string& language) {
     return std::string(ANTKEYS_SOURCE_DIR) + "/data/" + language;
+}
+
+std::string SmallWindowSet() {
+    return std::string(ANTKEYS_TEST_DATA) + "/ui_small";
 }
 
 }  // namespace antkeys::test

@@ -1,7 +1,6 @@
 #pragma once
-// Helpers for the view-window tests: a small keyboard and pixel checks on grabbed images.
+// Pixel counts on grabbed images, for the window tests.
 #include <cstdlib>
-#include <string>
 
 #include <QColor>
 #include <QImage>
@@ -9,33 +8,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "data/key_tables.hpp"
-#include "data/types.hpp"
-
 namespace antkeys::test {
-
-struct KeySpec {
-    const char* code;
-    Byte hand;
-    Integer col;
-    Integer row;
-};
-
-// Key tables from a list of keys; index 0 is the dummy key.
-inline KeyTables MakeKeys(std::initializer_list<KeySpec> specs) {
-    KeyTables keys;
-    keys.Resize(static_cast<int>(specs.size()));
-    std::size_t i = 1;
-    for (const KeySpec& s : specs) {
-        keys.codes[i] = s.code;
-        keys.hands[i] = s.hand;
-        keys.fingers[i] = 1;
-        keys.cols[i] = s.col;
-        keys.rows[i] = s.row;
-        ++i;
-    }
-    return keys;
-}
 
 // Pixels of `area` (clipped to the image) for which `pred` holds.
 template <class Pred>

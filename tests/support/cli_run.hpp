@@ -1,0 +1,28 @@
+#pragma once
+// Runs antkeys-cli in-process with string streams (for the programs linked with the CLI).
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.hpp"
+
+namespace antkeys::test {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+inline CliRun RunTool(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = cli::RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// `antkeys-cli run` with `args`.
+inline CliRun RunSearchCommand(std::vector<std::string> args) {
+    args.insert(args.begin(), "run");
+    return RunTool(std::move(args));
+}
+
+}  // namespace antkeys::test

@@ -1,0 +1,30 @@
+#pragma once
+// Scratch folders for the tests, and the bundled input sets of the source tree.
+#include <string>
+
+namespace antkeys::test {
+
+// A fresh empty folder under the system's temporary folder, removed when the object dies.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    // Writes `content` to path()/relative (creating folders); returns the full path.
+    std::string Write(const std::string& relative, const std::string& content) const;
+    std::string Read(const std::string& relative) const;
+
+  private:
+    std::string path_;
+};
+
+// The folder of a bundled input set in the source tree (holds In/).
+std::string BundledSet(const std::string& language = "ka");
+
+// The small input set of the window tests (16 keys, 10 letters), in the tests' data folder.
+std::string SmallWindowSet();
+
+}  // namespace antkeys::test
