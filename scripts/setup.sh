@@ -9,9 +9,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev
-  xvfb xauth x11-xkb-utils xkb-data
+  xvfb xauth x11-xkb-utils xkb-data libxml2-utils
   fonts-dejavu-core fonts-noto-core
   libc-bin locales
+  help2man man-db lintian desktop-file-utils appstream librsvg2-bin dpkg-dev file
 )
 if [ "${1:-}" = "--coverage" ]; then packages+=(gcovr); fi
 

@@ -14,6 +14,7 @@
 #include "search/search_engine.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_box.hpp"
+#include "version.hpp"
 
 namespace antkeys {
 
@@ -46,11 +47,22 @@ void DesktopProgram::Show(bool autoStart) {
     if (autoStart) QTimer::singleShot(0, window_.get(), &MainWindow::cmdRun_Click);
 }
 
-int RunDesktopProgram(QApplication& app, const char* argv0) {
+// Says on stderr which folder is used, so a user can find the results.
+static std::string ChooseFolder() {
+    const ProgramFolderResult r = ResolveProgramFolder(CurrentFolderSources());
+    std::string lines;
+    if (!r.created.empty()) lines += std::string(msg::kProgramTitle) + ": made the program folder from " + r.created + "\n";
+    if (!r.error.empty()) lines += std::string(msg::kProgramTitle) + ": " + r.error + "\n";
+    lines += std::string(msg::kProgramTitle) + ": program folder " + r.folder + "\n";
+    std::fputs(lines.c_str(), stderr);
+    return r.folder;
+}
+
+int RunDesktopProgram(QApplication& app, const QStringList& arguments) {
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     WindowMessageSink sink;
     std::string why;
-    std::unique_ptr<DesktopProgram> program =
-        DesktopProgram::Load(ProgramFolder(argv0), sink, &why);
+    std::unique_ptr<DesktopProgram> program = DesktopProgram::Load(ChooseFolder(), sink, &why);
     if (!program) {
         // A failure that showed no message still leaves a trace for whoever started us.
         if (!why.empty() || sink.shown() == 0) {
@@ -69,8 +81,6 @@ int RunDesktopProgram(QApplication& app, const char* argv0) {
 
     // Before the window shows, so that an automatic start waits for the box.
     program->ReportOutFolder(sink);
-    QStringList arguments = app.arguments();
-    if (!arguments.isEmpty()) arguments.removeFirst();
     program->Show(IsAutoStartCommandLine(arguments));
     return app.exec();
 }

@@ -7,6 +7,8 @@
 #include "data/message.hpp"
 #include "data/random.hpp"
 
+#include <QStringList>
+
 class QApplication;
 
 namespace antkeys {
@@ -51,9 +53,9 @@ class DesktopProgram {
     std::string outFolderError_;
 };
 
-// The entry procedure: loads from the program's folder (argv0, or $ANTKEYS_HOME), shows the
-// window, starts the search for the command line "as", and runs the event loop. Returns the
-// exit status: 1 when the load failed.
-int RunDesktopProgram(QApplication& app, const char* argv0);
+// The entry procedure: loads from the program folder (ResolveProgramFolder), shows the window,
+// starts the search for the command line "as" (`arguments` as given, without the program's
+// name), and runs the event loop. Returns the exit status: 1 when the load failed.
+int RunDesktopProgram(QApplication& app, const QStringList& arguments);
 
 }  // namespace antkeys

@@ -2,6 +2,9 @@
 
 #include <ostream>
 
+#include "data/program_folder.hpp"
+#include "version.hpp"
+
 namespace antkeys::cli {
 
 static const char* kUsage =
@@ -15,8 +18,14 @@ static const char* kUsage =
     "  run        run the search and write its results to Out\n"
     "  export     write a layout file as a keyboard layout to install (XKB)\n"
     "  render     draw a layout with its key loads as an SVG or PNG picture\n"
+    "  init       make a program folder from an installed input set\n"
     "\n"
-    "Run 'antkeys-cli COMMAND --help' for a command's options.\n";
+    "Options:\n"
+    "  -h, --help  show this help\n"
+    "  --version   show the version\n"
+    "\n"
+    "Run 'antkeys-cli COMMAND --help' for a command's options.\n"
+    "\n";
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
@@ -26,7 +35,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h" || command == "help") {
-        out << kUsage;
+        out << kUsage << kProgramFolderHelp;
+        return 0;
+    }
+    if (command == "--version") {
+        out << "antkeys " << kVersion << '\n';
         return 0;
     }
     if (command == "evaluate") return RunEvaluate(rest, out, err);
@@ -34,6 +47,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "run") return RunSearch(rest, out, err);
     if (command == "export") return RunExport(rest, out, err);
     if (command == "render") return RunRender(rest, out, err);
+    if (command == "init") return RunInit(rest, out, err);
     err << "antkeys-cli: unknown command '" << command << "'\n\n" << kUsage;
     return 2;
 }

@@ -16,5 +16,6 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
 int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunInit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace antkeys::cli

@@ -24,7 +24,7 @@ namespace antkeys::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: antkeys-cli digraphs [--alphabet LAYOUT] [-o FILE] TEXT ...\n"
+    "Usage: antkeys-cli digraphs [--alphabet LAYOUT] [-o FILE] [--trigrams FILE] TEXT ...\n"
     "\n"
     "Counts how often each character follows another in UTF-8 texts and writes the counts\n"
     "as a DiGraphs.txt: a header line, then one line per pair, 'code1<TAB>code2<TAB>count',\n"
@@ -39,6 +39,9 @@ constexpr const char* kHelp =
     "  --alphabet LAYOUT  keep only pairs of characters that this layout file places\n"
     "                     (lines 'code<TAB>keycode[<TAB>fixed]' after a header line)\n"
     "  -o, --output FILE  write to FILE instead of standard output\n"
+    "  --trigrams FILE    also count sequences of three characters of the same texts into\n"
+    "                     FILE (a TriGraphs.txt: 'code1<TAB>code2<TAB>code3<TAB>count'),\n"
+    "                     with --alphabet only those of three placed characters\n"
     "  -h, --help         show this help\n";
 
 constexpr const char* kName = "antkeys-cli digraphs: ";
@@ -172,12 +175,43 @@ void Summary(const DigraphCounter& counter, std::uint64_t pairs, std::uint64_t o
     err << "\ndigraphs: " << pairs << " pairs written, " << occurrences << " occurrences\n";
 }
 
+// The trigram file, sorted by codes; a count beyond a 32-bit number fails.
+bool WriteTrigrams(const DigraphCounter& counter, const std::array<bool, 256>& placed,
+                   const std::string& path, std::ostream& err) {
+    std::vector<std::pair<std::uint32_t, std::uint64_t>> kept;
+    for (const auto& [key, n] : counter.trigrams())
+        if (placed[key >> 16] && placed[(key >> 8) & 0xFF] && placed[key & 0xFF])
+            kept.emplace_back(key, n);
+    std::sort(kept.begin(), kept.end());
+    std::ostringstream text;
+    text << "code1\tcode2\tcode3\tcount\r\n";
+    std::uint64_t occurrences = 0;
+    for (const auto& [key, n] : kept) {
+        if (n > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+            err << kName << "the sequence " << (key >> 16) << ", " << ((key >> 8) & 0xFF) << ", "
+                << (key & 0xFF) << " occurs " << n << " times, more than a count can hold\n";
+            return false;
+        }
+        text << (key >> 16) << '\t' << ((key >> 8) & 0xFF) << '\t' << (key & 0xFF) << '\t' << n
+             << "\r\n";
+        occurrences += n;
+    }
+    std::string error;
+    if (!WriteWholeFile(path, text.str(), error)) {
+        err << kName << error << '\n';
+        return false;
+    }
+    err << "trigrams: " << kept.size() << " sequences written, " << occurrences
+        << " occurrences\n";
+    return true;
+}
+
 }  // namespace
 
 int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedArgs parsed;
     std::string error;
-    if (!ParseArgs(args, {{{"--alphabet"}, true}, {{"-o", "--output"}, true}}, parsed, error)) {
+    if (!ParseArgs(args, {{{"--alphabet"}, true}, {{"-o", "--output"}, true}, {{"--trigrams"}, true}}, parsed, error)) {
         err << kName << error << "\nRun 'antkeys-cli digraphs --help' for the options.\n";
         return 2;
     }
@@ -205,6 +239,7 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
         err << kName << counter.error() << '\n';
         return 1;
     }
+    if (parsed.Has("--trigrams")) counter.CountTrigrams();
     {
         Progress progress(&err == &std::cerr && ::isatty(2) == 1);
         for (const std::string& path : parsed.positional) {
@@ -245,6 +280,9 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
         out << text.str() << std::flush;
     }
     Summary(counter, pairs, occurrences, err);
+    if (parsed.Has("--trigrams") &&
+        !WriteTrigrams(counter, placed, parsed.Value("--trigrams"), err))
+        return 1;
     return 0;
 }
 

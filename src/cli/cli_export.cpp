@@ -1,4 +1,4 @@
-// antkeys-cli export: a layout file as a keyboard layout the system can install.
+// antkeys-cli export: a layout file as a keyboard layout a system can install.
 #include <filesystem>
 #include <ostream>
 
@@ -8,34 +8,43 @@
 #include "data/loaders.hpp"
 #include "data/program_folder.hpp"
 #include "data/text_file.hpp"
-#include "export/xkb_symbols.hpp"
+#include "export/exporter.hpp"
 
 namespace antkeys::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: antkeys-cli export --xkb [--dir DIR] [--name NAME] LAYOUT [-o FILE]\n"
+    "Usage: antkeys-cli export (--xkb | --klc | --keylayout | --kle) [--dir DIR]\n"
+    "                          [--name NAME] [--description TEXT] [--locale LOCALE]\n"
+    "                          [--shift us] LAYOUT [-o FILE]\n"
     "\n"
-    "Writes the layout file LAYOUT (for the keyboard of DIR/In/KeyDefs.txt) as an XKB symbols\n"
-    "file: the US layout with the layout's characters on the keys it uses, each key giving\n"
+    "Writes the layout file LAYOUT (for the keyboard of DIR/In/KeyDefs.txt) as a keyboard\n"
+    "layout: the US layout with the layout's characters on the keys it uses. Each key gives\n"
     "its character with and without Shift (a to z give capitals with Shift). Key codes are\n"
     "read as US key legends (Q, ;, ', [, 1, `, Space, ...) or as XKB key names (AD01).\n"
     "Characters or keys that cannot be exported are listed on stderr.\n"
+    "See docs/install-a-layout.md for installing and removing the file on each system.\n"
     "\n"
-    "Put the file into a folder XKB/symbols/ under the name NAME and try it for the session\n"
-    "(X11; note that -I takes no space before the folder):\n"
-    "  setxkbmap -IXKB -layout NAME -print | xkbcomp -w0 -IXKB - \"$DISPLAY\"\n"
-    "and go back with: setxkbmap us (or the layout 'setxkbmap -query' showed before).\n"
+    "Formats:\n"
+    "  --xkb        Linux: an XKB symbols file. Put it into a folder XKB/symbols/ under the\n"
+    "               name NAME and try it for the session (X11; -I takes no space):\n"
+    "                 setxkbmap -IXKB -layout NAME -print | xkbcomp -w0 -IXKB - \"$DISPLAY\"\n"
+    "               and go back with: setxkbmap us\n"
+    "  --klc        Windows: a Microsoft Keyboard Layout Creator source file (UTF-16)\n"
+    "  --keylayout  macOS: a .keylayout file for ~/Library/Keyboard Layouts\n"
+    "  --kle        keyboard-layout-editor.com JSON, to show the layout in a browser\n"
     "\n"
     "Options:\n"
-    "  --xkb        write an XKB symbols file (the only format so far)\n"
-    "  --dir DIR    the program folder holding In/ (default: the program's own folder, or\n"
-    "               $ANTKEYS_HOME when set)\n"
-    "  --name NAME  the layout's name: letters, digits, '_' and '-' (default: the layout\n"
-    "               file's name without its extension)\n"
-    "  -o FILE      write to FILE instead of standard output (its folder is made when\n"
-    "               missing)\n"
-    "  -h, --help   show this help\n"
+    "  --dir DIR           the program folder holding In/ (default: see 'antkeys-cli --help')\n"
+    "  --name NAME         the layout's name (default: made from the layout file's name).\n"
+    "                      XKB: letters, digits, '_' and '-'; KLC: 1 to 8 ASCII letters\n"
+    "                      or digits\n"
+    "  --description TEXT  KLC: the name Windows shows (default: NAME)\n"
+    "  --locale LOCALE     KLC: the language the layout is for (default ka-GE)\n"
+    "  --shift us          Shift gives the key's US character instead of the layout's\n"
+    "  -o FILE             write to FILE instead of standard output (its folder is made\n"
+    "                      when missing)\n"
+    "  -h, --help          show this help\n"
     "\n"
     "Exit status: 0 when every placed character was exported, 1 when some were left out\n"
     "(the file is still written), 2 when nothing could be written.\n";
@@ -50,24 +59,39 @@ int Usage(std::ostream& err, const std::string& error) {
 }  // namespace
 
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<OptionSpec> specs{{{"--dir"}, true},         {{"--name"}, true},
+                                  {{"--description"}, true}, {{"--locale"}, true},
+                                  {{"--shift"}, true},       {{"-o", "--output"}, true}};
+    for (const Exporter* e : Exporters())
+        specs.push_back({{"--" + std::string(e->option())}, false});
     ParsedArgs parsed;
     std::string error;
-    if (!ParseArgs(
-            args,
-            {{{"--xkb"}, false}, {{"--dir"}, true}, {{"--name"}, true}, {{"-o", "--output"}, true}},
-            parsed, error))
-        return Usage(err, error);
+    if (!ParseArgs(args, specs, parsed, error)) return Usage(err, error);
     if (parsed.help) {
         out << kHelp;
         return 0;
     }
-    if (!parsed.Has("--xkb")) return Usage(err, "choose a format: --xkb");
+    const Exporter* exporter = nullptr;
+    for (const Exporter* e : Exporters()) {
+        if (!parsed.Has("--" + std::string(e->option()))) continue;
+        if (exporter) return Usage(err, "choose one format");
+        exporter = e;
+    }
+    if (!exporter) return Usage(err, "choose a format: --xkb, --klc, --keylayout or --kle");
     if (parsed.positional.size() != 1) return Usage(err, "give exactly one LAYOUT file");
     const std::string layoutPath = parsed.positional.front();
-    const std::string name =
-        parsed.Has("--name") ? parsed.Value("--name") : XkbLayoutNameFor(layoutPath);
-    if (!IsXkbLayoutName(name))
-        return Usage(err, "the name '" + name + "' may hold only letters, digits, '_' and '-'");
+    ExportOptions options;
+    options.source = layoutPath;
+    options.name = parsed.Has("--name") ? parsed.Value("--name") : exporter->NameFor(layoutPath);
+    options.description =
+        parsed.Value("--description", std::filesystem::path(layoutPath).stem().string());
+    options.locale = parsed.Value("--locale", options.locale);
+    if (parsed.Has("--shift")) {
+        if (parsed.Value("--shift") != "us") return Usage(err, "--shift takes only 'us'");
+        options.usShift = true;
+    }
+    if (const std::string why = exporter->CheckOptions(options); !why.empty())
+        return Usage(err, why);
 
     InputPaths paths;
     paths.folder = parsed.Has("--dir") ? parsed.Value("--dir") : ProgramFolder(nullptr);
@@ -77,24 +101,26 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     Layout lay{};
     if (!LoadKeyLay(layoutPath, keys, lay, sink)) return 2;
 
-    const XkbSymbols symbols = MakeXkbSymbols(lay, keys, name, layoutPath);
-    for (const std::string& problem : symbols.problems)
+    const ExportResult result = exporter->Export({lay, keys, CharacterMap::GeorgianPs(), options});
+    for (const std::string& problem : result.problems)
         err << kName << "not exported: " << problem << '\n';
-    if (symbols.exported == 0) err << kName << "the layout places no character that XKB can take\n";
+    if (result.exported == 0)
+        err << kName << "the layout places no character that " << exporter->title()
+            << " can take\n";
 
     if (parsed.Has("-o")) {
-        // The usual target is XKB/symbols/NAME; the folders are made when missing.
+        // The usual targets are XKB/symbols/NAME or NAME.klc; folders are made when missing.
         const std::string target = parsed.Value("-o");
         const std::string folder = std::filesystem::path(target).parent_path().string();
         if ((!folder.empty() && !EnsureFolder(folder, error)) ||
-            !WriteWholeFile(target, symbols.text, error)) {
+            !WriteWholeFile(target, result.bytes, error)) {
             err << kName << error << '\n';
             return 2;
         }
     } else {
-        out << symbols.text;
+        out << result.bytes;
     }
-    return symbols.problems.empty() ? 0 : 1;
+    return result.problems.empty() ? 0 : 1;
 }
 
 }  // namespace antkeys::cli

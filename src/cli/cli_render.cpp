@@ -25,13 +25,13 @@ constexpr const char* kHelp =
     "character it carries, a shared key's load split between its two halves, as the grading\n"
     "counts it); below the characters stand that share and the key's target share from\n"
     "BestLoad. The heading gives the layout's grade against the reference layout and its six\n"
-    "relative figures. Georgian letters are drawn as Unicode text.\n"
+    "relative figures. Under the keyboard, bars show each finger's share of keystrokes beside\n"
+    "its target share. Georgian letters are drawn as Unicode text.\n"
     "\n"
     "The picture is SVG, or PNG of the same size when FILE ends in .png.\n"
     "\n"
     "Options:\n"
-    "  --dir DIR   the program folder holding In/ (default: the program's own folder, or\n"
-    "              $ANTKEYS_HOME when set)\n"
+    "  --dir DIR   the program folder holding In/ (default: see 'antkeys-cli --help')\n"
     "  -o FILE     the picture to write (required)\n"
     "  -h, --help  show this help\n"
     "\n"
@@ -77,8 +77,9 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
     StderrSink sink(err);
     const std::string layoutPath = parsed.positional.front();
-    LayoutPictureData data;
-    if (!LoadKeyLay(layoutPath, ws.keys, data.lay, sink)) return 2;
+    Layout lay{};
+    if (!LoadKeyLay(layoutPath, ws.keys, lay, sink)) return 2;
+    LayoutPictureData data = PictureOfLayout(lay, ws);
 
     data.title = std::filesystem::path(layoutPath).filename().string();
     int status = 0;
@@ -96,13 +97,6 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << kName << layoutPath << ": cannot be graded: " << g.error << '\n';
         data.gradeLine = "Not graded: " + g.error;
         status = 1;
-    }
-    data.load = KeyLoads(ws.digraphs, ws.keys, data.lay);
-    data.target = ws.weights.bestLoad;
-    std::array<bool, kCharCodes> listed{};
-    for (Byte c : ws.letters.letSet) {
-        if (data.lay[c] == 0 && !listed[c]) data.unplaced.push_back(c);
-        listed[c] = true;
     }
 
     const SvgPicture picture = LayoutSvg(data, ws.keys);

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli.hpp"
+#include "cli/cli_folder.hpp"
 #include "cli/keyboard_text.hpp"
 #include "cli/run_colonies.hpp"
 #include "cli/run_host.hpp"
@@ -69,8 +70,7 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
 
     Workspace ws;
-    ws.paths.folder = options.dir.empty() ? ProgramFolder(nullptr) : options.dir;
-    while (ws.paths.folder.size() > 1 && ws.paths.folder.back() == '/') ws.paths.folder.pop_back();
+    ws.paths.folder = CommandFolder(options.dir, "antkeys-cli run: ", err);
     StderrSink sink(err);
     if (!LoadWorkspace(ws, sink)) return 2;
     // Found now rather than at the first new best, which may come after hours.

@@ -7,9 +7,7 @@
 #include "data/number_format.hpp"
 
 namespace antkeys::cli {
-namespace {
 
-// Shortest text of `value` as printf's "%.<digits>g" gives it, whatever the locale.
 std::string General(double value, int digits) {
     char buf[64];
     auto [end, ec] =
@@ -17,13 +15,29 @@ std::string General(double value, int digits) {
     return ec == std::errc() ? std::string(buf, end) : std::string("nan");
 }
 
-// Characters on screen: UTF-8 continuation bytes take no room.
 std::size_t Width(const std::string& s) {
     return static_cast<std::size_t>(std::count_if(
         s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-}  // namespace
+void PrintAligned(const std::vector<std::vector<std::string>>& cells, std::ostream& out) {
+    std::vector<std::size_t> widths;
+    for (const auto& line : cells) {
+        if (widths.size() < line.size()) widths.resize(line.size(), 0);
+        for (std::size_t c = 0; c < line.size(); ++c)
+            widths[c] = std::max(widths[c], Width(line[c]));
+    }
+    for (const auto& line : cells) {
+        std::string text;
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            const std::string pad(widths[c] - Width(line[c]), ' ');
+            // The first column is left-aligned, the others right-aligned.
+            text += c == 0 ? line[c] + pad : "  " + pad + line[c];
+        }
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        out << text << '\n';
+    }
+}
 
 void PrintTable(const std::vector<EvaluationRow>& rows, std::ostream& out) {
     std::vector<std::vector<std::string>> cells;
@@ -41,20 +55,7 @@ void PrintTable(const std::vector<EvaluationRow>& rows, std::ostream& out) {
         line.push_back(row.gradeText);
         cells.push_back(std::move(line));
     }
-    std::vector<std::size_t> widths(header.size(), 0);
-    for (const auto& line : cells)
-        for (std::size_t c = 0; c < line.size(); ++c)
-            widths[c] = std::max(widths[c], Width(line[c]));
-    for (const auto& line : cells) {
-        std::string text;
-        for (std::size_t c = 0; c < line.size(); ++c) {
-            const std::string pad(widths[c] - Width(line[c]), ' ');
-            // The file name is left-aligned, numbers right-aligned.
-            text += c == 0 ? line[c] + pad : "  " + pad + line[c];
-        }
-        while (!text.empty() && text.back() == ' ') text.pop_back();
-        out << text << '\n';
-    }
+    PrintAligned(cells, out);
 }
 
 void PrintTsv(const std::vector<EvaluationRow>& rows, std::ostream& out) {

@@ -21,6 +21,16 @@ struct EvaluationRow {
     std::string gradeText;             // the grade as the panel shows it
 };
 
+// Shortest text of `value` as printf's "%.<digits>g" gives it, whatever the locale.
+std::string General(double value, int digits);
+
+// Characters on screen: UTF-8 continuation bytes take no room.
+std::size_t Width(const std::string& s);
+
+// Rows of cells in aligned columns, two spaces apart: the first column left-aligned, the
+// others right-aligned; no trailing blanks.
+void PrintAligned(const std::vector<std::vector<std::string>>& cells, std::ostream& out);
+
 // Columns file, V1..V6, dV1..dV6, absolute, grade, aligned, in the panel's formats.
 void PrintTable(const std::vector<EvaluationRow>& rows, std::ostream& out);
 

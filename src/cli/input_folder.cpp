@@ -3,13 +3,13 @@
 #include <ostream>
 #include <string>
 
+#include "cli/cli_folder.hpp"
 #include "cli/stderr_sink.hpp"
-#include "data/program_folder.hpp"
 
 namespace antkeys::cli {
 
 bool LoadInputFolder(const ParsedArgs& parsed, const char* prefix, Workspace& ws, std::ostream& err) {
-    ws.paths.folder = parsed.Has("--dir") ? parsed.Value("--dir") : ProgramFolder(nullptr);
+    ws.paths.folder = CommandFolder(parsed.Value("--dir"), prefix, err);
     StderrSink sink(err);
     std::string why;
     if (LoadWorkspace(ws, sink, &why)) return true;

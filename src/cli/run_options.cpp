@@ -18,8 +18,8 @@ const char* const kRunUsage =
     "--seconds the run goes on until Ctrl+C, which ends it like the Stop button.\n"
     "\n"
     "Options:\n"
-    "  --dir DIR              the program folder holding In and Out (default: the\n"
-    "                         executable's folder, or $ANTKEYS_HOME)\n"
+    "  --dir DIR              the program folder holding In and Out (default: see\n"
+    "                         'antkeys-cli --help')\n"
     "  --ants N               ants per iteration, a whole number (default 50)\n"
     "  --sensitivity S        pheromone sensitivity (default 0.8)\n"
     "  --reinforcement K      reinforcement factor (default 0.1)\n"
@@ -29,8 +29,10 @@ const char* const kRunUsage =
     "  --seconds T            stop after T seconds\n"
     "  --seed N               seed of the random numbers (default: from the clock); the\n"
     "                         same seed, options and files give the same run\n"
-    "  --polish               improve each iteration's best layout by swapping pairs of\n"
-    "                         free letters (steepest descent) before it reinforces\n"
+    "  --polish               improve each iteration's best layout before it reinforces:\n"
+    "                         steepest descent over swaps of free letters and moves to\n"
+    "                         empty keys, with trail limits and restarts on stagnation\n"
+    "  --polish=swaps         the earlier polish: swaps only, no trail limits\n"
     "  --colonies N           run N independent colonies on N threads, each with its own\n"
     "                         pheromones and random numbers (0 or 'auto': one per core);\n"
     "                         --layouts then counts the layouts of each colony\n"
@@ -58,11 +60,13 @@ using Error = std::string&;
 
 // One option: its names, whether it takes a value, and what it does with it (a flag gets an
 // empty value). `apply` returns false with the error set when the value is not acceptable.
+// A flag with `inlineValue` may also be given a value as --name=value.
 struct OptionRule {
     std::string_view name;
     std::string_view alias;
     bool takesValue;
     bool (*apply)(Value value, Options options, Error error);
+    bool inlineValue = false;
 };
 
 constexpr OptionRule kOptionRules[] = {
@@ -77,10 +81,13 @@ constexpr OptionRule kOptionRules[] = {
          return true;
      }},
     {"--polish", "", false,
-     [](Value, Options o, Error) {
-         o.polish = true;
+     [](Value v, Options o, Error e) {
+         if (v.empty()) o.polish = PolishMode::Full;
+         else if (v == "swaps") o.polish = PolishMode::Swaps;
+         else return Fail(e, "--polish: \"" + v + "\" is not 'swaps'");
          return true;
-     }},
+     },
+     true},
     {"--quiet", "", false,
      [](Value, Options o, Error) {
          o.quiet = true;
@@ -157,7 +164,7 @@ const OptionRule* FindOption(std::string_view name) {
 
 // The options that cannot go together.
 bool CheckCombination(const RunOptions& options, std::string& error) {
-    if (options.polish && !options.aco)
+    if (options.polish != PolishMode::Off && !options.aco)
         return Fail(error,
                     "--polish works on the iterations of the colony: it cannot go with --no-aco");
     if (options.layouts && options.seconds)
@@ -180,7 +187,9 @@ bool ParseRunOptions(const std::vector<std::string>& args, RunOptions& options,
         if (!rule) return Fail(error, "unknown option '" + args[i] + "'");
         std::string value;
         if (!rule->takesValue) {
-            if (inlineValue) return Fail(error, "option " + name + " takes no value");
+            if (inlineValue && !rule->inlineValue)
+                return Fail(error, "option " + name + " takes no value");
+            if (inlineValue) value = *inlineValue;
         } else if (inlineValue) {
             value = *inlineValue;
         } else if (i + 1 < args.size()) {

@@ -7,6 +7,18 @@
 namespace antkeys::cli {
 namespace {
 
+const char* PolishText(PolishMode mode) {
+    switch (mode) {
+        case PolishMode::Off:
+            return "off";
+        case PolishMode::Swaps:
+            return "swaps";
+        case PolishMode::Full:
+            return "on";
+    }
+    return "off";
+}
+
 std::string StopCondition(const RunOptions& options, int colonies) {
     const std::string each = colonies > 0 ? " per colony" : "";
     if (options.layouts) return "after " + std::to_string(*options.layouts) + " layouts" + each;
@@ -33,7 +45,8 @@ std::string RepeatCommand(const std::string& folder, const RunOptions& options, 
                           ShellQuoted(options.sensitivity) + " --reinforcement " +
                           ShellQuoted(options.reinforcement);
     if (!options.aco) command += " --no-aco";
-    if (options.polish) command += " --polish";
+    if (options.polish == PolishMode::Full) command += " --polish";
+    if (options.polish == PolishMode::Swaps) command += " --polish=swaps";
     if (options.colonies) command += " --colonies " + std::to_string(*options.colonies);
     command += " --seed " + std::to_string(seed) + " --layouts " + std::to_string(layouts);
     return command + "  (from the same Out/Pheromones.txt)";
@@ -63,7 +76,7 @@ void PrintRunParameters(std::ostream& out, const std::string& folder, const RunO
         << "  sensitivity    " << options.sensitivity << '\n'
         << "  reinforcement  " << options.reinforcement << '\n'
         << "  ACO            " << (options.aco ? "on" : "off") << '\n'
-        << "  polish         " << (options.polish ? "on" : "off") << '\n';
+        << "  polish         " << PolishText(options.polish) << '\n';
     if (colonies > 0) out << "  colonies       " << colonies << '\n';
     out << "  stop           " << StopCondition(options, colonies) << '\n'
         << "  seed           " << seed << '\n'

@@ -139,6 +139,9 @@ void DigraphCounter::Character(char32_t cp) {
 void DigraphCounter::Put(int code) {
     if (code == ' ' && last_ == ' ') return;  // a run of white space is one space
     if (last_ >= 0) ++counts_[static_cast<std::size_t>(last_ * 256 + code)];
+    if (countTrigrams_ && beforeLast_ >= 0)
+        ++trigrams_[static_cast<std::uint32_t>(beforeLast_ * 65536 + last_ * 256 + code)];
+    beforeLast_ = last_;
     if (code != ' ') ++kept_;
     last_ = code;
 }

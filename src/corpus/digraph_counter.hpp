@@ -29,6 +29,11 @@ class DigraphCounter {
     std::uint64_t Count(int first, int second) const {
         return counts_[static_cast<std::size_t>(first * 256 + second)];
     }
+    // Also counts three-character sequences from now on, in the same stream of codes.
+    void CountTrigrams() { countTrigrams_ = true; }
+    // The counted sequences by first * 65536 + second * 256 + third.
+    const std::unordered_map<std::uint32_t, std::uint64_t>& trigrams() const { return trigrams_; }
+
     std::uint64_t kept() const { return kept_; }
     std::uint64_t dropped() const { return dropped_; }
     // Dropped characters by code point; malformed UTF-8 is listed as U+FFFD.
@@ -43,6 +48,9 @@ class DigraphCounter {
     std::vector<std::uint64_t> counts_ = std::vector<std::uint64_t>(256 * 256, 0);
     std::array<unsigned char, 0x30> georgian_{};  // U+10D0.. -> code, 0 = none
     int last_ = -1;                               // code of the previous character, -1 at start
+    int beforeLast_ = -1;                         // and of the one before it
+    bool countTrigrams_ = false;
+    std::unordered_map<std::uint32_t, std::uint64_t> trigrams_;
     char32_t cp_ = 0;                             // character being decoded
     char32_t min_ = 0;                            // smallest value its length may encode
     int need_ = 0;                                // continuation bytes still expected

@@ -21,6 +21,10 @@ inline constexpr const char* kKdiText = "Error Loading Kdi";
 inline constexpr const char* kGjTitle = "Error Loading  KGj";
 inline constexpr const char* kGjText = "Error Loading Gj";
 
+// The trigram counts are read only to explain a layout; their texts are ours.
+inline constexpr const char* kTrigraphsTitle = "Error Loading Trigraphs";
+inline constexpr const char* kTrigraphsText = "Error Loading Trigraphs";
+
 inline constexpr const char* kLayoutTitle = "Error Loading Layout";
 inline constexpr const char* kRefLayoutText = "Error Reference Loading Layout from:";
 inline constexpr const char* kCustomLayoutText = "Error Loading Custom Layout from:";

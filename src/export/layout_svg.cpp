@@ -1,6 +1,7 @@
 #include "export/layout_svg.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -8,7 +9,6 @@
 #include "data/charset.hpp"
 #include "data/key_geometry.hpp"
 #include "data/number_format.hpp"
-#include "export/xkb_names.hpp"
 
 namespace antkeys {
 namespace {
@@ -63,6 +63,55 @@ std::pair<double, double> BoxShares(const KeyBox& box, const LayoutPictureData& 
     return {load, target};
 }
 
+// Finger-use bars: per hand and finger the share of keystrokes beside the target share, from
+// the left little finger to the right one.
+constexpr double kFingerHeight = 150;  // the section under the keyboard
+constexpr double kBarHeight = 84;      // the tallest bar
+constexpr const char* kFingerNames[2][6] = {
+    {"", "L thumb", "L index", "L middle", "L ring", "L little"},
+    {"", "R thumb", "R index", "R middle", "R ring", "R little"}};
+
+void FingerBars(std::ostringstream& out, const LayoutPictureData& data, const KeyTables& keys,
+                double top, double width) {
+    double share[2][6] = {}, target[2][6] = {};
+    const int nKeys = std::min(keys.nKeys(), kMaxKeys);
+    for (int k = 1; k <= nKeys; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const int finger = keys.fingers[i];
+        if (finger < 1 || finger > 5) continue;
+        const int hand = keys.hands[i] == 0 ? 0 : 1;
+        share[hand][finger] += data.load[i];
+        target[hand][finger] += data.target[i];
+    }
+    double highest = 0;
+    for (int h = 0; h < 2; ++h)
+        for (int f = 1; f <= 5; ++f) highest = std::max({highest, share[h][f], target[h][f]});
+
+    Text(out, kMargin, top + 14, 13, "#333333", "start",
+         "Finger use: share of keystrokes (filled) beside the target share (outlined)");
+    const double slot = width / 10;
+    const double barW = std::min(22.0, slot / 3);
+    const double base = top + 28 + kBarHeight;
+    int n = 0;
+    for (int h = 0; h < 2; ++h) {
+        for (int step = 0; step < 5; ++step, ++n) {
+            const int f = h == 0 ? 5 - step : step + 1;  // as the hands sit
+            const double cx = kMargin + slot * (n + 0.5);
+            const double hs = highest > 0 ? kBarHeight * share[h][f] / highest : 0;
+            const double ht = highest > 0 ? kBarHeight * target[h][f] / highest : 0;
+            out << "<rect x=\"" << Px(cx - barW - 1) << "\" y=\"" << Px(base - hs)
+                << "\" width=\"" << Px(barW) << "\" height=\"" << Px(hs) << "\" fill=\""
+                << Colour(0.85) << "\"/>\n";
+            out << "<rect x=\"" << Px(cx + 1) << "\" y=\"" << Px(base - ht) << "\" width=\""
+                << Px(barW) << "\" height=\"" << Px(ht)
+                << "\" fill=\"none\" stroke=\"#555555\" stroke-width=\"1.5\"/>\n";
+            Text(out, cx, base + 16, 11, "#222222", "middle", kFingerNames[h][f]);
+            Text(out, cx, base + 30, 10, "#222222", "middle",
+                 FormatPercent(share[h][f]) + " / " + FormatPercent(target[h][f]));
+        }
+    }
+}
+
 }  // namespace
 
 std::string XmlEscape(const std::string& text) {
@@ -91,12 +140,24 @@ std::string XmlEscape(const std::string& text) {
     return out;
 }
 
-std::string CharacterLabel(Byte code) {
+std::string CharacterLabel(Byte code, const CharacterMap& chars) {
     if (code == 32) return "\u2423";
-    char32_t cp = 0;
-    const std::string& utf8 = CodeToUtf8(code);
-    if (!SingleCodePoint(utf8, cp) || XkbKeysym(cp).empty()) return "#" + std::to_string(code);
-    return XmlEscape(utf8);
+    const char32_t cp = chars.CodePoint(code);
+    if (cp == CharacterMap::kNone || IsUntypeable(cp)) return "#" + std::to_string(code);
+    return XmlEscape(chars.Utf8(code));
+}
+
+LayoutPictureData PictureOfLayout(const Layout& lay, const Workspace& ws) {
+    LayoutPictureData data;
+    data.lay = lay;
+    data.load = KeyLoads(ws.digraphs, ws.keys, lay);
+    data.target = ws.weights.bestLoad;
+    std::array<bool, kCharCodes> listed{};
+    for (Byte c : ws.letters.letSet) {
+        if (lay[c] == 0 && !listed[c]) data.unplaced.push_back(c);
+        listed[c] = true;
+    }
+    return data;
 }
 
 SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
@@ -108,7 +169,8 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
         maxLoad = std::max(maxLoad, BoxShares(b, data, keys).first);
     }
     const double boardWidth = right * kPitch;
-    const double legendTop = kKeyboardTop + bottom * kPitch + 16;
+    const double fingerTop = kKeyboardTop + bottom * kPitch + 16;
+    const double legendTop = fingerTop + kFingerHeight;
     const bool unplaced = !data.unplaced.empty();
     SvgPicture picture;
     picture.width = static_cast<int>(std::ceil(std::max(boardWidth, 720.0) + 2 * kMargin));
@@ -151,12 +213,14 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
         std::string label;
         for (int c = 0; c < kCharCodes; ++c)
             if (data.lay[static_cast<std::size_t>(c)] == b.key)
-                label += CharacterLabel(static_cast<Byte>(c));
+                label += CharacterLabel(static_cast<Byte>(c), *data.chars);
         const double cx = x + w / 2;
         if (!label.empty()) Text(out, cx, y + 30, 24, ink, "middle", label);
         Text(out, cx, y + h - 19, 11, ink, "middle", FormatPercent(load), true);
         Text(out, cx, y + h - 6, 10, faint, "middle", FormatPercent(target));
     }
+
+    FingerBars(out, data, keys, fingerTop, std::max(boardWidth, 720.0));
 
     // Legend.
     const double lx = kMargin;
@@ -170,7 +234,8 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
          "Lower figure: its target share (BestLoad).");
     if (unplaced) {
         std::string letters;
-        for (Byte c : data.unplaced) letters += (letters.empty() ? "" : " ") + CharacterLabel(c);
+        for (Byte c : data.unplaced)
+            letters += (letters.empty() ? "" : " ") + CharacterLabel(c, *data.chars);
         Text(out, lx, legendTop + 58, 13, "#a01010", "start", "Not placed: " + letters);
     }
     out << "</svg>\n";

@@ -6,10 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include "data/charset.hpp"
 #include "data/key_tables.hpp"
 #include "data/statistics_tables.hpp"
 #include "data/types.hpp"
 #include "eval/key_loads.hpp"
+#include "eval/workspace.hpp"
 
 namespace antkeys {
 
@@ -22,6 +24,7 @@ struct LayoutPictureData {
     KeyLoadTable load{};         // per key index, after load sharing
     BestLoadTable target{};      // BestLoad
     std::vector<Byte> unplaced;  // letters the layout leaves off the keyboard
+    const CharacterMap* chars = &CharacterMap::GeorgianPs();
 };
 
 struct SvgPicture {
@@ -34,7 +37,12 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys);
 
 // The text of one character code in the picture: its UTF-8 form, "␣" for the space,
 // "#code" for a code the character set cannot show. Escaped for XML.
-std::string CharacterLabel(Byte code);
+std::string CharacterLabel(Byte code, const CharacterMap& chars);
+
+// The picture's tables for a layout on the loaded keyboard: the key loads from the digraph
+// counts, the target loads, and the reference layout's letters it leaves off the keyboard.
+// The title, grade line and figures stay for the caller.
+LayoutPictureData PictureOfLayout(const Layout& lay, const Workspace& ws);
 
 // Text made safe for XML character data and attribute values.
 std::string XmlEscape(const std::string& text);

@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/types.hpp"
-
 namespace antkeys {
 
 // The XKB key name (without the angle brackets) of a key code: the key's unshifted US legend
@@ -16,13 +14,5 @@ std::string_view XkbKeyName(std::string_view keyCode);
 // "U10D0" style above it. Empty for control characters and code points that are not
 // characters (surrogates, beyond U+10FFFF).
 std::string XkbKeysym(char32_t codePoint);
-
-// The keysym a key gives with Shift when the layout puts `codePoint` on it: the capital
-// for a to z, the same keysym otherwise.
-std::string XkbShiftedKeysym(char32_t codePoint);
-
-// The one code point of a UTF-8 text; false for empty text, invalid UTF-8 or more than one
-// code point.
-bool SingleCodePoint(std::string_view utf8, char32_t& codePoint);
 
 }  // namespace antkeys

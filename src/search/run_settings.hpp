@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "search/polish_mode.hpp"
 #include "search/search_host.hpp"
 
 namespace antkeys {
@@ -18,7 +19,7 @@ struct RunSettings {
     bool aco = true;
     std::optional<std::int64_t> layouts;  // stop after this many layouts
     std::optional<double> seconds;        // stop after this much running time
-    bool polish = false;                  // polish each iteration's best before it reinforces
+    PolishMode polish = PolishMode::Off;  // polish each iteration's best before it reinforces
 };
 
 // The text of a parameter box and the state of a check box, as the settings give them.

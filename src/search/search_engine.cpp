@@ -8,6 +8,7 @@
 #include "eval/grading.hpp"
 #include "search/layout_polish.hpp"
 #include "search/modify_pheromones.hpp"
+#include "search/relocating_polisher.hpp"
 #include "search/run_params.hpp"
 #include "search/search_messages.hpp"
 
@@ -53,10 +54,19 @@ SearchEngine::SearchEngine(Workspace& ws, Random& random) : ws_(ws), random_(ran
 SearchEngine::~SearchEngine() = default;
 
 void SearchEngine::SetPolish(bool on) {
-    if (on && !polisher_)
+    SetPolish(on ? PolishMode::Swaps : PolishMode::Off);
+}
+
+void SearchEngine::SetPolish(PolishMode mode) {
+    polishMode_ = mode;
+    if (mode == PolishMode::Swaps && !polisher_)
         polisher_ = std::make_unique<LayoutPolisher>(ws_);
-    else if (!on)
+    else if (mode != PolishMode::Swaps)
         polisher_.reset();
+    if (mode == PolishMode::Full && !relocator_)
+        relocator_ = std::make_unique<RelocatingPolisher>(ws_);
+    else if (mode != PolishMode::Full)
+        relocator_.reset();
 }
 
 bool SearchEngine::RunEvaluation(SearchHost& host) {
@@ -77,6 +87,7 @@ bool SearchEngine::RunEvaluation(SearchHost& host) {
     run_.groupMax = -10.0f;
     run_.antIdx = 0;
     run_.caption = host.Caption();
+    stagnation_.Reset();
 
     while (!stopFlag_ && !exitFlag_) {
         if (iterN_ == std::numeric_limits<Long>::max()) {
@@ -95,6 +106,7 @@ bool SearchEngine::RunPass(SearchHost& host) {
     host.Yield();
 
     const double sensitivity = Param(host, ParamBox::PheroSens);
+    run_.sensitivity = sensitivity;
     HostNoCandidate noCandidate(host);
     GenRndKey(antLay_, ws_.letters, ws_.phero, sensitivity, random_, scratch_, noCandidate);
     host.Yield();
@@ -139,10 +151,10 @@ void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade
 
 void SearchEngine::AcoStep(SearchHost& host, Single grade) {
     host.OnRndKeyGen(antLay_, grade, ws_.keys);
-    if (grade > run_.iterBestGrade || (polisher_ && !run_.iterHasBest)) {
+    if (grade > run_.iterBestGrade || (polish() && !run_.iterHasBest)) {
         run_.iterBestGrade = grade;
         iterBestLay_ = antLay_;
-        run_.iterHasBest = polisher_ != nullptr;
+        run_.iterHasBest = polish();
     }
     ++run_.antIdx;
     if (run_.antIdx < run_.antCount) return;
@@ -152,17 +164,41 @@ void SearchEngine::AcoStep(SearchHost& host, Single grade) {
     // An iteration whose best does not beat the reference reinforces nothing.
     if (!(run_.iterBestGrade > 0)) {
         run_.iterBestGrade = 0;  // a polished best below the reference
+        if (relocator_) KeepTrails(host, false);
         return;
     }
     const double factor = Param(host, ParamBox::PheroModifK);
     ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
-    host.OnPheroModif(ws_.phero);
+    if (relocator_) {
+        KeepTrails(host, true);
+    } else {
+        host.OnPheroModif(ws_.phero);
+    }
     run_.iterBestGrade = 0;
 }
 
+// After an iteration of the Full polish: the reinforced table within its limits, then a
+// reset of the free letters' trails when the iteration bests have stagnated.
+void SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
+    const double spread = TrailSpread(ws_.phero, ws_.letters, run_.sensitivity);
+    if (reinforced) ApplyTrailBounds(ws_.phero, ws_.letters, spread);
+    const bool restart =
+        stagnation_.Stagnant(run_.iterBestGrade, BranchingFactor(ws_.phero, ws_.letters));
+    if (restart) {
+        ResetTrails(ws_.phero, ws_.letters, spread);
+        ++restarts_;
+    }
+    if (reinforced || restart) host.OnPheroModif(ws_.phero);
+}
+
 void SearchEngine::PolishIterationBest(SearchHost& host) {
-    const LayoutPolisher::Result polished = polisher_->Polish(iterBestLay_);
-    if (!polished.ok || polished.swaps == 0) return;
+    if (relocator_) {
+        const RelocatingPolisher::Result polished = relocator_->Polish(iterBestLay_);
+        if (!polished.ok || polished.moves() == 0) return;
+    } else {
+        const LayoutPolisher::Result polished = polisher_->Polish(iterBestLay_);
+        if (!polished.ok || polished.swaps == 0) return;
+    }
     // Graded again through the panel like every layout the run keeps; the grade is the one
     // the polisher's own full grading found.
     const GradeResult graded =

@@ -8,13 +8,16 @@
 #include "data/types.hpp"
 #include "eval/workspace.hpp"
 #include "search/gen_rnd_key.hpp"
+#include "search/polish_mode.hpp"
 #include "search/progress_ring.hpp"
 #include "search/save_failures.hpp"
 #include "search/search_host.hpp"
+#include "search/trail_limits.hpp"
 
 namespace antkeys {
 
 class LayoutPolisher;
+class RelocatingPolisher;
 
 class SearchEngine {
   public:
@@ -35,7 +38,14 @@ class SearchEngine {
     // best is kept whatever its grade, since the polished layout may beat the reference where
     // no ant did; a polished layout that beats the best so far becomes the new best.
     void SetPolish(bool on);
-    bool polish() const { return polisher_ != nullptr; }
+    // The polish by mode. Full also relocates letters to empty keys, keeps the pheromones of
+    // free letters within trail limits and resets them when the iteration bests stagnate; the
+    // best layout found stays the best through a reset.
+    void SetPolish(PolishMode mode);
+    bool polish() const { return polishMode_ != PolishMode::Off; }
+    PolishMode polishMode() const { return polishMode_; }
+    // Pheromone resets so far (Full polish only).
+    int restarts() const { return restarts_; }
 
     // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, sums up the
     // files it could not save, restores the buttons and the caption. At the start every
@@ -89,6 +99,7 @@ class SearchEngine {
         Integer antIdx = 0;
         Single iterBestGrade = 0;
         bool iterHasBest = false;  // polishing: iterBestLay_ holds this iteration's best
+        double sensitivity = 0;    // as last read, for the trail limits
         Single groupMin = 10.0f;
         Single groupMax = -10.0f;
         std::string caption;  // the window caption to restore
@@ -99,6 +110,7 @@ class SearchEngine {
     void TakeNewBest(SearchHost& host, const Layout& lay, Single grade);
     void AcoStep(SearchHost& host, Single grade);
     void PolishIterationBest(SearchHost& host);
+    void KeepTrails(SearchHost& host, bool reinforced);
     void GraphStep(Single grade);
     void EndRun(SearchHost& host);
     bool ReadStartParams(SearchHost& host);
@@ -124,7 +136,11 @@ class SearchEngine {
     std::string lastBestLayPath_;
     SaveFailures saveFailures_;
     std::array<double, 3> goodParam_{};  // each box's last number, by ParamBox
+    PolishMode polishMode_ = PolishMode::Off;
     std::unique_ptr<LayoutPolisher> polisher_;
+    std::unique_ptr<RelocatingPolisher> relocator_;
+    StagnationWatch stagnation_;
+    int restarts_ = 0;
 };
 
 }  // namespace antkeys

@@ -30,6 +30,7 @@ bool EvaluateOne(const QString& path, Workspace& ws, MessageSink& sink, Yielder&
     window->setWindowTitle(QStringLiteral("KB Layout (") + QDir::toNativeSeparators(path) +
                            QStringLiteral(")"));
     window->show();
+    window->SetWorkspace(&ws);
     window->DrawLay(lay, ws.keys);
     opened.push_back(window);
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 #include "data/fields.hpp"
 #include "data/number_format.hpp"
@@ -13,6 +15,7 @@
 #include "ui/display_box.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
+#include "ui/lay_window_menu.hpp"
 #include "ui/twips.hpp"
 #include "ui/view_controls.hpp"
 
@@ -58,6 +61,8 @@ bool LayWindow::CharPosition(const KeyTables& keys, int k, ScreenPoint& point) c
 }
 
 void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
+    lay_ = lay;
+    keys_ = &keys;
     canvas_->Clear();
     const QColor colour = QColor::fromRgb(kCharColour);
     const QFont charFont = font();
@@ -72,6 +77,16 @@ void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
                                       colour);
         }
     });
+}
+
+QMenu* LayWindow::ContextMenu() {
+    return MakeLayWindowMenu(*this);
+}
+
+void LayWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = ContextMenu();
+    menu->exec(event->globalPos());
+    menu->deleteLater();
 }
 
 void LayWindow::fMain_OnRndKeyGen(const Layout& bestAntLay, float antAGrade,

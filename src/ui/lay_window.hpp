@@ -8,12 +8,15 @@
 #include "data/types.hpp"
 #include "ui/view_geometry.hpp"
 
+class QContextMenuEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace antkeys {
 
 class KeyboardCanvas;
+struct Workspace;
 
 class LayWindow : public QWidget {
     Q_OBJECT
@@ -37,6 +40,17 @@ class LayWindow : public QWidget {
     // False when the key is skipped.
     bool CharPosition(const KeyTables& keys, int k, ScreenPoint& point) const;
 
+    // The layout drawn last and its keyboard (owned by the main window, which outlives the
+    // window); the context menu saves and exports them.
+    bool hasLayout() const { return keys_ != nullptr; }
+    const Layout& layout() const { return lay_; }
+    const KeyTables* keyTables() const { return keys_; }
+    // The loaded tables the picture takes its key loads from; set by the openers.
+    void SetWorkspace(const Workspace* ws) { ws_ = ws; }
+    const Workspace* workspace() const { return ws_; }
+    // The right-click menu, a new child of the window (see lay_window_menu.hpp).
+    QMenu* ContextMenu();
+
     QLineEdit* txtRefrInterval() const { return txtRefrInterval_; }
     QLineEdit* txtAGrade() const { return txtAGrade_; }
     QLineEdit* txtRGrade() const { return txtRGrade_; }
@@ -51,8 +65,14 @@ class LayWindow : public QWidget {
     void fMain_OnRndKeyGen(const antkeys::Layout& bestAntLay, float antAGrade,
                            const antkeys::KeyTables& keys);
 
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
   private:
     KeyGrid grid_;
+    Layout lay_{};
+    const KeyTables* keys_ = nullptr;
+    const Workspace* ws_ = nullptr;
     Integer refrCount_ = 0;
     KeyboardCanvas* canvas_ = nullptr;
     QLabel* label1_ = nullptr;

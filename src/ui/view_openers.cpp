@@ -27,6 +27,7 @@ LayWindow* ViewOpeners::ShowBestLay() {
     auto* lay = new LayWindow(&window_);
     lay->setWindowTitle(QString::fromLatin1(LayWindow::kBestCaption));
     lay->show();
+    lay->SetWorkspace(&ws);
     lay->DrawLay(window_.engine().bestKeyLay(), ws.keys);
     lay->txtAGrade()->hide();
     lay->labAGr()->hide();

@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The option of the steepest-descent polish of pair swaps, written POLISH in cases.txt.
-constexpr const char* kSwapPolish = "--polish";
+constexpr const char* kSwapPolish = "--polish=swaps";
 
 const std::string kGolden = std::string(ANTKEYS_TEST_DATA) + "/golden";
 

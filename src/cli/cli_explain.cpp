@@ -1,0 +1,96 @@
+// antkeys-cli evaluate --explain: the named figures of the reference layout and layout files,
+// side by side, and the digraphs behind each.
+#include <ostream>
+
+#include "cli/cli_explain.hpp"
+#include "cli/evaluation_table.hpp"
+#include "cli/input_folder.hpp"
+#include "cli/stderr_sink.hpp"
+#include "data/loaders.hpp"
+#include "eval/explain_text.hpp"
+#include "eval/explainer_setup.hpp"
+
+namespace antkeys::cli {
+namespace {
+
+constexpr const char* kName = "antkeys-cli evaluate: ";
+
+void PrintTsv(const std::vector<std::string>& files,
+              const std::vector<LayoutExplanation>& layouts, std::ostream& out) {
+    if (layouts.empty()) return;
+    out << "file";
+    for (const NamedFigure& f : NamedFigures(layouts.front().figures)) out << '\t' << f.name;
+    out << '\n';
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        out << files[i];
+        for (const NamedFigure& f : NamedFigures(layouts[i].figures))
+            out << '\t' << General(f.value, 17);
+        out << '\n';
+    }
+}
+
+void PrintTables(const std::vector<std::string>& files,
+                 const std::vector<LayoutExplanation>& layouts, std::ostream& out) {
+    std::vector<const LayoutExplanation*> pointers;
+    for (const LayoutExplanation& l : layouts) pointers.push_back(&l);
+    PrintAligned(FigureRows(files, pointers), out);
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        out << "\nWorst digraphs of " << files[i] << ":\n";
+        PrintAligned(WorstRows(layouts[i]), out);
+    }
+}
+
+}  // namespace
+
+int RunExplain(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) {
+    int top = 10;
+    if (parsed.Has("--top")) {
+        const std::string text = parsed.Value("--top");
+        std::size_t used = 0;
+        try {
+            top = std::stoi(text, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (used != text.size() || used == 0 || top < 0) {
+            err << kName << "--top takes a whole number of 0 or more, not \"" << text << "\"\n";
+            return 2;
+        }
+    }
+
+    Workspace ws;
+    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
+    StderrSink sink(err);
+    LayoutExplainer explainer;
+    std::string why;
+    if (!SetUpExplainer(ws, explainer, sink, &why)) {
+        err << kName << "cannot explain: " << why << '\n';
+        return 2;
+    }
+
+    std::vector<std::string> files;
+    std::vector<LayoutExplanation> layouts;
+    auto explain = [&](const std::string& file, const Layout& lay) {
+        LayoutExplanation e;
+        if (!explainer.Explain(lay, top, e, &why)) {
+            err << kName << file << ": cannot be explained: " << why << '\n';
+            return false;
+        }
+        files.push_back(file);
+        layouts.push_back(std::move(e));
+        return true;
+    };
+    if (!explain("In/RefKeyLay.txt", ws.refKeyLay)) return 2;
+    int status = 0;
+    for (const std::string& file : parsed.positional) {
+        Layout lay{};
+        if (!LoadKeyLay(file, ws.keys, lay, sink) || !explain(file, lay)) status = 1;
+    }
+    if (parsed.Has("--tsv"))
+        PrintTsv(files, layouts, out);
+    else
+        PrintTables(files, layouts, out);
+    return status;
+}
+
+}  // namespace antkeys::cli

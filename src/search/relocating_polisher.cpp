@@ -1,0 +1,143 @@
+#include "search/relocating_polisher.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace antkeys {
+namespace {
+
+// A move must lower the ratio sum by more than rounding can account for.
+constexpr double kRelativeTolerance = 1e-12;
+// Steepest descent always improves, so it ends; this only bounds a pathological table.
+constexpr int kMaxMoves = 10000;
+
+}  // namespace
+
+RelocatingPolisher::RelocatingPolisher(const Workspace& ws) : ws_(ws), swaps_(ws) {
+    nKeys_ = std::min(ws.keys.nKeys(), kMaxKeys);
+    layV_.ref = ws.layV.ref;
+
+    // The stand-in: a code that neither the statistics nor the letters use, so no grading
+    // ever sees it.
+    std::array<bool, kCharCodes> taken{};
+    for (Byte c : ws.digraphs.first) taken[c] = true;
+    for (Byte c : ws.digraphs.second) taken[c] = true;
+    for (Byte c : ws.letters.letSet) taken[c] = true;
+    for (int c = kCharCodes - 1; c >= 0 && standIn_ < 0; --c)
+        if (!taken[static_cast<std::size_t>(c)]) standIn_ = c;
+
+    const LetterTables& letters = ws.letters;
+    letterOf_.fill(-1);
+    std::array<int, kCharCodes> seen{};
+    for (Byte c : letters.letSet) ++seen[c];
+    for (int j = 0; j <= letters.nLet(); ++j) {
+        const Byte c = letters.letSet[static_cast<std::size_t>(j)];
+        if (seen[c] != 1) continue;  // a code listed twice is one character: it never moves
+        letterOf_[c] = j;
+        if (letters.letFixKey[static_cast<std::size_t>(j)] == 0) movable_.push_back(c);
+    }
+}
+
+bool RelocatingPolisher::RelocationAllowed(const Layout& lay, Byte a, int key) const {
+    const int j = letterOf_[a];
+    if (j < 0 || ws_.letters.letFixKey[static_cast<std::size_t>(j)] != 0) return false;
+    const int from = lay[a];
+    if (from < 1 || from > nKeys_ || key < 1 || key > nKeys_) return false;
+    for (std::size_t c = 0; c < kCharCodes; ++c)
+        if (lay[c] == key && static_cast<int>(c) != standIn_) return false;
+    const PheroTable& phero = ws_.phero;
+    return key <= phero.nKeys() && j <= phero.nLet() && phero.at(key, j) > 0;
+}
+
+void RelocatingPolisher::Prepare(const Layout& lay) {
+    swaps_.Prepare(lay);
+    used_.fill(false);
+    for (std::size_t c = 0; c < kCharCodes; ++c)
+        if (lay[c] <= kMaxKeys && static_cast<int>(c) != standIn_) used_[lay[c]] = true;
+    probe_ = lay;
+}
+
+double RelocatingPolisher::RelocatedRatioSum(const Criteria& v, Byte a, int key) {
+    if (standIn_ < 0) return std::numeric_limits<double>::infinity();
+    const auto s = static_cast<std::size_t>(standIn_);
+    probe_[s] = static_cast<Byte>(key);
+    const double sum = swaps_.SwappedRatioSum(probe_, v, a, static_cast<Byte>(standIn_));
+    probe_[s] = 0;
+    return sum;
+}
+
+bool RelocatingPolisher::FullGrade(const Layout& lay, Single& grade, Criteria& v) {
+    const GradeResult g = EvaluateLay(lay, ws_.analizer, ws_.weights, layV_, panel_, noYield_);
+    if (!g.ok) return false;
+    grade = g.grade;
+    v = layV_.last;
+    return true;
+}
+
+RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
+    Result result;
+    Criteria v{};
+    if (!FullGrade(lay, result.grade, v)) return result;
+    result.ok = true;
+    if (standIn_ >= 0) lay[static_cast<std::size_t>(standIn_)] = 0;
+
+    Prepare(lay);
+    const std::size_t m = movable_.size();
+    const PheroTable& phero = ws_.phero;
+    const int lastKey = std::min(nKeys_, phero.nKeys());
+    while (result.moves() < kMaxMoves) {
+        const double current = swaps_.RatioSum(v);
+        double bestSum = current - kRelativeTolerance * std::abs(current);
+        int bestI = -1, bestJ = -1, bestKey = -1;
+        for (std::size_t i = 0; i < m; ++i) {
+            const Byte a = movable_[i];
+            for (std::size_t j = i + 1; j < m; ++j) {
+                const Byte b = movable_[j];
+                if (!swaps_.SwapAllowed(lay, a, b)) continue;
+                const double s = swaps_.SwappedRatioSum(lay, v, a, b);
+                if (s < bestSum) {
+                    bestSum = s;
+                    bestI = static_cast<int>(i);
+                    bestJ = static_cast<int>(j);
+                    bestKey = -1;
+                }
+            }
+            if (lay[a] < 1 || lay[a] > nKeys_) continue;  // unplaced: left as generated
+            const int letter = letterOf_[a];
+            for (int key = 1; key <= lastKey; ++key) {
+                if (used_[static_cast<std::size_t>(key)] || !(phero.at(key, letter) > 0))
+                    continue;
+                const double s = RelocatedRatioSum(v, a, key);
+                if (s < bestSum) {
+                    bestSum = s;
+                    bestI = static_cast<int>(i);
+                    bestJ = -1;
+                    bestKey = key;
+                }
+            }
+        }
+        if (bestI < 0) break;
+
+        Layout trial = lay;
+        const Byte a = movable_[static_cast<std::size_t>(bestI)];
+        if (bestJ >= 0) {
+            const Byte b = movable_[static_cast<std::size_t>(bestJ)];
+            trial[a] = lay[b];
+            trial[b] = lay[a];
+        } else {
+            trial[a] = static_cast<Byte>(bestKey);
+        }
+        Single grade = 0;
+        Criteria vt{};
+        if (!FullGrade(trial, grade, vt) || !(grade > result.grade)) break;
+        lay = trial;
+        v = vt;
+        result.grade = grade;
+        ++(bestJ >= 0 ? result.swaps : result.relocations);
+        Prepare(lay);
+    }
+    return result;
+}
+
+}  // namespace antkeys

@@ -1,0 +1,132 @@
+// The polish with relocations: its incremental figure against full gradings, and which
+// relocations it takes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+#include "data/random.hpp"
+#include "engine_fixture.hpp"
+#include "eval/grading.hpp"
+#include "search/gen_rnd_key.hpp"
+#include "search/relocating_polisher.hpp"
+#include "test_support.hpp"
+
+namespace antkeys {
+namespace {
+
+struct Quiet final : NoCandidateSink {
+    void OnNoCandidate(int) override {}
+};
+
+Single FullGrade(const Workspace& ws, const Layout& lay) {
+    CriteriaTable layV;
+    layV.ref = ws.layV.ref;
+    CriteriaPanel panel;
+    NoYield noYield;
+    const GradeResult g = EvaluateLay(lay, ws.analizer, ws.weights, layV, panel, noYield);
+    EXPECT_TRUE(g.ok) << g.error;
+    return g.grade;
+}
+
+TEST(RelocatingPolisher, IncrementalFigureMatchesFullGradingForEveryAllowedRelocation) {
+    // English: 26 letters on 33 keys, so every layout has empty keys, the shared space bar
+    // among them.
+    Workspace ws;
+    test::TempFolder copy;
+    std::filesystem::copy(test::BundledSet("en") + "/In", copy.path() + "/In",
+                          std::filesystem::copy_options::recursive);
+    ws.paths.folder = copy.path();
+    RecordingSink sink;
+    ASSERT_TRUE(LoadWorkspace(ws, sink));
+    RelocatingPolisher polisher(ws);
+    LayoutPolisher swaps(ws);
+    Random random(5);
+    GenScratch scratch;
+    Quiet quiet;
+    int checked = 0;
+    for (int n = 0; n < 20; ++n) {
+        Layout lay{};
+        GenRndKey(lay, ws.letters, ws.phero, 0.0, random, scratch, quiet);
+        Criteria v{};
+        ASSERT_TRUE(ws.analizer.CalcV1_6(lay, v));
+        polisher.Prepare(lay);
+        for (Byte a : ws.letters.letSet) {
+            for (int key = 0; key <= ws.keys.nKeys() + 1; ++key) {
+                if (!polisher.RelocationAllowed(lay, a, key)) continue;
+                Layout moved = lay;
+                moved[a] = static_cast<Byte>(key);
+                Criteria full{};
+                ASSERT_TRUE(ws.analizer.CalcV1_6(moved, full));
+                const double expected = swaps.RatioSum(full);
+                EXPECT_NEAR(polisher.RelocatedRatioSum(v, a, key), expected,
+                            1e-12 * std::abs(expected))
+                    << "layout " << n << " letter " << int{a} << " to key " << key;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 1000);
+}
+
+// The engine fixture's letters b..f may each stay on their reference key or go to the empty
+// keys 6 and 7, nowhere else: no swap is allowed, so only relocations can improve.
+struct OnlyRelocations : test::EngineFixture {
+    OnlyRelocations() {
+        for (int j = 1; j <= 5; ++j) {
+            for (int k = 1; k <= kKeys; ++k) ws.phero.at(k, j) = 0;
+            ws.phero.at(j, j) = ws.phero.at(6, j) = ws.phero.at(7, j) = 1.0 / 3;
+        }
+    }
+    // The best layout one relocation away from the reference layout, by full gradings.
+    Layout BestRelocation(Single& grade) const {
+        Layout best = ws.refKeyLay;
+        grade = FullGrade(ws, best);
+        for (int j = 1; j <= 5; ++j) {
+            for (int key = 6; key <= 7; ++key) {
+                if (!(ws.phero.at(key, j) > 0)) continue;
+                Layout lay = ws.refKeyLay;
+                lay[static_cast<std::size_t>('a' + j)] = static_cast<Byte>(key);
+                const Single g = FullGrade(ws, lay);
+                if (g > grade) grade = g, best = lay;
+            }
+        }
+        return best;
+    }
+};
+
+TEST(RelocatingPolisher, TakesARelocationThatHelpsAndNeverOneOntoAForbiddenKey) {
+    OnlyRelocations f;
+    const Single start = FullGrade(f.ws, f.ws.refKeyLay);
+    Single bestGrade = 0;
+    const Layout best = f.BestRelocation(bestGrade);
+    ASSERT_GT(bestGrade, start) << "the fixture needs a relocation that helps";
+
+    RelocatingPolisher polisher(f.ws);
+    Layout lay = f.ws.refKeyLay;
+    const RelocatingPolisher::Result r = polisher.Polish(lay);
+    ASSERT_TRUE(r.ok);
+    EXPECT_GE(r.relocations, 1);
+    EXPECT_GE(r.grade, bestGrade);
+    EXPECT_EQ(r.grade, FullGrade(f.ws, lay));
+
+    // Forbid every pair that move used: the polish finds its way around them or stays.
+    int forbidden = 0;
+    for (int j = 1; j <= 5; ++j) {
+        const auto c = static_cast<std::size_t>('a' + j);
+        if (best[c] != f.ws.refKeyLay[c]) f.ws.phero.at(best[c], j) = forbidden++ % 2 ? 0 : -1;
+    }
+    ASSERT_EQ(forbidden, 1);
+    RelocatingPolisher again(f.ws);
+    Layout lay2 = f.ws.refKeyLay;
+    const RelocatingPolisher::Result r2 = again.Polish(lay2);
+    ASSERT_TRUE(r2.ok);
+    EXPECT_GE(r2.grade, start);
+    EXPECT_EQ(lay2['a'], 8);  // the fixed letter stays
+    for (int j = 1; j <= 5; ++j)
+        EXPECT_GT(f.ws.phero.at(lay2[static_cast<std::size_t>('a' + j)], j), 0) << j;
+}
+
+}  // namespace
+}  // namespace antkeys

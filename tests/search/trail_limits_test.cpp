@@ -1,0 +1,139 @@
+// Trail limits, resets and the stagnation test, on their own and in a run.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine_fixture.hpp"
+#include "search/modify_pheromones.hpp"
+#include "data/phero_table.hpp"
+#include "search/trail_limits.hpp"
+#include "search_fixtures.hpp"
+
+namespace antkeys {
+namespace {
+
+// 20 free letters on keys 1..20 (letter j on key j+1 in the layout the tests reinforce), key
+// 0 never positive, key 21 forbidden to every letter (0 for even letters, -1 for odd ones),
+// and one letter fixed to key 22.
+struct Table {
+    LetterTables letters;
+    PheroTable phero;
+    Layout best{};
+    static constexpr int kFree = 20, kKeys = 22;
+    Table() {
+        for (int j = 0; j < kFree; ++j) {
+            letters.letSet.push_back(static_cast<Byte>('A' + j));
+            letters.letFixKey.push_back(0);
+        }
+        letters.letSet.push_back('z');
+        letters.letFixKey.push_back(kKeys);
+        phero.Resize(kKeys, kFree);
+        for (int j = 0; j < kFree; ++j) {
+            for (int k = 1; k <= kFree; ++k) phero.at(k, j) = 1;
+            phero.at(kFree + 1, j) = j % 2 ? -1 : 0;
+            NormalizePhero(phero, j);
+            best[static_cast<std::size_t>('A' + j)] = static_cast<Byte>(j + 1);
+        }
+        phero.at(kKeys, kFree) = 1;
+        best['z'] = kKeys;
+    }
+};
+
+TEST(TrailLimits, KeepEveryAllowedKeyReachableAndForbiddenOnesForbidden) {
+    for (double s : {0.8, 2.0, 5.0, 50.0}) {
+        Table t;
+        const double spread = TrailSpread(t.phero, t.letters, s);
+        EXPECT_LT(spread * s, 1.0);
+        // Reinforced by the same layout far past convergence.
+        for (int i = 0; i < 2000; ++i) {
+            ModifyPheromones(t.phero, t.letters, t.best, 0.5f, 1.0);
+            ApplyTrailBounds(t.phero, t.letters, spread);
+        }
+        for (int j = 0; j < Table::kFree; ++j) {
+            const double top = t.phero.at(j + 1, j);
+            double sum = 0;
+            for (int k = 1; k <= Table::kFree; ++k) {
+                const double p = t.phero.at(k, j);
+                sum += p;
+                ASSERT_GT(p, 0) << "s " << s << " letter " << j << " key " << k;
+                // A score less than 1 below the top one can still win its draw.
+                EXPECT_LT((top - p) * s, 1.0) << "s " << s << " letter " << j << " key " << k;
+                if (k != j + 1) {
+                    EXPECT_LT(p, top) << "s " << s << " the best key stays ahead";
+                }
+            }
+            EXPECT_NEAR(sum, 1.0, 1e-9);
+            EXPECT_EQ(t.phero.at(0, j), 0);
+            EXPECT_EQ(t.phero.at(Table::kFree + 1, j), j % 2 ? -1 : 0);
+        }
+    }
+    // Where the bound binds, the converged columns build the best layout with chance 0.05.
+    Table t;
+    const double spread = TrailSpread(t.phero, t.letters, 5.0);
+    const TrailBounds b = ColumnBounds(Table::kFree, spread);
+    EXPECT_NEAR(b.max - b.min, spread, 1e-12);
+    const double others = Table::kFree / 2.0 - 1;
+    EXPECT_NEAR(std::pow(BestKeyChance(spread * 5.0, others), Table::kFree), kBestLayoutChance,
+                1e-6);
+}
+
+TEST(TrailLimits, ResetRaisesAllowedPairsOfFreeLettersOnly) {
+    Table t;
+    ModifyPheromones(t.phero, t.letters, t.best, 0.5f, 1.0);
+    const double fixedPair = t.phero.at(Table::kKeys, Table::kFree);
+    ResetTrails(t.phero, t.letters, 1.0);
+    for (int j = 0; j < Table::kFree; ++j) {
+        for (int k = 1; k <= Table::kFree; ++k) EXPECT_EQ(t.phero.at(k, j), 1.0);
+        EXPECT_EQ(t.phero.at(Table::kFree + 1, j), j % 2 ? -1 : 0);
+        EXPECT_EQ(t.phero.at(0, j), 0);
+    }
+    EXPECT_EQ(t.phero.at(Table::kKeys, Table::kFree), fixedPair);
+    EXPECT_EQ(BranchingFactor(t.phero, t.letters), Table::kFree);
+}
+
+TEST(StagnationWatch, WantsAConvergedTableAndIdleIterations) {
+    StagnationWatch watch(3);
+    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0));   // the first sets the mark
+    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0));
+    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0));   // better: idle count starts over
+    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0));   // equal is not better
+    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0));
+    EXPECT_FALSE(watch.Stagnant(0.3f, 3.0));   // idle long enough, not converged
+    EXPECT_TRUE(watch.Stagnant(0.3f, 1.0));
+    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0));   // starts over: a lower grade is the new mark
+}
+
+TEST(SearchEnginePolish, ARestartKeepsTheBestLayoutAndFlattensTheFreeLetters) {
+    test::EngineFixture f;
+    f.ScaleReference(2.0);  // every layout beats the reference: every iteration reinforces
+    f.engine.SetPolish(PolishMode::Full);
+    test::FakeHost host(f.engine);
+    host.antsText = "1";
+    host.modifKText = "5";
+    Layout best{};
+    Single bestGrade = 0;
+    int checkedRestart = 0;
+    host.onLayout = [&](test::FakeHost& h) {
+        SearchEngine& e = h.engine();
+        EXPECT_GE(e.bestKeyGrade(), bestGrade);
+        if (e.restarts() == 1 && checkedRestart == 0) {
+            ++checkedRestart;
+            EXPECT_EQ(e.bestKeyGrade(), bestGrade);
+            EXPECT_EQ(e.bestKeyLay(), best);
+            for (int j = 1; j <= 5; ++j) {
+                for (int k = 2; k <= 7; ++k) EXPECT_EQ(f.ws.phero.at(k, j), f.ws.phero.at(1, j));
+                EXPECT_EQ(f.ws.phero.at(8, j), 0);
+            }
+        }
+        if (e.restarts() >= 2) h.engine().RequestStop();
+        best = e.bestKeyLay();
+        bestGrade = e.bestKeyGrade();
+    };
+    ASSERT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_EQ(checkedRestart, 1);
+    EXPECT_EQ(f.engine.restarts(), 2);
+    EXPECT_GT(f.engine.bestKeyGrade(), 0);
+}
+
+}  // namespace
+}  // namespace antkeys
