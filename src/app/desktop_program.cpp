@@ -8,6 +8,7 @@
 #include "app/command_line.hpp"
 #include "app/exit_signals.hpp"
 #include "data/messages.hpp"
+#include "data/out_folder.hpp"
 #include "data/program_folder.hpp"
 #include "eval/workspace.hpp"
 #include "search/search_engine.hpp"
@@ -26,10 +27,18 @@ std::unique_ptr<DesktopProgram> DesktopProgram::Load(const std::string& folder, 
     std::unique_ptr<DesktopProgram> program(new DesktopProgram());
     program->workspace_->paths.folder = folder;
     if (!LoadWorkspace(*program->workspace_, sink, why)) return nullptr;
+    const std::string out = program->workspace_->paths.OutFolder();
+    if (CheckOutFolder(out, program->outFolderError_)) RemoveStaleTemporaries(out);
     program->random_.Seed(Random::ClockSeed());
     program->engine_ = std::make_unique<SearchEngine>(*program->workspace_, program->random_);
     program->window_ = std::make_unique<MainWindow>(*program->engine_);
     return program;
+}
+
+void DesktopProgram::ReportOutFolder(MessageSink& sink) const {
+    if (outFolderError_.empty()) return;
+    sink.show(
+        Message{msg::kWriteTitle, WithDescription(msg::kOutFolderText, outFolderError_), true});
 }
 
 void DesktopProgram::Show(bool autoStart) {
@@ -67,8 +76,11 @@ int RunDesktopProgram(QApplication& app, const QStringList& arguments) {
     MainWindow& window = program->window();
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit);
     ExitSignals exitSignals;
-    QObject::connect(&exitSignals, &ExitSignals::closeRequested, &window, &QWidget::close);
+    QObject::connect(&exitSignals, &ExitSignals::closeRequested, &window,
+                     &MainWindow::RequestClose);
 
+    // Before the window shows, so that an automatic start waits for the box.
+    program->ReportOutFolder(sink);
     program->Show(IsAutoStartCommandLine(arguments));
     return app.exec();
 }

@@ -33,6 +33,11 @@ class DesktopProgram {
     // as soon as the event loop runs, with the window already on show.
     void Show(bool autoStart);
 
+    // Why Out cannot take the search's files, found at load; empty when it can.
+    const std::string& outFolderError() const { return outFolderError_; }
+    // Shows the save-error box when Out cannot be used; the program goes on as usual.
+    void ReportOutFolder(MessageSink& sink) const;
+
     Workspace& workspace() { return *workspace_; }
     SearchEngine& engine() { return *engine_; }
     MainWindow& window() { return *window_; }
@@ -45,6 +50,7 @@ class DesktopProgram {
     Random random_;
     std::unique_ptr<SearchEngine> engine_;
     std::unique_ptr<MainWindow> window_;
+    std::string outFolderError_;
 };
 
 // The entry procedure: loads from the program folder (ResolveProgramFolder), shows the window,

@@ -15,6 +15,7 @@
 #include "cli/stderr_sink.hpp"
 #include "cli/stop_signals.hpp"
 #include "data/messages.hpp"
+#include "data/out_folder.hpp"
 #include "data/program_folder.hpp"
 #include "data/random.hpp"
 #include "data/text_file.hpp"
@@ -32,9 +33,13 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
     if (seconds > 0)
         out << " (" << std::llround(static_cast<double>(layouts) / seconds) << " layouts/s)";
     out << '\n';
+    const SaveFailures& failures = engine.saveFailures();
     if (engine.bestKeyGrade() > 0) {
         out << "Best grade: " << engine.workspace().panel.bestGrade.Text();
-        if (!engine.lastBestLayPath().empty()) out << "  (" << engine.lastBestLayPath() << ")";
+        if (!engine.lastBestLayPath().empty())
+            out << "  (" << engine.lastBestLayPath() << ")";
+        else
+            out << "  (NOT SAVED: " << failures.firstReason(SavedFile::BestLayout) << ")";
         out << '\n';
         if (!options.quiet) {
             out << '\n';
@@ -46,6 +51,7 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
     } else {
         out << "Best grade: no layout graded above the reference layout\n";
     }
+    PrintSaveReport(out, failures, engine.workspace().unreadableStore);
     out << "Repeat: " << RepeatCommand(folder, options, seed, layouts) << '\n';
 }
 
@@ -67,8 +73,15 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ws.paths.folder = CommandFolder(options.dir, "antkeys-cli run: ", err);
     StderrSink sink(err);
     if (!LoadWorkspace(ws, sink)) return 2;
-    if (!EnsureFolder(ws.paths.OutFolder(), error))
-        sink.show(Message{msg::kWriteTitle, error, true});
+    // Found now rather than at the first new best, which may come after hours.
+    if (!CheckOutFolder(ws.paths.OutFolder(), error)) {
+        sink.show(Message{msg::kWriteTitle,
+                          WithDescription(msg::kOutFolderText,
+                                          error + "\r\nThe run was not started."),
+                          true});
+        return 2;
+    }
+    RemoveStaleTemporaries(ws.paths.OutFolder());
 
     const std::uint64_t seed = options.seed ? *options.seed : Random::ClockSeed();
     if (options.colonies) return RunColonies(ws, options, seed, out, err);
@@ -83,6 +96,7 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!engine.RunEvaluation(host)) return 2;
     PrintSummary(out, engine, host, options, ws.paths.folder, seed);
     host.PrintRepeats(err);
+    if (engine.saveFailures().any()) return kExitNotSaved;
     return engine.lastRunEnd() == SearchEngine::RunEnd::Stopped ? 0 : 1;
 }
 

@@ -83,7 +83,11 @@ void PrintSummary(const ColonyRun& run, const RunOptions& options, const std::st
     const Colony& winner = *colonies[best];
     if (winner.engine->bestKeyGrade() > 0) {
         out << "Best grade: " << winner.ws.panel.bestGrade.Text() << " (colony " << best + 1;
-        if (!run.writtenBest().empty()) out << ", " << run.writtenBest();
+        if (!run.writtenBest().empty())
+            out << ", " << run.writtenBest();
+        else
+            out << ", NOT SAVED: "
+                << run.saveFailures().firstReason(SavedFile::BestLayout);
         out << ")\n";
         if (!options.quiet) {
             out << '\n';
@@ -95,6 +99,7 @@ void PrintSummary(const ColonyRun& run, const RunOptions& options, const std::st
     } else {
         out << "Best grade: no layout graded above the reference layout\n";
     }
+    PrintSaveReport(out, run.saveFailures(), run.unreadableStore());
     out << "Repeat: " << RepeatCommand(folder, options, seed, perColony) << '\n';
 }
 
@@ -116,6 +121,7 @@ int RunColonies(const Workspace& ws, const RunOptions& options, std::uint64_t se
     ColonyProgress progress(colonyOptions, err, live);
     run.Run(progress);
     PrintSummary(run, colonyOptions, ws.paths.folder, seed, out, err, sink);
+    if (run.saveFailures().any()) return kExitNotSaved;
     return run.failed() ? 1 : 0;
 }
 

@@ -52,6 +52,22 @@ std::string RepeatCommand(const std::string& folder, const RunOptions& options, 
     return command + "  (from the same Out/Pheromones.txt)";
 }
 
+void PrintSaveReport(std::ostream& out, const SaveFailures& failures,
+                     const UnreadableStore& unreadable) {
+    if (unreadable.moved)
+        out << "Unreadable store moved to: " << unreadable.aside << '\n';
+    else if (unreadable.pending())
+        out << "Unreadable store left in place: " << unreadable.path << '\n';
+    const int layouts = failures.count(SavedFile::BestLayout);
+    const int stores = failures.count(SavedFile::Store);
+    if (layouts > 0)
+        out << "NOT SAVED: " << layouts << (layouts == 1 ? " best layout" : " best layouts")
+            << " (" << failures.firstReason(SavedFile::BestLayout) << ")\n";
+    if (stores > 0)
+        out << "NOT SAVED: the pheromone store, " << stores << (stores == 1 ? " time" : " times")
+            << " (" << failures.firstReason(SavedFile::Store) << ")\n";
+}
+
 void PrintRunParameters(std::ostream& out, const std::string& folder, const RunOptions& options,
                         std::uint64_t seed, int colonies) {
     out << "antkeys-cli run\n"

@@ -20,7 +20,8 @@ namespace antkeys {
 bool LoadKeyDefs(const std::string& path, KeyTables& keys, MessageSink& sink);
 bool LoadKeyDefsText(std::string content, const std::string& name, KeyTables& keys, MessageSink& sink);
 
-// DiGraphs.txt: first code, second code, count.
+// DiGraphs.txt: first code, second code, count. A pair on several lines is one entry, at its
+// first line, with the sum of the counts; a sum beyond the count's range fails the load.
 bool LoadDiGraphs(const std::string& path, DigraphTables& digraphs, MessageSink& sink);
 bool LoadDiGraphsText(std::string content, const std::string& name, DigraphTables& digraphs, MessageSink& sink);
 
@@ -59,10 +60,18 @@ std::string BestLayFileName(Single gradePercent, Long counter);
 std::string SaveBestLay(const std::string& outFolder, Single gradePercent, Long counter,
                         const Layout& best, const KeyTables& keys, MessageSink& sink);
 
-// The pheromone store: replaces the rows it holds; reports "Error Loading Pheromones" on a
-// short or broken file and keeps what was read. A missing file changes nothing silently.
+// The pheromone store: replaces the rows it holds and keeps what it read before a fault. A
+// byte order mark before the first line is skipped.
+enum class StoreLoad { Missing, Loaded, Unreadable };
+// A missing file changes nothing. After a fault, `description` names the file, the line, the
+// field and the fault.
+StoreLoad ReadPheroStore(const std::string& path, PheroTable& phero, std::string& description);
+bool ReadPheroText(std::string content, const std::string& name, PheroTable& phero,
+                   std::string& description);
+// The same, reporting "Error Loading Pheromones" and the description through the sink.
 void LoadPhero(const std::string& path, PheroTable& phero, MessageSink& sink);
-void LoadPheroText(std::string content, PheroTable& phero, MessageSink& sink);
+void LoadPheroText(std::string content, PheroTable& phero, MessageSink& sink,
+                   const std::string& name = "Pheromones.txt");
 
 // One line per key index, the letters' values TAB-separated, CR LF after each line.
 std::string GetPheroStr(const PheroTable& phero);

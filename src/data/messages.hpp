@@ -44,6 +44,8 @@ inline constexpr const char* kDropTextPrefix = "Error:";
 inline constexpr const char* kWriteTitle = "Error Saving File";
 inline constexpr const char* kBestLayWriteText = "Error Saving Best Layout";
 inline constexpr const char* kPheroWriteText = "Error Saving Pheromones";
+inline constexpr const char* kOutFolderText =
+    "The Out folder cannot be used: no best layout and no pheromone store can be saved";
 
 // Run parameters that are not numbers.
 inline constexpr const char* kParamTitle = "Invalid Parameter";

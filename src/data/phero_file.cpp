@@ -2,6 +2,7 @@
 // letters' values TAB-separated. No header: the table in memory gives the shape.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "data/fields.hpp"
 #include "data/input_file.hpp"
@@ -13,44 +14,64 @@
 namespace antkeys {
 namespace {
 
-void ReportLoadPheroFailure(MessageSink& sink) {
-    sink.show(Message{msg::kProgramTitle, msg::kPheroLoadText, true});
-}
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Stores every value as soon as it is read, so a short or broken store still gives the rows
 // and values before the fault.
-bool ReadRows(LineReader& lines, PheroTable& phero) {
+bool ReadRows(InputFile& in, PheroTable& phero, std::string& description) {
     std::string line;
     for (int k = 0; k <= phero.nKeys(); ++k) {
-        if (!lines.ReadLine(line) || line.size() > kMaxFieldLineLength) return false;
+        if (!in.ReadFieldLine(line, description)) return false;
         if (line.empty()) continue;  // the row keeps its values
         FieldCursor fields(line);
         std::string why;
         for (int j = 0; j <= phero.nLet(); ++j) {
             double value = 0;
-            if (!fields.Double(value, why)) return false;
+            if (!fields.Double(value, why)) {
+                description = in.FieldFault(why);
+                return false;
+            }
             phero.at(k, j) = value;
         }
     }
     return true;
 }
 
+void ReportLoadPheroFailure(MessageSink& sink, const std::string& description) {
+    sink.show(Message{msg::kProgramTitle, WithDescription(msg::kPheroLoadText, description), true});
+}
+
 }  // namespace
 
-void LoadPheroText(std::string content, PheroTable& phero, MessageSink& sink) {
-    if (phero.empty()) return;  // no letters or no keys: the store has nothing to fill
-    LineReader lines(std::move(content));
-    if (!ReadRows(lines, phero)) ReportLoadPheroFailure(sink);
+bool ReadPheroText(std::string content, const std::string& name, PheroTable& phero,
+                   std::string& description) {
+    if (phero.empty()) return true;  // no letters or no keys: the store has nothing to fill
+    // Editors may put a byte order mark before the first line, as in the In files.
+    if (std::string_view(content).substr(0, kUtf8Bom.size()) == kUtf8Bom)
+        content.erase(0, kUtf8Bom.size());
+    InputFile in(std::move(content), name);
+    return ReadRows(in, phero, description);
+}
+
+StoreLoad ReadPheroStore(const std::string& path, PheroTable& phero, std::string& description) {
+    if (!FileExists(path)) return StoreLoad::Missing;
+    std::string content;
+    if (!ReadWholeFile(path, content, description)) return StoreLoad::Unreadable;
+    return ReadPheroText(std::move(content), path, phero, description) ? StoreLoad::Loaded
+                                                                        : StoreLoad::Unreadable;
+}
+
+void LoadPheroText(std::string content, PheroTable& phero, MessageSink& sink,
+                   const std::string& name) {
+    std::string description;
+    if (!ReadPheroText(std::move(content), name, phero, description))
+        ReportLoadPheroFailure(sink, description);
 }
 
 void LoadPhero(const std::string& path, PheroTable& phero, MessageSink& sink) {
-    if (!FileExists(path)) return;
-    std::string content, error;
-    if (!ReadWholeFile(path, content, error)) {
-        ReportLoadPheroFailure(sink);
-        return;
-    }
-    LoadPheroText(std::move(content), phero, sink);
+    std::string description;
+    if (ReadPheroStore(path, phero, description) == StoreLoad::Unreadable)
+        ReportLoadPheroFailure(sink, description);
 }
 
 std::string GetPheroStr(const PheroTable& phero) {

@@ -89,11 +89,16 @@ bool WriteWholeFile(const std::string& path, std::string_view content, std::stri
     return ok;
 }
 
+std::string TemporaryPath(const std::string& path, long pid) {
+    return path + ".tmp" + std::to_string(pid);
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& error) {
-    std::string temp = path + ".tmp" + std::to_string(::getpid());
+    const std::string temp = TemporaryPath(path, ::getpid());
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        error = "cannot write " + temp + ": " + std::strerror(errno);
+        // The temporary is ours; the user knows the file it stands for.
+        error = "cannot write " + path + ": " + std::strerror(errno);
         return false;
     }
     bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;

@@ -33,8 +33,12 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& e
 // Creates or overwrites a file with the given bytes. False with a description on failure.
 bool WriteWholeFile(const std::string& path, std::string_view content, std::string& error);
 
+// The temporary file that process `pid` writes before renaming it over `path`.
+std::string TemporaryPath(const std::string& path, long pid);
+
 // Writes through a temporary file in the same folder and renames it over the target,
-// so the target holds either its old or its new content, never a part.
+// so the target holds either its old or its new content, never a part. Errors name the
+// target, never the temporary.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& error);
 
 // Creates a folder (and its parents) when missing. False with a description on failure.

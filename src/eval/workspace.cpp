@@ -1,6 +1,9 @@
 #include "eval/workspace.hpp"
 
+#include <ctime>
+
 #include "data/loaders.hpp"
+#include "data/messages.hpp"
 #include "eval/grading.hpp"
 
 namespace antkeys {
@@ -13,14 +16,31 @@ bool Failed(std::string* why, const char* step) {
 
 }  // namespace
 
+Message UnreadableStoreMessage(const std::string& description, const std::string& aside) {
+    return Message{msg::kProgramTitle,
+                   WithDescription(msg::kPheroLoadText,
+                                   description +
+                                       "\r\nWhat could not be read starts from the reference "
+                                       "layout's pheromones. The store is kept: before the "
+                                       "first save it is moved to " +
+                                       aside),
+                   true};
+}
+
 bool InitAnalizer(Workspace& ws, MessageSink& sink, std::string* why) {
     if (!ws.analizer.Init(ws.digraphs, ws.weights.bestLoad, ws.keys, ws.weights.kdi, sink)) {
         if (why) *why = "the analyzer could not be set up";
         return false;
     }
     // A missing or broken store leaves the table built from the reference layout; either
-    // way the set-up goes on.
-    LoadPhero(ws.paths.pheromones(), ws.phero, sink);
+    // way the set-up goes on. A broken one is kept for the user and moved aside before the
+    // first save (SavePheroKeeping).
+    std::string description;
+    if (ReadPheroStore(ws.paths.pheromones(), ws.phero, description) == StoreLoad::Unreadable) {
+        ws.unreadableStore.path = ws.paths.pheromones();
+        ws.unreadableStore.aside = AsideName(ws.paths.pheromones(), std::time(nullptr));
+        sink.show(UnreadableStoreMessage(description, ws.unreadableStore.aside));
+    }
 
     std::string reason;
     if (!ws.analizer.CalcV1_6(ws.refKeyLay, ws.layV.ref, &reason)) {

@@ -6,6 +6,7 @@
 #include "data/phero_table.hpp"
 #include "data/program_folder.hpp"
 #include "data/statistics_tables.hpp"
+#include "data/unreadable_store.hpp"
 #include "data/types.hpp"
 #include "eval/criteria.hpp"
 #include "eval/key_analizer.hpp"
@@ -24,7 +25,11 @@ struct Workspace {
     KeyAnalizer analizer;
     CriteriaTable layV;
     CriteriaPanel panel;
+    UnreadableStore unreadableStore;  // the store found at start could not be read
 };
+
+// "Error Loading Pheromones", where the fault lies, and where the store will be moved.
+Message UnreadableStoreMessage(const std::string& description, const std::string& aside);
 
 // InitAnalizer: builds the analyzer, loads the pheromone store, grades the reference layout
 // and writes txtV0Perc(1..6) and txtRefGrade. False after a failure; the reference grading's

@@ -44,10 +44,15 @@ class ColonyRun::RoundBarrier : public std::barrier<StepEndCall> {
 
 ColonyRun::ColonyRun(const Workspace& ws, const RunSettings& settings, std::uint64_t seed, int n,
                      MessageSink& sink)
-    : settings_(settings), sink_(sink), outPaths_(ws.paths), scratch_(ScratchPath()) {
+    : settings_(settings),
+      sink_(sink),
+      outPaths_(ws.paths),
+      scratch_(ScratchPath()),
+      unreadable_(ws.unreadableStore) {
     for (int i = 0; i < n; ++i) {
         auto colony = std::make_unique<Colony>(ws, ColonySeed(seed, i));
         colony->ws.paths.folder = scratch_ + "/colony-" + std::to_string(i + 1);
+        colony->ws.unreadableStore = {};  // the real store is this run's to move
         if (setupError_.empty()) EnsureFolder(colony->ws.paths.OutFolder(), setupError_);
         colony->engine = std::make_unique<SearchEngine>(colony->ws, colony->random);
         colony->engine->SetPolish(settings.polish);
@@ -107,21 +112,31 @@ void ColonyRun::WriteBest(bool storeAnyway) {
     const Colony& best = *colonies_[BestColony()];
     const SearchEngine& engine = *best.engine;
     const bool improved = engine.bestKeyGrade() > writtenGrade_;
-    if (improved && !engine.lastBestLayPath().empty()) {
+    if (improved) {
         // The best colony's own file, under its own name: grade and that colony's counter.
-        std::string text, error;
-        const std::string name = fs::path(engine.lastBestLayPath()).filename().string();
-        const std::string target = outPaths_.Out(name);
-        if (ReadWholeFile(engine.lastBestLayPath(), text, error) &&
+        std::string text, error = "the best colony could not write its best layout";
+        const std::string& source = engine.lastBestLayPath();
+        const std::string target = outPaths_.Out(fs::path(source).filename().string());
+        if (!source.empty() && ReadWholeFile(source, text, error) &&
             WriteFileAtomically(target, text, error)) {
             writtenGrade_ = engine.bestKeyGrade();
             writtenBest_ = target;
         } else {
-            sink_.show(Message{msg::kWriteTitle, error, true});
+            writtenBest_.clear();  // no file holds the best grade
+            const Message failed{msg::kWriteTitle, WithDescription(msg::kBestLayWriteText, error),
+                                 true};
+            if (saveFailures_.Add(SavedFile::BestLayout, failed)) sink_.show(failed);
         }
     }
     if (improved || storeAnyway) {
-        SavePhero(outPaths_.pheromones(), settings_.aco, best.ws.phero, sink_);
+        RecordingSink failed;
+        const bool toMove = unreadable_.pending();
+        SavePheroKeeping(outPaths_.pheromones(), settings_.aco, best.ws.phero, unreadable_,
+                         failed);
+        for (const Message& m : failed.messages)
+            if (saveFailures_.Add(SavedFile::Store, m)) sink_.show(m);
+        if (toMove && unreadable_.moved)
+            sink_.show(Message{msg::kProgramTitle, StoreMovedText(unreadable_.aside), false});
         lastStoreWrite_ = Clock::now();
     }
 }
@@ -140,6 +155,7 @@ void ColonyRun::Run(ColonyWatcher& watcher) {
     seconds_ = std::chrono::duration<double>(Clock::now() - start_).count();
     watcher.OnRunEnd();
     WriteBest(true);  // the end of a run saves the store
+    if (saveFailures_.any()) sink_.show(saveFailures_.Summary());
 }
 
 std::uint64_t ColonySeed(std::uint64_t seed, int index) {

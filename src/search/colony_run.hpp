@@ -19,7 +19,9 @@
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
 #include "search/colony_host.hpp"
+#include "data/unreadable_store.hpp"
 #include "search/run_settings.hpp"
+#include "search/save_failures.hpp"
 #include "search/search_engine.hpp"
 
 namespace antkeys {
@@ -81,8 +83,13 @@ class ColonyRun {
 
     const std::vector<std::unique_ptr<Colony>>& colonies() const { return colonies_; }
     std::size_t BestColony() const;
-    // The best-layout file written to Out last; empty when none was.
+    // The best-layout file that holds the best grade; empty when none does (nothing better
+    // than the reference was found, or its file could not be written).
     const std::string& writtenBest() const { return writtenBest_; }
+    // What could not be written to Out; the first failure of each kind went to the sink.
+    const SaveFailures& saveFailures() const { return saveFailures_; }
+    // The store found unreadable at start, moved aside at the first save.
+    const UnreadableStore& unreadableStore() const { return unreadable_; }
     double seconds() const { return seconds_; }
 
     // The end of a step, run while every colony waits.
@@ -109,6 +116,8 @@ class ColonyRun {
     Single writtenGrade_ = 0;
     std::string writtenBest_;
     std::string setupError_;
+    UnreadableStore unreadable_;
+    SaveFailures saveFailures_;
 };
 
 }  // namespace antkeys

@@ -25,10 +25,24 @@ std::optional<double> ParseParamNumber(std::string_view text) {
     return value;
 }
 
-Message BadParamMessage(ParamBox box, std::string_view text, bool duringRun) {
+// The box's name to begin a sentence.
+static std::string SentenceName(ParamBox box) {
     std::string name = ParamBoxName(box);
     if (!name.empty())
         name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return name;
+}
+
+Message TooFewAntsMessage(std::string_view text) {
+    const std::string name = SentenceName(ParamBox::Ants);
+    return Message{msg::kParamTitle,
+                   WithDescription(name + ": " + Quoted(text) + " is less than 1.",
+                                   "The run was not started."),
+                   true};
+}
+
+Message BadParamMessage(ParamBox box, std::string_view text, bool duringRun) {
+    const std::string name = SentenceName(box);
     const std::string what = box == ParamBox::Ants ? " is not a whole number from -32768 to 32767."
                                                    : " is not a number.";
     return Message{msg::kParamTitle,

@@ -22,4 +22,7 @@ std::optional<double> ParseParamNumber(std::string_view text);
 // not start (before it) or was stopped (during it).
 Message BadParamMessage(ParamBox box, std::string_view text, bool duringRun);
 
+// txtAnts holds a whole number below 1: an iteration needs an ant.
+Message TooFewAntsMessage(std::string_view text);
+
 }  // namespace antkeys

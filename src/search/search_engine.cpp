@@ -3,6 +3,8 @@
 #include <limits>
 
 #include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "data/unreadable_store.hpp"
 #include "eval/grading.hpp"
 #include "search/layout_polish.hpp"
 #include "search/modify_pheromones.hpp"
@@ -21,6 +23,25 @@ class HostNoCandidate final : public NoCandidateSink {
 
   private:
     SearchHost& host_;
+};
+
+// Saves report here: the first failure of each kind in a run is shown, later ones only
+// counted and passed on quietly.
+class SaveFailureSink final : public MessageSink {
+  public:
+    SaveFailureSink(SaveFailures& failures, SearchHost& host, SavedFile kind)
+        : failures_(failures), host_(host), kind_(kind) {}
+    void show(const Message& message) override {
+        if (failures_.Add(kind_, message))
+            host_.show(message);
+        else
+            host_.ShowQuietly(message);
+    }
+
+  private:
+    SaveFailures& failures_;
+    SearchHost& host_;
+    SavedFile kind_;
 };
 
 }  // namespace
@@ -52,16 +73,13 @@ void SearchEngine::SetPolish(PolishMode mode) {
 bool SearchEngine::RunEvaluation(SearchHost& host) {
     if (running_) return false;  // the disabled Run button: one run at a time
 
-    // Start steps. txtAnts is read before anything changes, so a bad text changes nothing.
-    const std::string_view antsText = host.ParamText(ParamBox::Ants);
-    const std::optional<Integer> ants = ParseAntCount(antsText);
-    if (!ants) {
+    // Start steps. The boxes are read before anything changes, so a bad text changes nothing.
+    if (!ReadStartParams(host)) {
         lastRunEnd_ = RunEnd::NotStarted;
-        host.show(BadParamMessage(ParamBox::Ants, antsText, false));
         return false;
     }
-    run_.antCount = *ants;
     running_ = true;
+    saveFailures_.Reset();
     lastRunEnd_ = RunEnd::Stopped;
     host.OnRunStateChanged(true);
     run_.iterBestGrade = 0;
@@ -88,8 +106,7 @@ bool SearchEngine::RunEvaluation(SearchHost& host) {
 bool SearchEngine::RunPass(SearchHost& host) {
     host.Yield();
 
-    double sensitivity = 0;
-    if (!ReadParam(host, ParamBox::PheroSens, sensitivity)) return false;
+    const double sensitivity = Param(host, ParamBox::PheroSens);
     run_.sensitivity = sensitivity;
     HostNoCandidate noCandidate(host);
     GenRndKey(antLay_, ws_.letters, ws_.phero, sensitivity, random_, scratch_, noCandidate);
@@ -106,15 +123,14 @@ bool SearchEngine::RunPass(SearchHost& host) {
     const Single grade = graded.grade;
 
     if (grade > bestKeyGrade_) TakeNewBest(host, antLay_, grade);
-    bool goOn = true;
-    if (host.IsChecked(CheckBox::Aco)) goOn = AcoStep(host, grade);
+    if (host.IsChecked(CheckBox::Aco)) AcoStep(host, grade);
     if (host.IsChecked(CheckBox::DrawGraph)) GraphStep(grade);
     host.Yield();
 
     ++iterN_;
     host.OnPanelChanged();
     host.Yield();
-    return goOn;
+    return true;
 }
 
 void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade) {
@@ -127,13 +143,14 @@ void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade
         panel.vMaxPerc[static_cast<std::size_t>(i)] = panel.vPerc[static_cast<std::size_t>(i)];
     ++panel.version;
     // The counter is IterN before this layout is counted: the first layout passes 0.
-    std::string path = antkeys::SaveBestLay(ws_.paths.OutFolder(), grade * 100.0f, iterN_,
-                                            bestKeyLay_, ws_.keys, host);
-    if (!path.empty()) lastBestLayPath_ = std::move(path);
+    SaveFailureSink sink(saveFailures_, host, SavedFile::BestLayout);
+    // Empty when this best could not be saved: no older file stands in for it.
+    lastBestLayPath_ = antkeys::SaveBestLay(ws_.paths.OutFolder(), grade * 100.0f, iterN_,
+                                            bestKeyLay_, ws_.keys, sink);
     SavePhero(host);
 }
 
-bool SearchEngine::AcoStep(SearchHost& host, Single grade) {
+void SearchEngine::AcoStep(SearchHost& host, Single grade) {
     host.OnRndKeyGen(antLay_, grade, ws_.keys);
     if (grade > run_.iterBestGrade || (polish() && !run_.iterHasBest)) {
         run_.iterBestGrade = grade;
@@ -141,7 +158,7 @@ bool SearchEngine::AcoStep(SearchHost& host, Single grade) {
         run_.iterHasBest = polish();
     }
     ++run_.antIdx;
-    if (run_.antIdx < run_.antCount) return true;
+    if (run_.antIdx < run_.antCount) return;
     run_.antIdx = 0;
     if (run_.iterHasBest) PolishIterationBest(host);
     run_.iterHasBest = false;
@@ -149,10 +166,9 @@ bool SearchEngine::AcoStep(SearchHost& host, Single grade) {
     if (!(run_.iterBestGrade > 0)) {
         run_.iterBestGrade = 0;  // a polished best below the reference
         if (relocator_) KeepTrails(host, false);
-        return true;
+        return;
     }
-    double factor = 0;
-    if (!ReadParam(host, ParamBox::PheroModifK, factor)) return false;
+    const double factor = Param(host, ParamBox::PheroModifK);
     ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
     if (relocator_) {
         KeepTrails(host, true);
@@ -160,7 +176,6 @@ bool SearchEngine::AcoStep(SearchHost& host, Single grade) {
         host.OnPheroModif(ws_.phero);
     }
     run_.iterBestGrade = 0;
-    return true;
 }
 
 // After an iteration of the Full polish: the reinforced table within its limits, then a
@@ -219,6 +234,7 @@ void SearchEngine::GraphStep(Single grade) {
 
 void SearchEngine::EndRun(SearchHost& host) {
     SavePhero(host);
+    if (saveFailures_.any()) host.show(saveFailures_.Summary());
     running_ = false;
     host.OnRunStateChanged(false);
     stopFlag_ = false;
@@ -226,25 +242,43 @@ void SearchEngine::EndRun(SearchHost& host) {
     if (exitFlag_) host.OnExitRequested();
 }
 
-bool SearchEngine::ReadParam(SearchHost& host, ParamBox box, double& value) {
+bool SearchEngine::ReadStartParams(SearchHost& host) {
+    const std::string_view antsText = host.ParamText(ParamBox::Ants);
+    const std::optional<Integer> ants = ParseAntCount(antsText);
+    if (!ants || *ants < 1) {
+        host.show(ants ? TooFewAntsMessage(antsText) : BadParamMessage(ParamBox::Ants, antsText, false));
+        return false;
+    }
+    for (const ParamBox box : {ParamBox::PheroSens, ParamBox::PheroModifK}) {
+        const std::string_view text = host.ParamText(box);
+        const std::optional<double> value = ParseParamNumber(text);
+        if (!value) {
+            host.show(BadParamMessage(box, text, false));
+            return false;
+        }
+        goodParam_[static_cast<std::size_t>(box)] = *value;
+    }
+    // The numbers now come from the boxes' texts as they stand.
+    sensitivity_.valid = reinforcement_.valid = false;
+    run_.antCount = *ants;
+    return true;
+}
+
+double SearchEngine::Param(SearchHost& host, ParamBox box) {
+    double& good = goodParam_[static_cast<std::size_t>(box)];
     const std::string_view text = host.ParamText(box);
     ParsedParam& cached = box == ParamBox::PheroSens ? sensitivity_ : reinforcement_;
-    if (cached.valid && text == cached.text) {
-        value = cached.value;
-        return true;
-    }
-    const std::optional<double> parsed = ParseParamNumber(text);
-    if (parsed) {
+    // The text is parsed again only when it changes; good always holds the number of the
+    // last text that parsed (the run start sets it from the box too).
+    if (cached.valid && text == cached.text) return good;
+    // A box being edited may hold "" or "0," for a while: the run keeps its last number.
+    if (const std::optional<double> parsed = ParseParamNumber(text)) {
         // assign() reuses the string's room, so an edit of the box seldom allocates.
         cached.text.assign(text);
-        cached.value = *parsed;
         cached.valid = true;
-        value = *parsed;
-        return true;
+        good = *parsed;
     }
-    lastRunEnd_ = RunEnd::BadParameter;
-    host.show(BadParamMessage(box, text, true));
-    return false;
+    return good;
 }
 
 void SearchEngine::Timer1Tick(SearchHost& host) {
@@ -261,7 +295,13 @@ void SearchEngine::ClearPheromones() {
 }
 
 void SearchEngine::SavePhero(SearchHost& host) {
-    antkeys::SavePhero(ws_.paths.pheromones(), host.IsChecked(CheckBox::Aco), ws_.phero, host);
+    UnreadableStore& unreadable = ws_.unreadableStore;
+    const bool toMove = unreadable.pending();
+    SaveFailureSink sink(saveFailures_, host, SavedFile::Store);
+    SavePheroKeeping(ws_.paths.pheromones(), host.IsChecked(CheckBox::Aco), ws_.phero,
+                     unreadable, sink);
+    if (toMove && unreadable.moved)
+        host.ShowQuietly(Message{msg::kProgramTitle, StoreMovedText(unreadable.aside), false});
 }
 
 }  // namespace antkeys

@@ -1,5 +1,6 @@
 #pragma once
 // The search: the run loop and the state that lives from one run to the next.
+#include <array>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "search/gen_rnd_key.hpp"
 #include "search/polish_mode.hpp"
 #include "search/progress_ring.hpp"
+#include "search/save_failures.hpp"
 #include "search/search_host.hpp"
 #include "search/trail_limits.hpp"
 
@@ -24,7 +26,6 @@ class SearchEngine {
         None,           // no run yet
         NotStarted,     // txtAnts could not be read, or a run was already in progress
         Stopped,        // StopFlag or ExitFlag
-        BadParameter,   // txtPheroSens or txtPheroModifK could not be read during the run
         GradingFailed,  // the analyzer could not grade a generated layout
         CounterFull,    // IterN reached the largest Long
     };
@@ -46,10 +47,11 @@ class SearchEngine {
     // Pheromone resets so far (Full polish only).
     int restarts() const { return restarts_; }
 
-    // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, restores the
-    // buttons and the caption. A parameter text that is not a number is reported with the
-    // box's name: before the start the run does not start; during the run it ends the run
-    // through its normal end steps. Returns false when the run could not start.
+    // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, sums up the
+    // files it could not save, restores the buttons and the caption. At the start every
+    // parameter must be a number (ants a whole number of at least 1), else the run does not
+    // start and the box is named; during the run a text that is not a number leaves the
+    // search on the box's last number. Returns false when the run could not start.
     bool RunEvaluation(SearchHost& host);
 
     bool running() const { return running_; }
@@ -76,8 +78,13 @@ class SearchEngine {
     const ProgressRing& ring() const { return ring_; }
     Workspace& workspace() { return ws_; }
     const Workspace& workspace() const { return ws_; }
-    // The path of the last best-layout file written, empty before the first.
+    // The file that holds the best grade; empty before the first best and when the best
+    // layout could not be saved.
     const std::string& lastBestLayPath() const { return lastBestLayPath_; }
+    // The files the last run (or the run in progress) could not write.
+    const SaveFailures& saveFailures() const { return saveFailures_; }
+    // The number the run uses for a sensitivity or factor box: its last text that was one.
+    double paramValue(ParamBox box) const { return goodParam_[static_cast<std::size_t>(box)]; }
 
     // State of the run in progress (or of the last one): the ants per iteration read at its
     // start, the ants done in the current iteration and the iteration's best grade.
@@ -98,22 +105,21 @@ class SearchEngine {
         std::string caption;  // the window caption to restore
     };
 
-    // The steps of a pass; each returns false when the run must end (after this pass for a
-    // reinforcement that cannot read its factor, at once otherwise).
+    // A pass; false when the run must end at once.
     bool RunPass(SearchHost& host);
     void TakeNewBest(SearchHost& host, const Layout& lay, Single grade);
-    bool AcoStep(SearchHost& host, Single grade);
+    void AcoStep(SearchHost& host, Single grade);
     void PolishIterationBest(SearchHost& host);
     void KeepTrails(SearchHost& host, bool reinforced);
     void GraphStep(Single grade);
     void EndRun(SearchHost& host);
-    bool ReadParam(SearchHost& host, ParamBox box, double& value);
+    bool ReadStartParams(SearchHost& host);
+    double Param(SearchHost& host, ParamBox box);
 
-    // A parameter text and the number read from it: the text is read at every use, as the
-    // box may change during a run, but parsed again only when it differs.
+    // The last parameter text that parsed: the text is read at every use, as the box may
+    // change during a run, but parsed again only when it differs.
     struct ParsedParam {
         std::string text;
-        double value = 0;
         bool valid = false;
     };
     ParsedParam sensitivity_, reinforcement_;
@@ -136,6 +142,8 @@ class SearchEngine {
     bool running_ = false;
     RunEnd lastRunEnd_ = RunEnd::None;
     std::string lastBestLayPath_;
+    SaveFailures saveFailures_;
+    std::array<double, 3> goodParam_{};  // each box's last number, by ParamBox
     PolishMode polishMode_ = PolishMode::Off;
     std::unique_ptr<LayoutPolisher> polisher_;
     std::unique_ptr<RelocatingPolisher> relocator_;

@@ -47,6 +47,9 @@ public:
     virtual void OnNoCandidate(int letter);
     // The run ended with ExitFlag set: the host closes the window and ends the program.
     virtual void OnExitRequested() {}
+    // A message that must not hold up the run (a save that failed again, a file moved aside):
+    // the window writes it to stderr only. By default it is shown like any other.
+    virtual void ShowQuietly(const Message& message) { show(message); }
 };
 
 }  // namespace antkeys

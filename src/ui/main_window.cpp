@@ -1,5 +1,6 @@
 #include "ui/main_window.hpp"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -9,7 +10,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
+#include "search/run_params.hpp"
 #include "search/search_engine.hpp"
 #include "ui/app_icon.hpp"
 #include "ui/caption_fit.hpp"
@@ -21,6 +24,7 @@
 #include "ui/progress_graph.hpp"
 #include "ui/twips.hpp"
 #include "ui/view_openers.hpp"
+#include "ui/window_loss_watch.hpp"
 #include "ui/window_search_host.hpp"
 
 namespace antkeys {
@@ -58,6 +62,12 @@ QCheckBox* NewCheckBox(QWidget* parent, const char* name, const char* caption,
     SetFittedCaption(box, GeorgianText(caption), GeorgianFont(kCaptionPointSize));
     box->setChecked(checked);
     return box;
+}
+
+QString UnusedParamTip(double inUse) {
+    return QStringLiteral("Not a number: the run goes on with %1, the last number this box held, "
+                          "until it holds a number again.")
+        .arg(QString::number(inUse, 'g', 15));
 }
 
 }  // namespace
@@ -98,6 +108,9 @@ MainWindow::MainWindow(SearchEngine& engine, QWidget* parent)
     panelTimer_->setInterval(kPanelRefreshMs);
     connect(panelTimer_, &QTimer::timeout, this, &MainWindow::RefreshPanel);
     panelTimer_->start();
+
+    lossWatch_ = new WindowLossWatch(*this);
+    connect(lossWatch_, &WindowLossWatch::closeRequested, this, &MainWindow::RequestClose);
 
     RefreshPanel();
     Timer2_Timer();
@@ -180,8 +193,10 @@ void MainWindow::BuildGraphArea() {
 void MainWindow::ConnectHost() {
     const auto follow = [this](QLineEdit* box, ParamBox param) {
         host_->SetParamText(param, box->text());
-        connect(box, &QLineEdit::textChanged, this,
-                [this, param](const QString& text) { host_->SetParamText(param, text); });
+        connect(box, &QLineEdit::textChanged, this, [this, box, param](const QString& text) {
+            host_->SetParamText(param, text);
+            MarkParamBox(box, param);
+        });
     };
     follow(txtAnts_, ParamBox::Ants);
     follow(txtPheroSens_, ParamBox::PheroSens);
@@ -204,7 +219,27 @@ void MainWindow::CenterOnScreen() {
 void MainWindow::SetRunState(bool running) {
     cmdRun_->setEnabled(!running);
     cmdStop_->setEnabled(running);
+    MarkParamBoxes();
     if (!running) RefreshPanel();
+}
+
+void MainWindow::MarkParamBoxes() {
+    MarkParamBox(txtPheroSens_, ParamBox::PheroSens);
+    MarkParamBox(txtPheroModifK_, ParamBox::PheroModifK);
+}
+
+void MainWindow::MarkParamBox(QLineEdit* box, ParamBox param) {
+    if (param == ParamBox::Ants) return;  // read once, when a run starts
+    const bool unused = IsRunning() && !ParseParamNumber(box->text().toStdString());
+    if (unused == box->property("unused").toBool()) {
+        if (unused) box->setToolTip(UnusedParamTip(engine_.paramValue(param)));
+        return;
+    }
+    box->setProperty("unused", unused);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, unused ? QColor(255, 200, 200) : QApplication::palette(box).color(QPalette::Base));
+    box->setPalette(palette);
+    box->setToolTip(unused ? UnusedParamTip(engine_.paramValue(param)) : QString());
 }
 
 bool MainWindow::IsRunning() const {
@@ -266,6 +301,21 @@ void MainWindow::Picture1_OLEDragDrop(const QStringList& paths) {
     emit layoutFilesDropped(paths);
 }
 
+void MainWindow::RequestClose() {
+    const QWindow* native = windowHandle();
+    if (native && native->handle()) {
+        close();
+        return;
+    }
+    if (IsRunning()) {
+        engine_.RequestExit();
+        return;
+    }
+    lossWatch_->SetClosing();
+    hide();
+    emit programEnded();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (IsRunning()) {
         // The run ends its pass, saves the store and then closes the window itself.
@@ -273,6 +323,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    lossWatch_->SetClosing();
     event->accept();
     emit programEnded();
 }

@@ -10,6 +10,7 @@
 #include "data/key_tables.hpp"
 #include "data/phero_table.hpp"
 #include "data/types.hpp"
+#include "search/search_host.hpp"
 
 class QCheckBox;
 class QLabel;
@@ -24,6 +25,7 @@ class ProgressGraph;
 class SearchEngine;
 class SearchHost;
 class WindowSearchHost;
+class WindowLossWatch;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -54,6 +56,9 @@ class MainWindow : public QWidget {
     void chkDrawGraph_Click();
     void Timer1_Timer();
     void Timer2_Timer();
+    // A close asked for by the window system, a signal or the end of a run: as the user's
+    // close, also when the native window is already gone (Qt then sends no close event).
+    void RequestClose();
     void Form_OLEDragDrop(const QStringList& paths);
     void Picture1_OLEDragDrop(const QStringList& paths);
 
@@ -82,6 +87,10 @@ class MainWindow : public QWidget {
     void BuildGraphArea();
     void ConnectHost();
     bool IsBareClientArea(const QPoint& pos) const;
+    // During a run, a sensitivity or factor box whose text is not a number is coloured and
+    // says in its tooltip that the run keeps its last number; otherwise it looks as usual.
+    void MarkParamBox(QLineEdit* box, ParamBox param);
+    void MarkParamBoxes();
 
     SearchEngine& engine_;
     std::unique_ptr<WindowSearchHost> host_;
@@ -106,6 +115,7 @@ class MainWindow : public QWidget {
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     QTimer* panelTimer_ = nullptr;
+    WindowLossWatch* lossWatch_ = nullptr;
 };
 
 }  // namespace antkeys

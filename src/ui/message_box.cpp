@@ -35,11 +35,15 @@ void MessageBox::SetTestSink(MessageSink* sink) {
     testSink = sink;
 }
 
-void WindowMessageSink::show(const Message& message) {
-    ++shown_;
+void WriteToStderr(const Message& message) {
     const std::string line = message.title + ": " + WithoutCarriageReturns(message.text) + "\n";
     std::fputs(line.c_str(), stderr);
     std::fflush(stderr);
+}
+
+void WindowMessageSink::show(const Message& message) {
+    ++shown_;
+    WriteToStderr(message);
     MessageBox::Critical(parent_, message);
 }
 

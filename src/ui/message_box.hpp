@@ -20,6 +20,9 @@ class MessageBox {
     static void SetTestSink(MessageSink* sink);
 };
 
+// Writes "title: text" to stderr, one line per line of the text.
+void WriteToStderr(const Message& message);
+
 // The window's MessageSink: writes "title: text" to stderr and shows the modal box.
 class WindowMessageSink final : public MessageSink {
   public:

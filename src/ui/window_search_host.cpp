@@ -53,7 +53,11 @@ void WindowSearchHost::OnNoCandidate(int /*letter*/) {
 }
 
 void WindowSearchHost::OnExitRequested() {
-    window_.close();
+    window_.RequestClose();
+}
+
+void WindowSearchHost::ShowQuietly(const Message& message) {
+    WriteToStderr(message);
 }
 
 void WindowSearchHost::SetParamText(ParamBox box, const QString& text) {

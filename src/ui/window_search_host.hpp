@@ -33,6 +33,7 @@ class WindowSearchHost final : public SearchHost {
     void OnPheroModif(const PheroTable& phero) override;
     void OnNoCandidate(int letter) override;
     void OnExitRequested() override;
+    void ShowQuietly(const Message& message) override;
 
     // The window keeps these copies current from the boxes' change signals, so reading a
     // parameter or a check box during a run costs no conversion and no allocation.

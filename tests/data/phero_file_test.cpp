@@ -87,8 +87,12 @@ TEST(LoadPhero, ReplacesTheRowsItReadsAndReportsAShortOrBrokenStore) {
         RecordingSink sink;
         LoadPheroText(c.content, phero, sink);
         EXPECT_EQ(phero, expected);
-        EXPECT_EQ(sink.messages,
-                  c.reported ? std::vector<Message>{kLoadFailure} : std::vector<Message>{});
+        ASSERT_EQ(sink.messages.size(), c.reported ? 1u : 0u);
+        if (c.reported) {
+            EXPECT_EQ(sink.messages[0].title, kLoadFailure.title);
+            EXPECT_EQ(sink.messages[0].text.rfind(kLoadFailure.text + "\r\nPheromones.txt, line ", 0), 0u)
+                << sink.messages[0].text;
+        }
     }
 }
 

@@ -16,11 +16,11 @@ TEST(LoadDiGraphs, EveryDataLineIsOneEntryInFileOrderAndAHeaderAloneGivesNone) {
     DigraphTables d;
     RecordingSink sink;
     ASSERT_TRUE(LoadDiGraphsText(
-        CrLf({"h", "97\t98\t1000", "255\t0\t-5\tignored", "97\t98\t2147483647"}), "d", d, sink));
+        CrLf({"h", "97\t98\t1000", "255\t0\t-5\tignored", "98\t97\t2147483647"}), "d", d, sink));
     EXPECT_TRUE(sink.messages.empty());
     ASSERT_EQ(d.nDi(), 3);
-    EXPECT_EQ(d.first, (std::vector<Byte>{97, 255, 97}));
-    EXPECT_EQ(d.second, (std::vector<Byte>{98, 0, 98}));
+    EXPECT_EQ(d.first, (std::vector<Byte>{97, 255, 98}));
+    EXPECT_EQ(d.second, (std::vector<Byte>{98, 0, 97}));
     EXPECT_EQ(d.count, (std::vector<Long>{1000, -5, 2147483647}));
 
     ASSERT_TRUE(LoadDiGraphsText("h\r\n", "d", d, sink));

@@ -1,0 +1,177 @@
+// What keeps the pheromone store and the best layouts safe: unreadable stores moved aside,
+// writes through a temporary and a rename, the Out folder checked and cleared of the
+// temporaries of killed runs.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "data/loaders.hpp"
+#include "data/out_folder.hpp"
+#include "data/text_file.hpp"
+#include "data/unreadable_store.hpp"
+#include "loader_test_support.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
+
+namespace antkeys {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Contains;
+using test::CrLf;
+
+PheroTable Table2x1(double base) {
+    PheroTable phero;
+    phero.Resize(2, 1);
+    for (int k = 0; k <= 2; ++k)
+        for (int j = 0; j <= 1; ++j) phero.at(k, j) = base + k + j / 10.0;
+    return phero;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::string content, error;
+    EXPECT_TRUE(ReadWholeFile(path, content, error)) << error;
+    return content;
+}
+
+// A PID that belonged to a process that has ended.
+long EndedPid() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(PheroStore, ByteOrderMarkIsSkippedAndFaultsNameFileLineAndField) {
+    test::TempFolder folder;
+    const std::string store = CrLf({"1\t2", "3\t4", "5\t6"});
+    const std::string path = folder.Write("Out/Pheromones.txt", "\xEF\xBB\xBF" + store);
+    PheroTable withMark = Table2x1(0), without = Table2x1(0);
+    std::string description;
+    EXPECT_EQ(ReadPheroStore(path, withMark, description), StoreLoad::Loaded) << description;
+    ASSERT_TRUE(ReadPheroText(store, "x", without, description));
+    EXPECT_EQ(withMark, without);
+
+    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t0,5", "5\t6"}));
+    PheroTable phero = Table2x1(0);
+    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Unreadable);
+    EXPECT_TRUE(Contains(description, path + ", line 2, field 2: \"0,5\" is not a number"))
+        << description;
+    EXPECT_EQ(phero.at(1, 0), 3);  // what came before the fault is kept
+
+    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t4"}));
+    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Unreadable);
+    EXPECT_TRUE(Contains(description, path + ", line 3: missing")) << description;
+
+    fs::remove(path);
+    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Missing);
+}
+
+TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveNeverOverAnEarlierOne) {
+    test::TempFolder folder;
+    const std::string path = folder.Write("Out/Pheromones.txt", "broken\xFF store");
+    UnreadableStore unreadable{path, AsideName(path, 0), false};
+    EXPECT_TRUE(Contains(unreadable.aside, "/Out/Pheromones.unreadable-19700101-"));
+    const std::string earlier = folder.Write("Out/" + fs::path(unreadable.aside).filename().string(),
+                                             "an earlier unreadable store");
+    RecordingSink sink;
+
+    EXPECT_TRUE(SavePheroKeeping(path, false, Table2x1(0), unreadable, sink));
+    EXPECT_TRUE(unreadable.pending()) << "no save without ACO, so nothing moves";
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), "broken\xFF store");
+
+    ASSERT_TRUE(SavePheroKeeping(path, true, Table2x1(0), unreadable, sink));
+    EXPECT_TRUE(unreadable.moved);
+    EXPECT_NE(unreadable.aside, earlier);
+    EXPECT_EQ(ReadFile(unreadable.aside), "broken\xFF store");
+    EXPECT_EQ(ReadFile(earlier), "an earlier unreadable store");
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table2x1(0)));
+
+    // Later saves replace the new store and leave the moved one alone.
+    ASSERT_TRUE(SavePheroKeeping(path, true, Table2x1(7), unreadable, sink));
+    EXPECT_EQ(ReadFile(unreadable.aside), "broken\xFF store");
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(PheroStore, StoreThatCannotBeMovedIsNotWrittenOver) {
+    test::TempFolder folder;
+    const std::string path = folder.Write("Out/Pheromones.txt", "broken");
+    UnreadableStore unreadable{path, folder.path() + "/Missing/aside.txt", false};
+    RecordingSink sink;
+    EXPECT_FALSE(SavePheroKeeping(path, true, Table2x1(0), unreadable, sink));
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), "broken");
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_TRUE(Contains(sink.messages[0].text, "cannot move " + path)) << sink.messages[0].text;
+}
+
+// A file written in place would change under every hard link to it; a new file renamed over
+// the name leaves the old one, and its links, as they were.
+TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlace) {
+    test::TempFolder folder;
+    const std::string store = folder.Write("Out/Pheromones.txt", "old store");
+    KeyTables keys;
+    keys.Resize(2);
+    keys.codes[1] = "A";
+    Layout lay{};
+    lay['a'] = 1;
+    const std::string best = folder.Write("Out/012_7.txt", "old best");
+    fs::create_hard_link(store, folder.path() + "/store-link");
+    fs::create_hard_link(best, folder.path() + "/best-link");
+
+    RecordingSink sink;
+    ASSERT_TRUE(SavePhero(store, true, Table2x1(0), sink));
+    ASSERT_EQ(SaveBestLay(folder.path() + "/Out", 12.0f, 7, lay, keys, sink), best);
+    EXPECT_EQ(folder.Read("store-link"), "old store");
+    EXPECT_EQ(folder.Read("best-link"), "old best");
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table2x1(0)));
+    EXPECT_NE(folder.Read("Out/012_7.txt"), "old best");
+}
+
+TEST(SafeWrites, ErrorsNameTheFileNotItsTemporary) {
+    test::TempFolder folder;
+    folder.Write("Out", "a file where the folder should be");
+    const std::string path = folder.path() + "/Out/Pheromones.txt";
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(path, "x", error));
+    EXPECT_TRUE(Contains(error, "cannot write " + path + ": ")) << error;
+    EXPECT_FALSE(Contains(error, ".tmp")) << error;
+}
+
+TEST(OutFolder, FileOrUncreatableFolderIsFoundAndAMissingOneIsMade) {
+    test::TempFolder folder;
+    std::string error;
+    EXPECT_TRUE(CheckOutFolder(folder.path() + "/Out", error)) << error;
+    EXPECT_TRUE(fs::is_directory(folder.path() + "/Out"));
+
+    folder.Write("File", "x");
+    EXPECT_FALSE(CheckOutFolder(folder.path() + "/File", error));
+    EXPECT_TRUE(Contains(error, folder.path() + "/File: it is a file")) << error;
+    EXPECT_FALSE(CheckOutFolder(folder.path() + "/File/Out", error));
+    EXPECT_TRUE(Contains(error, folder.path() + "/File/Out")) << error;
+}
+
+TEST(OutFolder, TemporariesOfEndedProcessesAreRemovedAndNothingElse) {
+    test::TempFolder folder;
+    const std::string dead = std::to_string(EndedPid());
+    const std::string alive = std::to_string(::getppid());  // our parent is running
+    const std::string self = std::to_string(::getpid());
+    for (const std::string& name :
+         {"Pheromones.txt.tmp" + dead, "012_40.txt.tmp" + dead, "-003_0.txt.tmp" + dead,
+          "Pheromones.txt.tmp" + alive, "012_41.txt.tmp" + self, std::string("Pheromones.txt"),
+          "notes.txt.tmp" + dead, "012_40.txt.tmpx" + dead, std::string("Pheromones.unreadable-1.txt")})
+        folder.Write("Out/" + name, name);
+
+    const auto removed = RemoveStaleTemporaries(folder.path() + "/Out");
+    EXPECT_EQ(removed.size(), 3u);
+    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 6);
+    for (const std::string& gone :
+         {"Pheromones.txt.tmp" + dead, "012_40.txt.tmp" + dead, "-003_0.txt.tmp" + dead})
+        EXPECT_FALSE(fs::exists(folder.path() + "/Out/" + gone)) << gone;
+}
+
+}  // namespace
+}  // namespace antkeys

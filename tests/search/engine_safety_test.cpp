@@ -1,0 +1,132 @@
+// A run never stops or halts for a file it cannot write or a box being edited, and never
+// writes over a store it could not read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "data/loaders.hpp"
+#include "data/messages.hpp"
+#include "data/unreadable_store.hpp"
+#include "engine_fixture.hpp"
+#include "fake_host.hpp"
+#include "support/text.hpp"
+
+namespace antkeys {
+namespace {
+
+using test::EngineFixture;
+using test::Contains;
+using test::FakeHost;
+
+// Keeps the quiet messages apart from the shown ones.
+struct QuietHost : FakeHost {
+    using FakeHost::FakeHost;
+    void ShowQuietly(const Message& message) override { quiet.push_back(message); }
+    std::vector<Message> quiet;
+};
+
+TEST(SearchEngineSaves, FirstFailureOfEachKindIsShownLaterOnesCountedThenSummedUp) {
+    EngineFixture f;
+    f.ScaleReference(100);  // every layout beats the reference, the first ones beat the best
+    std::filesystem::remove_all(f.ws.paths.OutFolder());
+    f.folder.Write("Out", "a file where the folder should be");
+    QuietHost host(f.engine);
+    host.stopAfter = 200;
+    ASSERT_TRUE(f.engine.RunEvaluation(host));
+
+    const SaveFailures& failed = f.engine.saveFailures();
+    const int bests = failed.count(SavedFile::BestLayout);
+    const int stores = failed.count(SavedFile::Store);
+    EXPECT_GT(bests, 1);
+    EXPECT_EQ(stores, bests + 1);  // every new best, and the end of the run
+    ASSERT_EQ(host.messages.size(), 3u);
+    EXPECT_TRUE(Contains(host.messages[0].text, msg::kBestLayWriteText));
+    EXPECT_TRUE(Contains(host.messages[1].text, msg::kPheroWriteText));
+    EXPECT_EQ(host.messages[2], failed.Summary());
+    EXPECT_TRUE(Contains(host.messages[2].text, std::to_string(bests) + " best layouts"));
+    EXPECT_TRUE(Contains(host.messages[2].text, std::to_string(stores) + " pheromone stores"));
+    EXPECT_TRUE(Contains(host.messages[2].text, f.ws.paths.OutFolder() + "/"));
+    EXPECT_EQ(host.quiet.size(), static_cast<std::size_t>(bests + stores - 2));
+    EXPECT_TRUE(f.engine.lastBestLayPath().empty()) << "no file holds the best grade";
+    f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
+
+    // The next run counts afresh, and a run that saves everything says nothing.
+    std::filesystem::remove(f.ws.paths.OutFolder());
+    host.messages.clear();
+    host.stopAfter = host.layouts + 20;
+    ASSERT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_FALSE(f.engine.saveFailures().any());
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(SearchEngineSaves, UnreadableStoreIsMovedAsideAtTheFirstSaveAndTheHostTold) {
+    EngineFixture f;
+    const std::string store = f.folder.Write("Out/Pheromones.txt", "0,5");
+    f.ws.unreadableStore = UnreadableStore{store, f.folder.path() + "/Out/aside.txt", false};
+    QuietHost host(f.engine);
+    host.stopAfter = 5;
+    ASSERT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_EQ(f.folder.Read("Out/aside.txt"), "0,5");
+    EXPECT_EQ(f.folder.Read("Out/Pheromones.txt"), GetPheroStr(f.ws.phero));
+    ASSERT_EQ(host.quiet.size(), 1u);
+    EXPECT_EQ(host.quiet[0].text, StoreMovedText(f.folder.path() + "/Out/aside.txt"));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// A box being edited holds "" or "0," for a moment: the run goes on with its last number,
+// exactly as if the text had never changed.
+TEST(SearchEngineParams, TextThatIsNotANumberDuringTheRunKeepsTheLastNumber) {
+    const auto run = [](bool edit) {
+        EngineFixture f;
+        f.ScaleReference(100);  // every layout reinforces
+        FakeHost host(f.engine);
+        host.antsText = "3";
+        host.stopAfter = 40;
+        host.onLayout = [edit](FakeHost& h) {
+            if (!edit) return;
+            h.sensText = h.layouts % 2 ? "" : "0,";
+            h.modifKText = h.layouts % 3 ? "abc" : "0.1";
+        };
+        EXPECT_TRUE(f.engine.RunEvaluation(host));
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_EQ(f.engine.iterN(), 40);
+        f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
+        return std::pair{host.ants.size(), f.ws.phero};
+    };
+    const auto [steadyAnts, steadyPhero] = run(false);
+    const auto [editedAnts, editedPhero] = run(true);
+    EXPECT_EQ(editedAnts, steadyAnts);
+    EXPECT_EQ(editedPhero, steadyPhero);
+}
+
+TEST(SearchEngineParams, RunRefusesBadTextsAndFewerThanOneAntNamingTheBox) {
+    struct Case {
+        std::string FakeHost::*param;
+        const char* text;
+        const char* box;
+        const char* why;
+    };
+    const Case cases[] = {
+        {&FakeHost::antsText, "0", "txtAnts", "less than 1"},
+        {&FakeHost::antsText, "-3", "txtAnts", "less than 1"},
+        {&FakeHost::sensText, "0,8", "txtPheroSens", "not a number"},
+        {&FakeHost::modifKText, "", "txtPheroModifK", "not a number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box);
+        EngineFixture f;
+        FakeHost host(f.engine);
+        host.*c.param = c.text;
+        EXPECT_FALSE(f.engine.RunEvaluation(host));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].title, msg::kParamTitle);
+        for (const char* part : {c.box, c.why, "not started"})
+            EXPECT_TRUE(Contains(host.messages[0].text, part)) << host.messages[0].text;
+        EXPECT_TRUE(host.runStates.empty());
+        EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::NotStarted);
+        EXPECT_TRUE(f.OutFiles().empty());
+    }
+}
+
+}  // namespace
+}  // namespace antkeys
