@@ -40,11 +40,13 @@ inline KlcFile ReadKlc(const std::string& bytes) {
     // UTF-16LE to UTF-8, surrogate pairs joined.
     std::string text;
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        char32_t u = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1])
-                                                                << 8;
+        const auto unit = [&bytes](std::size_t at) {
+            return static_cast<char32_t>(static_cast<unsigned char>(bytes[at])) |
+                   static_cast<char32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+        };
+        char32_t u = unit(i);
         if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
-            const char32_t low = static_cast<unsigned char>(bytes[i + 2]) |
-                                 static_cast<unsigned char>(bytes[i + 3]) << 8;
+            const char32_t low = unit(i + 2);
             u = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
             i += 2;
         }
