@@ -48,9 +48,11 @@ class LayoutPolisher {
     // going to a key whose pheromone for it is positive.
     bool SwapAllowed(const Layout& lay, Byte a, Byte b) const;
 
+    // Grades `lay` in full on the polisher's own table, so the main panel is left alone.
+    bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
+
   private:
     double DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const;
-    bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
 
     const Workspace& ws_;
     int nKeys_ = -1;

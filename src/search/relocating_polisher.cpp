@@ -16,7 +16,6 @@ constexpr int kMaxMoves = 10000;
 
 RelocatingPolisher::RelocatingPolisher(const Workspace& ws) : ws_(ws), swaps_(ws) {
     nKeys_ = std::min(ws.keys.nKeys(), kMaxKeys);
-    layV_.ref = ws.layV.ref;
 
     // The stand-in: a code that neither the statistics nor the letters use, so no grading
     // ever sees it.
@@ -67,18 +66,10 @@ double RelocatingPolisher::RelocatedRatioSum(const Criteria& v, Byte a, int key)
     return sum;
 }
 
-bool RelocatingPolisher::FullGrade(const Layout& lay, Single& grade, Criteria& v) {
-    const GradeResult g = EvaluateLay(lay, ws_.analizer, ws_.weights, layV_, panel_, noYield_);
-    if (!g.ok) return false;
-    grade = g.grade;
-    v = layV_.last;
-    return true;
-}
-
 RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
     Result result;
     Criteria v{};
-    if (!FullGrade(lay, result.grade, v)) return result;
+    if (!swaps_.FullGrade(lay, result.grade, v)) return result;
     result.ok = true;
     if (standIn_ >= 0) lay[static_cast<std::size_t>(standIn_)] = 0;
 
@@ -130,7 +121,7 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
         }
         Single grade = 0;
         Criteria vt{};
-        if (!FullGrade(trial, grade, vt) || !(grade > result.grade)) break;
+        if (!swaps_.FullGrade(trial, grade, vt) || !(grade > result.grade)) break;
         lay = trial;
         v = vt;
         result.grade = grade;

@@ -48,8 +48,6 @@ class RelocatingPolisher {
     double RelocatedRatioSum(const Criteria& v, Byte a, int key);
 
   private:
-    bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
-
     const Workspace& ws_;
     LayoutPolisher swaps_;
     int nKeys_ = -1;
@@ -58,11 +56,6 @@ class RelocatingPolisher {
     std::vector<Byte> movable_;                  // codes of free letters, each once
     std::array<bool, kMaxKeys + 1> used_{};      // keys holding a character in the prepared layout
     Layout probe_{};                             // the prepared layout with the stand-in placed
-
-    // A grading of their own, so polishing leaves the main panel alone.
-    CriteriaTable layV_;
-    CriteriaPanel panel_;
-    NoYield noYield_;
 };
 
 }  // namespace antkeys
