@@ -5,10 +5,8 @@
 
 #include <filesystem>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "data/messages.hpp"
+#include "support/child_process.hpp"
 #include "support/cli_run.hpp"
 #include "support/input_set.hpp"
 #include "support/text.hpp"
@@ -61,10 +59,7 @@ TEST(CliRunSafety, UnreadableStoreIsNamedKeptAndTemporariesOfKilledRunsRemoved) 
     ProgramFolder d("en");
     const std::string broken = "\xEF\xBB\xBF" "0.5\t0,5\r\n";
     const std::string store = d.Write("Out/Pheromones.txt", broken);
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(child);
+    const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(test::EndedPid());
     d.Write(stale, "half a store");
 
     const test::CliRun r = RunCommand({"--dir", d.path(), "--seed", "1", "--layouts", "50"});

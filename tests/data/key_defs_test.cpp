@@ -4,7 +4,8 @@
 
 #include "data/key_tables.hpp"
 #include "data/loaders.hpp"
-#include "loader_test_support.hpp"
+#include "support/keyboards.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {

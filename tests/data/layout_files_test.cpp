@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "data/loaders.hpp"
-#include "data/messages.hpp"
-#include "loader_test_support.hpp"
-#include "support/temp_folder.hpp"
+#include "support/keyboards.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
@@ -107,20 +106,6 @@ TEST(LoadRefKeyLay, ACharacterListedTwiceIsTwoLettersAndTheLaterKeyWins) {
     EXPECT_EQ(r.phero.nLet(), 1);
 }
 
-TEST(LoadRefKeyLay, HeaderOnlyDefinesNoLettersAndClearsEarlierOnes) {
-    RefLoad r;
-    r.lay[5] = 3;
-    r.letters.letSet = {1, 2};
-    r.letters.letFixKey = {0, 0};
-    r.phero.Resize(7, 1);
-    ASSERT_TRUE(LoadRefKeyLayText("Code\tKey\tFixed\r\n", "p", RefKeyboard(), r.lay, r.letters,
-                                  r.phero, r.sink));
-    EXPECT_EQ(r.lay, Layout{});
-    EXPECT_EQ(r.letters.nLet(), -1);
-    EXPECT_TRUE(r.letters.letFixKey.empty());
-    EXPECT_TRUE(r.phero.empty());
-}
-
 // Keys 1 (A), 2 (S, flagged) with its companion at 3, 4 (D).
 KeyTables LayKeyboard() {
     return test::Keyboard({"A\t0\t1\t0\t2\t0", "S\t0\t2\t1\t2\t1", "D\t0\t3\t2\t2\t0"});
@@ -142,16 +127,6 @@ TEST(LoadKeyLay, ClearsTheLayoutAndPlacesEveryListedCharacter) {
     EXPECT_EQ(lay, Layout{});
 }
 
-TEST(GetLayStr, ListsPlacedCharactersInAscendingOrderWithTheirKeyCodes) {
-    Layout lay{};
-    lay[200] = 1;
-    lay[32] = 4;
-    lay[65] = 3;  // the companion has no code
-    EXPECT_EQ(GetLayStr(lay, LayKeyboard()), "32\tD\r\n65\t\r\n200\tA\r\n");
-    lay[66] = 50;  // a key these tables lack
-    EXPECT_EQ(GetLayStr(lay, LayKeyboard()), "32\tD\r\n65\t\r\n66\t\r\n200\tA\r\n");
-}
-
 TEST(BestLayFileName, RoundsTheGradeHalfAwayFromZeroToAtLeastThreeDigits) {
     EXPECT_EQ(BestLayFileName(12.34f, 4711), "012_4711.txt");
     EXPECT_EQ(BestLayFileName(-3.2f, 7), "-003_7.txt");
@@ -161,42 +136,6 @@ TEST(BestLayFileName, RoundsTheGradeHalfAwayFromZeroToAtLeastThreeDigits) {
     EXPECT_EQ(BestLayFileName(-0.4f, 0), "000_0.txt");
     EXPECT_EQ(BestLayFileName(99.5f, 0), "100_0.txt");
     EXPECT_EQ(BestLayFileName(1234.5f, 2147483647), "1235_2147483647.txt");
-}
-
-TEST(SaveBestLay, WritesTheGradeAndTheLayoutThatLoadKeyLayReadsBack) {
-    test::TempFolder folder;
-    const KeyTables keys = LayKeyboard();
-    Layout best{};
-    best[97] = 1;
-    best[98] = 2;
-    best[255] = 4;
-    RecordingSink sink;
-    const std::string out = folder.path() + "/Out";  // missing: created on the way
-    const std::string path = SaveBestLay(out, 12.34f, 4711, best, keys, sink);
-    EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(path, out + "/012_4711.txt");
-    EXPECT_EQ(folder.Read("Out/012_4711.txt"), "12.34\r\n97\tA\r\n98\tS\r\n255\tD\r\n");
-
-    Layout back{};
-    ASSERT_TRUE(LoadKeyLay(path, keys, back, sink));
-    EXPECT_EQ(back, best);
-
-    EXPECT_EQ(SaveBestLay(out, -3.2f, 8, best, keys, sink), out + "/-003_8.txt");
-    EXPECT_EQ(folder.Read("Out/-003_8.txt").substr(0, 6), "-3.2\r\n");
-}
-
-TEST(SaveBestLay, AnUnwritableFolderIsReportedAndNothingIsReturned) {
-    test::TempFolder folder;
-    const std::string blocked = folder.Write("Out", "a file where the folder should be");
-    RecordingSink sink;
-    EXPECT_EQ(SaveBestLay(blocked, 5.f, 3, Layout{}, LayKeyboard(), sink), "");
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].title, msg::kWriteTitle);
-    EXPECT_EQ(
-        sink.messages[0].text.rfind(
-            std::string(msg::kBestLayWriteText) + "\r\ncannot write " + blocked + "/005_3.txt", 0),
-        0u)
-        << sink.messages[0].text;
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "data/loaders.hpp"
-#include "loader_test_support.hpp"
+#include "support/keyboards.hpp"
+#include "support/text.hpp"
 #include "support/temp_folder.hpp"
 
 namespace antkeys {

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "data/loaders.hpp"
-#include "data/messages.hpp"
-#include "loader_test_support.hpp"
+#include "support/text.hpp"
 #include "support/temp_folder.hpp"
 
 namespace antkeys {
@@ -25,14 +24,6 @@ PheroTable Table3x2() {
 }
 
 const Message kLoadFailure{"antkeys", "Error Loading Pheromones", true};
-
-TEST(GetPheroStr, WritesOneLinePerKeyWithTheLettersTabSeparated) {
-    PheroTable phero = Table3x2();
-    phero.at(0, 0) = 1e-100;
-    phero.at(3, 1) = 1.0 / 3;
-    EXPECT_EQ(GetPheroStr(phero), "1E-100\t0.1\r\n1\t1.1\r\n2\t2.1\r\n3\t0.333333333333333\r\n");
-    EXPECT_EQ(GetPheroStr(PheroTable{}), "");
-}
 
 TEST(SavePhero, ReplacesTheStoreWholeAndLoadPheroReadsItBackExactly) {
     test::TempFolder folder;
@@ -105,25 +96,6 @@ TEST(SavePhero, WithoutAcoNothingIsWritten) {
     EXPECT_TRUE(SavePhero(folder.path() + "/Other/Pheromones.txt", false, Table3x2(), sink));
     EXPECT_FALSE(std::filesystem::exists(folder.path() + "/Other"));
     EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST(SavePhero, AStoreThatCannotBeWrittenIsReported) {
-    test::TempFolder folder;
-    // A folder with content stands where the store should go: the rename over it fails.
-    folder.Write("Out/Pheromones.txt/inside", "x");
-    const std::string path = folder.path() + "/Out/Pheromones.txt";
-    const PheroTable phero = Table3x2();
-    RecordingSink sink;
-    EXPECT_FALSE(SavePhero(path, true, phero, sink));
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].title, "Error Saving File");
-    EXPECT_EQ(sink.messages[0].text.rfind("Error Saving Pheromones\r\ncannot write " + path, 0), 0u)
-        << sink.messages[0].text;
-    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 1);  // no temporary file left behind
-
-    const std::string blockedOut = folder.Write("Blocked", "a file") + "/Pheromones.txt";
-    EXPECT_FALSE(SavePhero(blockedOut, true, phero, sink));
-    EXPECT_EQ(sink.messages.size(), 2u);
 }
 
 }  // namespace

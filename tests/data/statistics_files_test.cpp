@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "data/loaders.hpp"
-#include "loader_test_support.hpp"
+#include "support/keyboards.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {

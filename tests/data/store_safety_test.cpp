@@ -6,14 +6,13 @@
 #include <filesystem>
 #include <string>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "data/loaders.hpp"
+#include "data/messages.hpp"
 #include "data/out_folder.hpp"
-#include "data/text_file.hpp"
 #include "data/unreadable_store.hpp"
-#include "loader_test_support.hpp"
+#include "support/child_process.hpp"
 #include "support/temp_folder.hpp"
 #include "support/text.hpp"
 
@@ -30,20 +29,6 @@ PheroTable Table2x1(double base) {
     for (int k = 0; k <= 2; ++k)
         for (int j = 0; j <= 1; ++j) phero.at(k, j) = base + k + j / 10.0;
     return phero;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::string content, error;
-    EXPECT_TRUE(ReadWholeFile(path, content, error)) << error;
-    return content;
-}
-
-// A PID that belonged to a process that has ended.
-long EndedPid() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
 }
 
 TEST(PheroStore, ByteOrderMarkIsSkippedAndFaultsNameFileLineAndField) {
@@ -87,13 +72,13 @@ TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveNeverOverAnEarlier
     ASSERT_TRUE(SavePheroKeeping(path, true, Table2x1(0), unreadable, sink));
     EXPECT_TRUE(unreadable.moved);
     EXPECT_NE(unreadable.aside, earlier);
-    EXPECT_EQ(ReadFile(unreadable.aside), "broken\xFF store");
-    EXPECT_EQ(ReadFile(earlier), "an earlier unreadable store");
+    EXPECT_EQ(test::ReadFile(unreadable.aside), "broken\xFF store");
+    EXPECT_EQ(test::ReadFile(earlier), "an earlier unreadable store");
     EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table2x1(0)));
 
     // Later saves replace the new store and leave the moved one alone.
     ASSERT_TRUE(SavePheroKeeping(path, true, Table2x1(7), unreadable, sink));
-    EXPECT_EQ(ReadFile(unreadable.aside), "broken\xFF store");
+    EXPECT_EQ(test::ReadFile(unreadable.aside), "broken\xFF store");
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -131,14 +116,28 @@ TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlace) {
     EXPECT_NE(folder.Read("Out/012_7.txt"), "old best");
 }
 
-TEST(SafeWrites, ErrorsNameTheFileNotItsTemporary) {
+// Both savers name the file they could not write, never its temporary, and leave none.
+TEST(SafeWrites, AFileThatCannotBeWrittenIsReportedByItsName) {
     test::TempFolder folder;
-    folder.Write("Out", "a file where the folder should be");
-    const std::string path = folder.path() + "/Out/Pheromones.txt";
-    std::string error;
-    EXPECT_FALSE(WriteFileAtomically(path, "x", error));
-    EXPECT_TRUE(Contains(error, "cannot write " + path + ": ")) << error;
-    EXPECT_FALSE(Contains(error, ".tmp")) << error;
+    const std::string blocked = folder.Write("Out", "a file where the folder should be");
+    folder.Write("Store/Pheromones.txt/inside", "a folder with content: no rename over it");
+    RecordingSink sink;
+    EXPECT_FALSE(SavePhero(blocked + "/Pheromones.txt", true, Table2x1(0), sink));
+    EXPECT_FALSE(SavePhero(folder.path() + "/Store/Pheromones.txt", true, Table2x1(0), sink));
+    EXPECT_EQ(SaveBestLay(blocked, 5.f, 3, Layout{}, KeyTables{}, sink), "");
+    const std::pair<const char*, std::string> expected[] = {
+        {msg::kPheroWriteText, blocked + "/Pheromones.txt"},
+        {msg::kPheroWriteText, folder.path() + "/Store/Pheromones.txt"},
+        {msg::kBestLayWriteText, blocked + "/005_3.txt"}};
+    ASSERT_EQ(sink.messages.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Message& m = sink.messages[i];
+        EXPECT_EQ(m.title, msg::kWriteTitle);
+        const std::string start = std::string(expected[i].first) + "\r\ncannot write " + expected[i].second;
+        EXPECT_EQ(m.text.rfind(start, 0), 0u) << m.text;
+        EXPECT_FALSE(Contains(m.text, ".tmp")) << m.text;
+    }
+    EXPECT_EQ(test::FileCount(folder.path() + "/Store"), 1);
 }
 
 TEST(OutFolder, FileOrUncreatableFolderIsFoundAndAMissingOneIsMade) {
@@ -156,7 +155,7 @@ TEST(OutFolder, FileOrUncreatableFolderIsFoundAndAMissingOneIsMade) {
 
 TEST(OutFolder, TemporariesOfEndedProcessesAreRemovedAndNothingElse) {
     test::TempFolder folder;
-    const std::string dead = std::to_string(EndedPid());
+    const std::string dead = std::to_string(test::EndedPid());
     const std::string alive = std::to_string(::getppid());  // our parent is running
     const std::string self = std::to_string(::getpid());
     for (const std::string& name :

@@ -91,4 +91,11 @@ int ChildProcess::Wait(double seconds) {
     return -1;
 }
 
+long EndedPid() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
 }  // namespace antkeys::test

@@ -31,4 +31,7 @@ class ChildProcess {
     std::string output_;
 };
 
+// The id of a process that has ended: no running process owns it (until it is reused).
+long EndedPid();
+
 }  // namespace antkeys::test

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace antkeys::test {
@@ -28,13 +27,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     std::string content;
     for (const std::string& line : lines) content += line + "\r\n";
     return content;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 }  // namespace
@@ -64,7 +56,7 @@ InputSet InputSet::FromFolder(const std::string& folder) {
     InputSet set;
     for (const auto& entry : fs::directory_iterator(fs::path(folder) / "In"))
         if (entry.is_regular_file())
-            set.files_[entry.path().filename().string()] = ReadFile(entry.path());
+            set.files_[entry.path().filename().string()] = ReadFile(entry.path().string());
     if (set.files_.empty()) throw std::runtime_error("no input files in " + folder);
     return set;
 }
@@ -112,12 +104,7 @@ const std::string& InputSet::WriteTo(const std::string& folder) const {
 }
 
 std::map<std::string, std::string> ProgramFolder::Out() const {
-    std::map<std::string, std::string> files;
-    const fs::path out = fs::path(path()) / "Out";
-    if (!fs::exists(out)) return files;
-    for (const auto& entry : fs::directory_iterator(out))
-        files[entry.path().filename().string()] = ReadFile(entry.path());
-    return files;
+    return FilesIn(path() + "/Out");
 }
 
 }  // namespace antkeys::test

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -34,10 +35,27 @@ std::string TempFolder::Write(const std::string& relative, const std::string& co
 }
 
 std::string TempFolder::Read(const std::string& relative) const {
-    std::ifstream in(std::filesystem::path(path_) / relative, std::ios::binary);
+    return ReadFile((std::filesystem::path(path_) / relative).string());
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+std::map<std::string, std::string> FilesIn(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    if (!std::filesystem::is_directory(folder)) return files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename().string()] = ReadFile(entry.path().string());
+    return files;
+}
+
+int FileCount(const std::string& folder) {
+    const std::filesystem::directory_iterator entries(folder);
+    return static_cast<int>(std::distance(begin(entries), end(entries)));
 }
 
 std::string BundledSet(const std::string& language) {

@@ -1,5 +1,6 @@
 #pragma once
 // Scratch folders for the tests, and the bundled input sets of the source tree.
+#include <map>
 #include <string>
 
 namespace antkeys::test {
@@ -20,6 +21,13 @@ class TempFolder {
   private:
     std::string path_;
 };
+
+// The whole content of a file, or "" when it cannot be read.
+std::string ReadFile(const std::string& path);
+// Every file of `folder` by name, with its content; empty when there is no such folder.
+std::map<std::string, std::string> FilesIn(const std::string& folder);
+// How many entries a folder holds: a write through a temporary file must leave one.
+int FileCount(const std::string& folder);
 
 // The folder of a bundled input set in the source tree (holds In/).
 std::string BundledSet(const std::string& language = "ka");

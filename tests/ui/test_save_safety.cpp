@@ -1,31 +1,18 @@
 // The window never halts a run for a file it cannot save or a box being edited, keeps an
 // unreadable store, checks Out at start, and takes a lost native window for a close.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QWindow>
 #include <QtTest>
 
 #include "data/messages.hpp"
+#include "support/child_process.hpp"
 #include "support/text.hpp"
 #include "ui_test_support.hpp"
 
 using namespace antkeys;
 
-namespace {
-
 using test::Contains;
-
-long EndedPid() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
-}  // namespace
 
 class TestSaveSafety : public QObject {
     Q_OBJECT
@@ -124,7 +111,7 @@ class TestSaveSafety : public QObject {
     void outFolderIsCheckedAndClearedAtStart() {
         test::TempFolder temp;
         const std::string folder = test::MakeProgramFolder(temp, test::SmallWindowSet());
-        const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(EndedPid());
+        const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(test::EndedPid());
         temp.Write(stale, "half a store");
         test::RecordedBoxes recorded;
         auto program = DesktopProgram::Load(folder, recorded.sink);
