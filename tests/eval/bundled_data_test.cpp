@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <set>
 
 #include "data/loaders.hpp"
 #include "eval/workspace.hpp"
@@ -10,45 +9,6 @@
 
 namespace antkeys {
 namespace {
-
-struct Bundled {
-    const char* language;
-    int letters;  // space included
-};
-
-class BundledSet : public ::testing::TestWithParam<Bundled> {};
-
-TEST_P(BundledSet, LoadsWithEveryLetterOnItsOwnKey) {
-    Workspace ws;
-    ws.paths.folder = test::BundledSet(GetParam().language);
-    RecordingSink sink;
-    std::string why;
-    ASSERT_TRUE(LoadWorkspace(ws, sink, &why)) << why;
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(ws.keys.nKeys(), 35);  // 33 letter keys, the space bar and its companion
-    EXPECT_EQ(ws.letters.nLet() + 1, GetParam().letters);
-
-    // Every letter on its own key of the three letter rows; space fixed to the space bar.
-    std::set<int> keys;
-    for (std::size_t j = 0; j < ws.letters.letSet.size(); ++j) {
-        const int k = ws.refKeyLay[ws.letters.letSet[j]];
-        ASSERT_GT(k, 0) << "letter " << j;
-        EXPECT_TRUE(keys.insert(k).second) << "letter " << j;
-        if (ws.letters.letSet[j] == 32) {
-            EXPECT_EQ(ws.letters.letFixKey[j], k);
-            EXPECT_EQ(ws.keys.codes[static_cast<std::size_t>(k)], "Space");
-        } else {
-            EXPECT_EQ(ws.letters.letFixKey[j], 0);
-            const int row = ws.keys.rows[static_cast<std::size_t>(k)];
-            EXPECT_TRUE(row >= 2 && row <= 4) << "letter " << j;
-        }
-    }
-
-    for (std::size_t i = 1; i <= 6; ++i) EXPECT_GT(ws.layV.ref[i], 0) << "V" << i;
-}
-
-INSTANTIATE_TEST_SUITE_P(Data, BundledSet, ::testing::Values(Bundled{"ka", 34}, Bundled{"en", 27}),
-                         [](const auto& param) { return std::string(param.param.language); });
 
 // The Georgian set ships a learnt store; it must fit the set exactly, since the reader takes
 // any store with enough lines and fields, and it must keep every letter off forbidden keys.

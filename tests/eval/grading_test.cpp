@@ -15,17 +15,18 @@ using test::MakeLayout;
 
 constexpr int a = 97, b = 98, c = 99, d = 100;
 
-class CountingYield final : public Yielder {
+// Runs `hook` inside the grading, as the desktop's event loop may.
+class HookYield final : public Yielder {
   public:
     void Yield() override {
-        ++count;
         if (hook) hook();
     }
-    int count = 0;
     std::function<void()> hook;
 };
 
-// Figures of Placed(): V1 0.25, V2 1, V3 1, V4 0.75, V5 6.25, V6 0.5, all above 0.
+// The reference figures and the weighted sums of the full precision grades are pinned by the
+// goldens; here the rules for single criteria. Figures of `placed`: V1 0.25, V2 1, V3 1,
+// V4 0.75, V5 6.25, V6 0.5, all above 0.
 class Grading : public ::testing::Test {
   protected:
     Grading()
@@ -47,36 +48,9 @@ class Grading : public ::testing::Test {
     Weights weights;
     CriteriaTable layV;
     CriteriaPanel panel;
-    CountingYield yielder;
+    HookYield yielder;
     const Layout placed = MakeLayout({{a, 1}, {b, 2}, {c, 3}, {d, 4}});
 };
-
-TEST_F(Grading, ReferenceColumnShowsFiguresAndTheirWeightedSum) {
-    CriteriaPanel p;
-    const Criteria ref{0, 0.02, 1, 0.3, 0.1, 0.5, 0.4};
-    const Single refGrade = ShowReference(ref, {0, 1, 0, 1, 1, 1, 1}, p);
-    EXPECT_EQ(p.refGrade.Text(), "1.32");
-    EXPECT_EQ(p.v0Perc[2].Text(), "1.00");
-    EXPECT_EQ(p.v0Perc[1].Text(), "0.02");
-    EXPECT_FLOAT_EQ(refGrade, 1.32f);
-    EXPECT_EQ(p.version, 1u);
-}
-
-TEST_F(Grading, TheReferenceLayoutGradesZero) {
-    ShowReference(layV.ref, weights.gj, panel);
-    const GradeResult g = Grade(placed);
-    ASSERT_TRUE(g.ok);
-    EXPECT_EQ(g.grade, 0.0f);
-    EXPECT_EQ(panel.difGrade.Text(), "0.00%");
-    for (std::size_t i = 1; i <= 6; ++i) {
-        EXPECT_EQ(panel.vPerc[i].Text(), "0.00%") << i;
-        EXPECT_EQ(panel.v1[i].Text(), panel.v0Perc[i].Text()) << i;
-    }
-    EXPECT_EQ(panel.currGrade.Text(), "9.75");
-    EXPECT_EQ(panel.currGrade.Text(), panel.refGrade.Text());
-    EXPECT_EQ(layV.last, layV.ref);
-    EXPECT_EQ(yielder.count, 2);
-}
 
 TEST_F(Grading, EachCriterionCountsByItsRatioToTheReferenceAndItsWeight) {
     struct Case {
@@ -117,21 +91,6 @@ TEST_F(Grading, EachCriterionCountsByItsRatioToTheReferenceAndItsWeight) {
         EXPECT_EQ(panel.difGrade.Text(), t.difGrade);
         EXPECT_EQ(panel.currGrade.Text(), t.currGrade);
     }
-}
-
-TEST_F(Grading, AFigureOfZeroIsInfinitelyBetterAndCountsAsZero) {
-    // Without d on the keyboard a->d ends on key 0 and V5 is 0.
-    const Layout noD = MakeLayout({{a, 1}, {b, 2}, {c, 3}});
-    Criteria v;
-    ASSERT_TRUE(analizer.CalcV1_6(noD, v));
-    ASSERT_EQ(v[5], 0.0);
-    layV.ref = v;
-    layV.ref[5] = 6.25;
-    const GradeResult g = Grade(noD);
-    EXPECT_EQ(panel.vPerc[5].Text(), kPlusInfinityText);
-    EXPECT_EQ(panel.v1[5].Text(), "0.00");
-    EXPECT_EQ(g.grade, 0.2f);  // 6 / (5 + 0) - 1
-    EXPECT_EQ(panel.difGrade.Text(), "20.00%");
 }
 
 TEST_F(Grading, AnUndefinedGradeIsZeroAndShownAsSuch) {

@@ -1,8 +1,7 @@
-// Parameter texts that are not numbers, grading failures and letters without a key.
+// The ants text read as a whole number, grading failures and letters without a key.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "data/messages.hpp"
 #include "engine_fixture.hpp"
@@ -14,30 +13,6 @@ namespace {
 
 using test::EngineFixture;
 using test::FakeHost;
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-TEST(SearchEngineFailures, AntsTextThatIsNotAWholeNumberLeavesEverythingAsItWas) {
-    for (const char* text : {"abc", "", "40000", "-32769", "5 ants", "nan", "1e999"}) {
-        EngineFixture f;
-        FakeHost host(f.engine);
-        host.antsText = text;
-        EXPECT_FALSE(f.engine.RunEvaluation(host)) << text;
-        ASSERT_EQ(host.messages.size(), 1u) << text;
-        EXPECT_EQ(host.messages[0].title, msg::kParamTitle);
-        EXPECT_TRUE(Contains(host.messages[0].text, "txtAnts")) << host.messages[0].text;
-        EXPECT_TRUE(Contains(host.messages[0].text, std::string("\"") + text + "\""));
-        EXPECT_TRUE(Contains(host.messages[0].text, "not started"));
-        EXPECT_TRUE(host.runStates.empty());
-        EXPECT_TRUE(host.captions.empty());
-        EXPECT_EQ(host.yields, 0);
-        EXPECT_FALSE(f.engine.running());
-        EXPECT_TRUE(f.OutFiles().empty());
-        EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::NotStarted);
-    }
-}
 
 // Read as the loaders read whole numbers; an iteration has at least one ant.
 TEST(SearchEngineFailures, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
@@ -72,23 +47,6 @@ TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
     EXPECT_LT(f.engine.iterN(), 1000);
     f.ExpectEnded(host, SearchEngine::RunEnd::GradingFailed);
     EXPECT_TRUE(f.StoreExists());
-}
-
-TEST(SearchEngineFailures, FilesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
-    EngineFixture f;
-    f.ScaleReference(100);
-    // A file where the Out folder should be: no best layout and no store can be written.
-    std::filesystem::remove_all(f.ws.paths.OutFolder());
-    f.folder.Write("Out", "not a folder");
-    FakeHost host(f.engine);
-    host.stopAfter = 50;
-    EXPECT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.engine.iterN(), 50);
-    f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
-    EXPECT_GT(f.engine.bestKeyGrade(), 0);
-    EXPECT_TRUE(f.engine.lastBestLayPath().empty());
-    ASSERT_FALSE(host.messages.empty());
-    for (const Message& m : host.messages) EXPECT_EQ(m.title, msg::kWriteTitle);
 }
 
 TEST(SearchEngineFailures, LetterWithoutCandidateIsReportedOncePerLayoutAndGraded) {

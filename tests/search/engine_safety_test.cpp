@@ -6,7 +6,6 @@
 
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
-#include "data/unreadable_store.hpp"
 #include "engine_fixture.hpp"
 #include "fake_host.hpp"
 #include "support/text.hpp"
@@ -59,20 +58,6 @@ TEST(SearchEngineSaves, FirstFailureOfEachKindIsShownLaterOnesCountedThenSummedU
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(SearchEngineSaves, UnreadableStoreIsMovedAsideAtTheFirstSaveAndTheHostTold) {
-    EngineFixture f;
-    const std::string store = f.folder.Write("Out/Pheromones.txt", "0,5");
-    f.ws.unreadableStore = UnreadableStore{store, f.folder.path() + "/Out/aside.txt", false};
-    QuietHost host(f.engine);
-    host.stopAfter = 5;
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.folder.Read("Out/aside.txt"), "0,5");
-    EXPECT_EQ(f.folder.Read("Out/Pheromones.txt"), GetPheroStr(f.ws.phero));
-    ASSERT_EQ(host.quiet.size(), 1u);
-    EXPECT_EQ(host.quiet[0].text, StoreMovedText(f.folder.path() + "/Out/aside.txt"));
-    EXPECT_TRUE(host.messages.empty());
-}
-
 // A box being edited holds "" or "0," for a moment: the run goes on with its last number,
 // exactly as if the text had never changed.
 TEST(SearchEngineParams, TextThatIsNotANumberDuringTheRunKeepsTheLastNumber) {
@@ -109,6 +94,10 @@ TEST(SearchEngineParams, RunRefusesBadTextsAndFewerThanOneAntNamingTheBox) {
     const Case cases[] = {
         {&FakeHost::antsText, "0", "txtAnts", "less than 1"},
         {&FakeHost::antsText, "-3", "txtAnts", "less than 1"},
+        {&FakeHost::antsText, "abc", "txtAnts", "not a whole number"},
+        {&FakeHost::antsText, "40000", "txtAnts", "not a whole number"},
+        {&FakeHost::antsText, "5 ants", "txtAnts", "not a whole number"},
+        {&FakeHost::antsText, "1e999", "txtAnts", "not a whole number"},
         {&FakeHost::sensText, "0,8", "txtPheroSens", "not a number"},
         {&FakeHost::modifKText, "", "txtPheroModifK", "not a number"},
     };
@@ -120,9 +109,10 @@ TEST(SearchEngineParams, RunRefusesBadTextsAndFewerThanOneAntNamingTheBox) {
         EXPECT_FALSE(f.engine.RunEvaluation(host));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].title, msg::kParamTitle);
-        for (const char* part : {c.box, c.why, "not started"})
+        for (const char* part : {c.box, c.text, c.why, "not started"})
             EXPECT_TRUE(Contains(host.messages[0].text, part)) << host.messages[0].text;
-        EXPECT_TRUE(host.runStates.empty());
+        EXPECT_TRUE(host.runStates.empty() && host.captions.empty());
+        EXPECT_EQ(host.yields, 0);
         EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::NotStarted);
         EXPECT_TRUE(f.OutFiles().empty());
     }

@@ -3,48 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <vector>
 
 #include "data/random.hpp"
 #include "engine_fixture.hpp"
-#include "eval/grading.hpp"
-#include "search/gen_rnd_key.hpp"
 #include "search/relocating_polisher.hpp"
-#include "test_support.hpp"
+#include "support/workspaces.hpp"
 
 namespace antkeys {
 namespace {
 
-struct Quiet final : NoCandidateSink {
-    void OnNoCandidate(int) override {}
-};
-
-Single FullGrade(const Workspace& ws, const Layout& lay) {
-    CriteriaTable layV;
-    layV.ref = ws.layV.ref;
-    CriteriaPanel panel;
-    NoYield noYield;
-    const GradeResult g = EvaluateLay(lay, ws.analizer, ws.weights, layV, panel, noYield);
-    EXPECT_TRUE(g.ok) << g.error;
-    return g.grade;
-}
+using test::FullGrade;
 
 TEST(RelocatingPolisher, IncrementalFigureMatchesFullGradingForEveryAllowedRelocation) {
     // English: 26 letters on 33 keys, so every layout has empty keys, the shared space bar
     // among them.
     Workspace ws;
-    test::TempFolder copy;
-    std::filesystem::copy(test::BundledSet("en") + "/In", copy.path() + "/In",
-                          std::filesystem::copy_options::recursive);
-    ws.paths.folder = copy.path();
-    RecordingSink sink;
-    ASSERT_TRUE(LoadWorkspace(ws, sink));
+    test::LoadBundled(ws, "en");
     RelocatingPolisher polisher(ws);
     LayoutPolisher swaps(ws);
     Random random(5);
     GenScratch scratch;
-    Quiet quiet;
+    test::QuietNoCandidate quiet;
     int checked = 0;
     for (int n = 0; n < 20; ++n) {
         Layout lay{};
