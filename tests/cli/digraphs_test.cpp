@@ -60,26 +60,6 @@ TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) 
               "code1\tcode2\tcount\r\n32\t97\t1\r\n32\t192\t1\r\n97\t98\t1\r\n98\t32\t1\r\n");
 }
 
-TEST(DigraphsCommand, ExitStatusesForHelpUsageAndFailures) {
-    test::TempFolder dir;
-    const std::string text = dir.Write("t.txt", "ab");
-    CliRun r = Digraphs({"--help"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("Usage: antkeys-cli digraphs"), std::string::npos);
-
-    EXPECT_EQ(Digraphs({}).status, 2);                    // no text
-    EXPECT_EQ(Digraphs({"--bogus", text}).status, 2);     // unknown option
-    EXPECT_EQ(Digraphs({text, "--alphabet"}).status, 2);  // option without its value
-    r = Digraphs({"--alphabet", dir.Write("bad.txt", "h\r\n300\tA\r\n"), text});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
-    r = Digraphs({dir.path() + "/missing.txt"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    r = Digraphs({"-o", dir.path() + "/no/such/folder/out.txt", text});
-    EXPECT_EQ(r.status, 1);
-}
-
 TEST(DigraphCounter, CharactersSplitBetweenChunksArePutTogether) {
     DigraphCounter whole, bytewise;
     ASSERT_TRUE(whole.ready()) << whole.error();

@@ -1,5 +1,4 @@
-// antkeys-cli export for Windows, macOS and the keyboard-layout-editor: options and exit
-// statuses. The formats themselves are checked in tests/export.
+// antkeys-cli export for Windows, macOS and the keyboard-layout-editor writes each file. The formats themselves are checked in tests/export.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,7 +13,7 @@ namespace {
 using test::CliRun;
 using test::RunTool;
 
-TEST(ExportFormats, WriteTheFileAndCheckTheirOptions) {
+TEST(ExportFormats, WriteTheirFiles) {
     test::TempFolder dir;
     const std::string set = test::BundledSet("ka");
     const std::string ref = set + "/In/RefKeyLay.txt";
@@ -34,19 +33,6 @@ TEST(ExportFormats, WriteTheFileAndCheckTheirOptions) {
     EXPECT_EQ(kle.status, 0);
     EXPECT_EQ(kle.out.rfind("[\n{\"name\":\"RefKeyLay\"", 0), 0u) << kle.out;
 
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--klc", "--name", "antkeys12"},  // more than 8 characters
-             {"--klc", "--name", "ანტ"},        // not ASCII
-             {"--klc", "--locale", "xx-XX"},
-             {"--klc", "--description", "a \"b\""},
-             {"--klc", "--kle"},  // two formats
-             {"--kle", "--shift", "ru"}}) {
-        std::vector<std::string> args{"export", "--dir", set, ref};
-        args.insert(args.end(), bad.begin(), bad.end());
-        const CliRun r = RunTool(args);
-        EXPECT_EQ(r.status, 2) << bad.back();
-        EXPECT_NE(r.err.find("antkeys-cli export: "), std::string::npos);
-    }
 }
 
 }  // namespace

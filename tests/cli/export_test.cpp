@@ -80,20 +80,6 @@ TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
               "XKB has no name for this key\n");
 }
 
-TEST(ExportCommand, RejectsBadArguments) {
-    const std::string set = test::BundledSet("ka");
-    const std::string ref = set + "/In/RefKeyLay.txt";
-    EXPECT_EQ(RunTool({"export", "--dir", set, ref}).status, 2);  // no format
-    EXPECT_EQ(RunTool({"export", "--xkb", "--dir", set}).status, 2);
-    const CliRun badName = RunTool({"export", "--xkb", "--dir", set, "--name", "a/b", ref});
-    EXPECT_EQ(badName.status, 2);
-    EXPECT_NE(badName.err.find("'a/b'"), std::string::npos);
-    const CliRun missing = RunTool({"export", "--xkb", "--dir", set, set + "/nothing.txt"});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("Error Loading Custom Layout from:"), std::string::npos);
-    EXPECT_EQ(RunTool({"export", "--help"}).status, 0);
-}
-
 TEST(XkbNames, KeysAndCharacters) {
     EXPECT_EQ(XkbKeyName("Q"), "AD01");
     EXPECT_EQ(XkbKeyName("q"), "AD01");

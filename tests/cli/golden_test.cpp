@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,20 +42,6 @@ std::vector<GoldenCase> ReadCases() {
     return cases;
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::map<std::string, std::string> FilesIn(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        files[entry.path().filename().string()] = ReadFile(entry.path());
-    return files;
-}
-
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
         text.replace(at, from.size(), to), at += to.size();
@@ -86,7 +71,7 @@ TEST_P(Golden, MatchesTheStoredOutput) {
     } else {
         const CliRun run = RunTool(args);
         ASSERT_EQ(run.status, 0) << run.err;
-        const auto written = FilesIn(fs::path(dir.path()) / "Out");
+        const auto written = FilesIn(dir.path() + "/Out");
         const auto expected = FilesIn(kGolden + "/expected/" + c.name);
         std::vector<std::string> writtenNames, expectedNames;
         for (const auto& [name, content] : written) writtenNames.push_back(name);

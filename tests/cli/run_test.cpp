@@ -1,9 +1,7 @@
-// antkeys-cli run, in-process: options, loading, the Out folder and repeatable runs.
+// antkeys-cli run, in-process: the parameters, loading and the Out folder.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <sstream>
 
 #include "cli/run_options.hpp"
 #include "support/cli_run.hpp"
@@ -20,29 +18,6 @@ const auto RunCommand = test::RunSearchCommand;
 namespace fs = std::filesystem;
 
 using Result = test::CliRun;
-
-TEST(CliRun, RejectsBadOptionsWithUsage) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--ants", "x"},
-                                               {"--ants", "40000"},
-                                               {"--sensitivity", "inf"},
-                                               {"--reinforcement"},
-                                               {"--layouts", "0"},
-                                               {"--seconds", "-1"},
-                                               {"--seed", "-5"},
-                                               {"--layouts", "5", "--seconds", "5"},
-                                               {"--quiet=yes"},
-                                               {"--bogus"}}) {
-        const Result r = RunCommand(args);
-        EXPECT_EQ(r.status, 2) << args[0];
-        EXPECT_TRUE(Contains(r.err, "antkeys-cli run: ")) << r.err;
-        EXPECT_TRUE(Contains(r.err, "Usage: antkeys-cli run")) << args[0];
-        EXPECT_TRUE(r.out.empty());
-    }
-    const Result help = RunCommand({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(Contains(help.out, "--reinforcement K"));
-}
 
 // Each parameter reaches its own box of the search and is printed under its own name.
 TEST(CliRun, EachParameterGoesToItsOwnBox) {
@@ -85,23 +60,6 @@ TEST(CliRun, WithoutAcoNoStoreIsWritten) {
     EXPECT_FALSE(out.count("Pheromones.txt"));
     EXPECT_FALSE(out.empty()) << "best layouts are still written";
     EXPECT_TRUE(Contains(r.out, "  ACO            off\n"));
-}
-
-TEST(CliRun, SummaryDrawsTheBestLayoutOnTheKeyboard) {
-    const ProgramFolder d("en");
-    const Result r = RunCommand({"--dir", d.path(), "--seed", "4", "--layouts", "2000"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    // The drawing: the lines between the best grade and the repeat line.
-    const std::size_t from = r.out.find("Best grade: ");
-    const std::size_t to = r.out.find("Repeat: ");
-    ASSERT_NE(from, std::string::npos) << r.out;
-    ASSERT_NE(to, std::string::npos) << r.out;
-    const std::size_t firstRow = r.out.find('\n', from) + 1;
-    const std::string drawing = r.out.substr(firstRow, to - firstRow);
-    // Every letter of the English set is on the keyboard exactly once.
-    for (char letter = 'a'; letter <= 'z'; ++letter)
-        EXPECT_EQ(std::count(drawing.begin(), drawing.end(), letter), 1) << letter << "\n"
-                                                                         << drawing;
 }
 
 }  // namespace

@@ -18,63 +18,44 @@ Layout LayoutOf(std::initializer_list<std::pair<int, int>> placed) {
     return lay;
 }
 
-TEST(ModifyPheromones, ReinforcesTheBestKeyAndRescalesTheColumn) {
-    LetterTables letters = MakeLetters({{'a', 0}});
-    PheroTable phero = MakePhero({{0, 0.5, 0.5, 0}});
-    ModifyPheromones(phero, letters, LayoutOf({{'a', 1}}), 0.2f, 0.1);
-    const double g = static_cast<double>(0.2f) * 0.1;
-    EXPECT_DOUBLE_EQ(phero.at(1, 0), (0.5 + g) / (1 + g));
-    EXPECT_DOUBLE_EQ(phero.at(2, 0), 0.5 / (1 + g));
-    EXPECT_NEAR(phero.at(1, 0), 0.5098, 5e-5);
-    EXPECT_NEAR(phero.at(2, 0), 0.4902, 5e-5);
-    EXPECT_EQ(phero.at(0, 0), 0);
-    EXPECT_EQ(phero.at(3, 0), 0);
-}
-
-TEST(ModifyPheromones, ZeroAndNegativeEntriesStayOutOfTheRescaling) {
-    LetterTables letters = MakeLetters({{'a', 0}});
-    PheroTable phero = MakePhero({{0, 0.3, 0, -1, 0.7}});
-    ModifyPheromones(phero, letters, LayoutOf({{'a', 4}}), 0.5f, 0.2);
-    EXPECT_EQ(phero.at(2, 0), 0);
-    EXPECT_EQ(phero.at(3, 0), -1);
-    EXPECT_DOUBLE_EQ(phero.at(1, 0) + phero.at(4, 0), 1.0);
-    EXPECT_DOUBLE_EQ(phero.at(4, 0), 0.8 / 1.1);
-}
-
-TEST(ModifyPheromones, NegativePairGetsNeitherReinforcementNorRescaling) {
-    // Letter 0 sits on a key with a negative pair; its unnormalised column stays as it is.
-    // Letter 1 is reinforced as usual.
-    LetterTables letters = MakeLetters({{'a', 0}, {'b', 0}});
-    PheroTable phero = MakePhero({{0, 0.2, 0.2, -0.5}, {0, 0.5, 0.5, 0}});
-    ModifyPheromones(phero, letters, LayoutOf({{'a', 3}, {'b', 2}}), 0.3f, 0.1);
-    EXPECT_EQ(Column(phero, 0), (std::vector<double>{0, 0.2, 0.2, -0.5}));
-    EXPECT_GT(phero.at(2, 1), phero.at(1, 1));
-}
-
-TEST(ModifyPheromones, ZeroPairOfAFixedOrUnplacedLetterBecomesPositive) {
-    // Letter 0 is fixed to key 2 whose pair holds 0; letter 1 was left unplaced (key 0).
-    LetterTables letters = MakeLetters({{'a', 2}, {'b', 0}});
-    PheroTable phero = MakePhero({{0, 0, 0, 0}, {0, 0.5, 0, 0.5}});
-    ModifyPheromones(phero, letters, LayoutOf({{'a', 2}}), 0.25f, 0.1);
-    EXPECT_EQ(Column(phero, 0), (std::vector<double>{0, 0, 1, 0}));
-    const double g = 0.025;
-    EXPECT_DOUBLE_EQ(phero.at(0, 1), g / (1 + g));
-    EXPECT_DOUBLE_EQ(phero.at(1, 1), 0.5 / (1 + g));
-}
-
-TEST(ModifyPheromones, ZeroFactorStillRescales) {
-    LetterTables letters = MakeLetters({{'a', 0}, {'b', 0}});
-    PheroTable phero = MakePhero({{0, 2, 2, 4}, {0, 1, -1, 3}});
-    ModifyPheromones(phero, letters, LayoutOf({{'a', 1}, {'b', 2}}), 0.4f, 0.0);
-    EXPECT_EQ(Column(phero, 0), (std::vector<double>{0, 0.25, 0.25, 0.5}));
-    EXPECT_EQ(Column(phero, 1), (std::vector<double>{0, 1, -1, 3})) << "its pair is negative";
-}
-
-TEST(ModifyPheromones, LayoutKeyBeyondTheKeyboardIsSkipped) {
-    LetterTables letters = MakeLetters({{'a', 0}});
-    PheroTable phero = MakePhero({{0, 1, 1}});
-    ModifyPheromones(phero, letters, LayoutOf({{'a', 9}}), 0.4f, 0.1);
-    EXPECT_EQ(Column(phero, 0), (std::vector<double>{0, 1, 1}));
+// The reinforcement of whole runs is pinned by the goldens; here the columns it must leave
+// alone or treat apart.
+TEST(ModifyPheromones, ReinforcesPositiveColumnsOnlyAndRescalesThem) {
+    struct Case {
+        const char* name;
+        LetterTables letters;
+        std::vector<std::vector<double>> before, after;
+        Layout best;
+        Single grade;
+        double factor;
+    };
+    const double g = 0.025;  // grade 0.25 times factor 0.1
+    const Case cases[] = {
+        {"zero and negative entries stay out", MakeLetters({{'a', 0}}), {{0, 0.3, 0, -1, 0.7}},
+         {{0, 0.3 / 1.1, 0, -1, 0.8 / 1.1}}, LayoutOf({{'a', 4}}), 0.5f, 0.2},
+        // Its unnormalised column stays as it is; the next letter is reinforced as usual.
+        {"a negative pair", MakeLetters({{'a', 0}, {'b', 0}}),
+         {{0, 0.2, 0.2, -0.5}, {0, 0.5, 0.5, 0}},
+         {{0, 0.2, 0.2, -0.5}, {0, 0.5 / (1 + g), (0.5 + g) / (1 + g), 0}},
+         LayoutOf({{'a', 3}, {'b', 2}}), 0.25f, 0.1},
+        // a is fixed to key 2 whose pair holds 0; b was left unplaced (key 0).
+        {"a zero pair becomes positive", MakeLetters({{'a', 2}, {'b', 0}}),
+         {{0, 0, 0, 0}, {0, 0.5, 0, 0.5}}, {{0, 0, 1, 0}, {g / (1 + g), 0.5 / (1 + g), 0, 0.5 / (1 + g)}},
+         LayoutOf({{'a', 2}}), 0.25f, 0.1},
+        {"a zero factor still rescales", MakeLetters({{'a', 0}}), {{0, 2, 2, 4}},
+         {{0, 0.25, 0.25, 0.5}}, LayoutOf({{'a', 1}}), 0.4f, 0.0},
+        {"a key beyond the keyboard", MakeLetters({{'a', 0}}), {{0, 1, 1}}, {{0, 1, 1}},
+         LayoutOf({{'a', 9}}), 0.4f, 0.1},
+    };
+    for (const Case& t : cases) {
+        PheroTable phero = MakePhero(t.before);
+        ModifyPheromones(phero, t.letters, t.best, t.grade, t.factor);
+        for (std::size_t j = 0; j < t.after.size(); ++j) {
+            const std::vector<double> column = Column(phero, static_cast<int>(j));
+            for (std::size_t k = 0; k < column.size(); ++k)
+                EXPECT_DOUBLE_EQ(column[k], t.after[j][k]) << t.name << " letter " << j << " key " << k;
+        }
+    }
 }
 
 TEST(NormalizePhero, RescalesPositiveEntriesOnlyAndKeepsThemAboveAFloor) {

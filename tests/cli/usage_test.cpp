@@ -1,0 +1,115 @@
+// Every command's wrong command lines: status 2 (1 for files that cannot be read or written),
+// nothing on stdout, and the fault named on stderr; and every command's help.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
+
+namespace antkeys {
+namespace {
+
+struct Wrong {
+    std::vector<std::string> args;  // SET: the bundled Georgian set, REF: its reference
+                                    // layout, TMP: a scratch folder
+    int status;
+    std::string says;  // a part of stderr
+};
+
+const std::string kRunUsage = "Usage: antkeys-cli run";
+
+const Wrong kWrong[] = {
+    {{"bogus"}, 2, "unknown command 'bogus'"},
+    {{}, 2, "Usage: antkeys-cli COMMAND"},
+    // run: each option's value, and options that exclude each other.
+    {{"run", "--ants", "x"}, 2, kRunUsage},
+    {{"run", "--ants", "40000"}, 2, kRunUsage},
+    {{"run", "--sensitivity", "inf"}, 2, kRunUsage},
+    {{"run", "--reinforcement"}, 2, kRunUsage},
+    {{"run", "--layouts", "0"}, 2, kRunUsage},
+    {{"run", "--seconds", "-1"}, 2, kRunUsage},
+    {{"run", "--seed", "-5"}, 2, kRunUsage},
+    {{"run", "--layouts", "5", "--seconds", "5"}, 2, "give --layouts or --seconds, not both"},
+    {{"run", "--quiet=yes"}, 2, kRunUsage},
+    {{"run", "--bogus"}, 2, "unknown option '--bogus'"},
+    {{"run", "--colonies", "x"}, 2, "--colonies: \"x\" is not 'auto'"},
+    {{"run", "--colonies", "-1"}, 2, kRunUsage},
+    {{"run", "--colonies", "257"}, 2, kRunUsage},
+    {{"run", "--colonies"}, 2, kRunUsage},
+    {{"run", "--polish", "--no-aco"}, 2, "it cannot go with --no-aco"},
+    {{"run", "--polish=1"}, 2, kRunUsage},
+    {{"run", "--polish=relocate"}, 2, "--polish: \"relocate\" is not 'swaps'"},
+    // evaluate
+    {{"evaluate", "--dir"}, 2, "option '--dir' needs a value"},
+    {{"evaluate", "--dir", "SET", "--top", "3"}, 2, "--top goes with --explain"},
+    {{"evaluate", "--dir", "SET", "--explain", "--top", "-1"}, 2, "not \"-1\""},
+    // render
+    {{"render", "--dir", "SET", "REF"}, 2, "give the picture to write with -o FILE"},
+    {{"render", "--dir", "SET", "REF", "-o", "TMP/x.jpg"}, 2, "must end in .svg or .png"},
+    {{"render", "--dir", "SET", "-o", "TMP/x.svg"}, 2, "antkeys-cli render: "},
+    {{"render", "--dir", "SET", "REF", "-o", "TMP/no/such/x.svg"}, 2, "TMP/no/such/x.svg"},
+    // export
+    {{"export", "--dir", "SET", "REF"}, 2, "choose a format"},
+    {{"export", "--xkb", "--dir", "SET"}, 2, "antkeys-cli export: "},
+    {{"export", "--xkb", "--dir", "SET", "--name", "a/b", "REF"}, 2, "'a/b'"},
+    {{"export", "--xkb", "--dir", "SET", "SET/nothing.txt"}, 2, "Error Loading Custom Layout from:"},
+    {{"export", "--klc", "--name", "antkeys12", "--dir", "SET", "REF"}, 2, "antkeys-cli export: "},
+    {{"export", "--klc", "--name", "\xE1\x83\x90", "--dir", "SET", "REF"}, 2, "antkeys-cli export: "},
+    {{"export", "--klc", "--locale", "xx-XX", "--dir", "SET", "REF"}, 2, "antkeys-cli export: "},
+    {{"export", "--klc", "--description", "a \"b\"", "--dir", "SET", "REF"}, 2, "antkeys-cli export: "},
+    {{"export", "--klc", "--kle", "--dir", "SET", "REF"}, 2, "antkeys-cli export: "},
+    {{"export", "--kle", "--shift", "ru", "--dir", "SET", "REF"}, 2, "antkeys-cli export: "},
+    // digraphs
+    {{"digraphs"}, 2, "no text given"},
+    {{"digraphs", "--bogus", "REF"}, 2, "unknown option '--bogus'"},
+    {{"digraphs", "REF", "--alphabet"}, 2, "antkeys-cli digraphs: "},
+    {{"digraphs", "--alphabet", "TMP/bad.txt", "REF"}, 2, "line 2"},
+    {{"digraphs", "TMP/missing.txt"}, 1, "TMP/missing.txt"},
+    {{"digraphs", "-o", "TMP/no/such/folder/out.txt", "REF"}, 1, "antkeys-cli digraphs: "},
+    // init
+    {{"init"}, 2, "give one folder DIR"},
+    {{"init", "--set", "xx", "somewhere"}, 2, "no input set 'xx' is installed"},
+    {{"init", "a", "b"}, 2, "give one folder DIR"},
+};
+
+TEST(CommandLines, WrongOnesAreRefusedWithTheirStatusAndReason) {
+    const test::TempFolder temp;
+    temp.Write("bad.txt", "h\r\n300\tA\r\n");
+    const std::string set = test::BundledSet("ka");
+    const auto expand = [&](std::string text) {
+        for (const auto& [token, value] : {std::pair<std::string, std::string>{"REF", set + "/In/RefKeyLay.txt"},
+                                          {"SET", set},
+                                          {"TMP", temp.path()}})
+            for (auto at = text.find(token); at != std::string::npos; at = text.find(token, at))
+                text.replace(at, token.size(), value), at += value.size();
+        return text;
+    };
+    for (const Wrong& w : kWrong) {
+        std::vector<std::string> args;
+        for (const std::string& a : w.args) args.push_back(expand(a));
+        const std::string line = args.empty() ? "(nothing)" : args[0] + " " + w.args.back();
+        const test::CliRun r = test::RunTool(args);
+        EXPECT_EQ(r.status, w.status) << line;
+        EXPECT_TRUE(test::Contains(r.err, expand(w.says))) << line << "\n" << r.err;
+        EXPECT_EQ(r.out, "") << line;
+    }
+}
+
+TEST(CommandLines, EveryCommandHasHelp) {
+    for (const char* command : {"run", "evaluate", "render", "export", "digraphs", "init"}) {
+        const test::CliRun r = test::RunTool({command, "--help"});
+        EXPECT_EQ(r.status, 0) << command;
+        EXPECT_EQ(r.out.rfind(std::string("Usage: antkeys-cli ") + command, 0), 0u) << r.out;
+    }
+    const test::CliRun run = test::RunTool({"run", "--help"});
+    for (const char* option : {"--reinforcement K", "--colonies N", "--polish"})
+        EXPECT_TRUE(test::Contains(run.out, option)) << option;
+    EXPECT_EQ(test::RunTool({"--help"}).status, 0);
+    EXPECT_EQ(test::RunTool({"--version"}).out.rfind("antkeys ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace antkeys
