@@ -143,6 +143,21 @@ TEST(RenderCommand, WritesPngOfThePicturesSize) {
     EXPECT_EQ(BigEndian(bytes, 16), static_cast<std::uint32_t>(SvgSize(picture, "width")));
     EXPECT_EQ(BigEndian(bytes, 20), static_cast<std::uint32_t>(SvgSize(picture, "height")));
 }
+
+TEST(SvgRasterizer, ReportsWhatItCannotDraw) {
+    test::TempFolder dir;
+    const std::string sized = R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="4"/>)";
+    const std::pair<std::string, std::string> cases[] = {
+        {"not a picture", "the picture could not be read as SVG"},
+        {R"(<svg xmlns="http://www.w3.org/2000/svg" width="0" height="0"/>)", "the picture has no size"},
+        {sized, "cannot write " + dir.path() + "/no/such/x.png"},
+    };
+    for (const auto& [svg, says] : cases) {
+        std::string error;
+        EXPECT_FALSE(raster::WriteSvgAsPng(svg, dir.path() + "/no/such/x.png", error));
+        EXPECT_EQ(error, says);
+    }
+}
 #endif
 
 TEST(KeyGeometry, StaggersRowsLikeAnAnsiBoard) {

@@ -1,5 +1,6 @@
 // The start-up: the end of the program after a failed load and the command line "as". The load
 // order itself is tested with the workspace.
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -18,14 +19,15 @@ using namespace antkeys;
 namespace {
 
 // Runs the program's entry with stderr sent to a file of `temp`; returns what was written.
-std::string RunCapturingStderr(const test::TempFolder& temp, int& status) {
+std::string RunCapturingStderr(const test::TempFolder& temp, int& status,
+                               const QStringList& arguments = {}) {
     std::fflush(stderr);
     const int saved = ::dup(2);
     const int fd =
         ::open((temp.path() + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ::dup2(fd, 2);
     ::close(fd);
-    status = RunDesktopProgram(*qApp, {});
+    status = RunDesktopProgram(*qApp, arguments);
     std::fflush(stderr);
     ::dup2(saved, 2);
     ::close(saved);
@@ -72,12 +74,37 @@ class TestStartup : public QObject {
                  err.c_str());
     }
 
-    void onlyExactlyAsStartsTheSearch() {
+    // A good folder opens the window, which SIGTERM closes; the program then ends with 0.
+    void aSignalClosesTheStartedProgram() {
+        test::TempFolder temp;
+        qputenv("ANTKEYS_HOME", QByteArray::fromStdString(
+                                    test::MakeProgramFolder(temp, test::SmallWindowSet())));
+        QTimer::singleShot(300, [] { std::raise(SIGTERM); });
+        QTimer guard;  // should the signal be lost, the event loop must still end
+        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
+        guard.start(10000);
+        int status = -1;
+        const std::string err = RunCapturingStderr(temp, status, {QStringLiteral("as")});
+        qunsetenv("ANTKEYS_HOME");
+        QCOMPARE(status, 0);
+        QVERIFY2(err.find(": program folder " + temp.path()) != std::string::npos, err.c_str());
+        QVERIFY(test::OutHolds(temp.path(), "Pheromones.txt"));  // the automatic run was saved
+    }
+
+    void commandLines() {
         QVERIFY(IsAutoStartCommandLine({QStringLiteral("as")}));
         for (const QStringList& line :
              {QStringList{}, QStringList{"AS"}, QStringList{"As"}, QStringList{"as", "x"},
               QStringList{"as x"}, QStringList{" as"}})
             QVERIFY2(!IsAutoStartCommandLine(line), qPrintable(line.join(QLatin1Char('|'))));
+        QVERIFY(InfoAnswer({QStringLiteral("--version")}).rfind("antkeys ", 0) == 0);
+        QVERIFY(InfoAnswer({QStringLiteral("-h")}).rfind("Usage: antkeys [as]", 0) == 0);
+        QCOMPARE(InfoAnswer({QStringLiteral("--help")}), InfoAnswer({QStringLiteral("-h")}));
+        for (const QStringList& line : {QStringList{}, QStringList{"as"}, QStringList{"--help", "x"}})
+            QVERIFY(InfoAnswer(line).empty());
+        char name[] = "antkeys", as[] = "as", style[] = "-style";
+        char* argv[] = {name, style, as, nullptr};
+        QCOMPARE(GivenArguments(3, argv), QStringList({QStringLiteral("-style"), QStringLiteral("as")}));
     }
 
     void autoStartRunsOnceTheWindowIsShown_data() {
