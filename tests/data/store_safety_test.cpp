@@ -48,10 +48,6 @@ TEST(PheroStore, ByteOrderMarkIsSkippedAndFaultsNameFileLineAndField) {
         << description;
     EXPECT_EQ(phero.at(1, 0), 3);  // what came before the fault is kept
 
-    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t4"}));
-    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Unreadable);
-    EXPECT_TRUE(Contains(description, path + ", line 3: missing")) << description;
-
     fs::remove(path);
     EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Missing);
 }
