@@ -13,21 +13,16 @@ using test::Contains;
 using test::ProgramFolder;
 const auto RunCommand = test::RunSearchCommand;
 
-TEST(RunPolish, TheSameSeedGivesTheSameOutWithAndWithoutColonies) {
-    for (const std::vector<std::string>& extra :
-         {std::vector<std::string>{}, std::vector<std::string>{"--colonies", "2"}}) {
-        const ProgramFolder a("en"), b("en");
-        for (const ProgramFolder* d : {&a, &b}) {
-            std::vector<std::string> args = {"--dir",     d->path(), "--polish", "--seed", "11",
-                                             "--layouts", "20000",   "--quiet"};
-            args.insert(args.end(), extra.begin(), extra.end());
-            const test::CliRun r = RunCommand(args);
-            ASSERT_EQ(r.status, 0) << r.err;
-        }
-        const auto out = a.Out();
-        EXPECT_GE(out.size(), 2u);
-        EXPECT_TRUE(out == b.Out()) << extra.size();
+// Plain polished runs are pinned by the goldens; polished colonies must repeat too.
+TEST(RunPolish, TheSameSeedGivesTheSameOutWithColonies) {
+    const ProgramFolder a("en"), b("en");
+    for (const ProgramFolder* d : {&a, &b}) {
+        const test::CliRun r = RunCommand({"--dir", d->path(), "--polish", "--seed", "11", "--layouts",
+                                           "20000", "--quiet", "--colonies", "2"});
+        ASSERT_EQ(r.status, 0) << r.err;
     }
+    EXPECT_GE(a.Out().size(), 2u);
+    EXPECT_TRUE(a.Out() == b.Out());
 }
 
 TEST(RunPolish, RunParametersAndRepeatLineNameTheVariant) {
