@@ -60,6 +60,15 @@ TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) 
               "code1\tcode2\tcount\r\n32\t97\t1\r\n32\t192\t1\r\n97\t98\t1\r\n98\t32\t1\r\n");
 }
 
+// A dropped character is named with its code point and its glyph, whatever its length.
+TEST(DigraphsCommand, DroppedCharactersAreNamed) {
+    test::TempFolder dir;
+    const CliRun r = Digraphs({dir.Write("t.txt", "a\xC2\xAB\xE2\x82\xAC\xF0\x9F\x98\x80" "b")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* named : {"\xC2\xAB U+00AB", "\xE2\x82\xAC U+20AC", "\xF0\x9F\x98\x80 U+1F600"})
+        EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
+}
+
 TEST(DigraphCounter, CharactersSplitBetweenChunksArePutTogether) {
     DigraphCounter whole, bytewise;
     ASSERT_TRUE(whole.ready()) << whole.error();

@@ -93,6 +93,30 @@ class TestLayWindowMenu : public QObject {
         QVERIFY(messages_.messages.empty());
     }
 
+    // A file that cannot be written and characters an export leaves out are reported; a
+    // picture named .png is written as PNG.
+    void failuresAreReportedAndPngIsWritten() {
+        LayWindow w;
+        w.SetWorkspace(&ws_);
+        Layout lay = ws_.refKeyLay;
+        lay[7] = lay[ws_.letters.letSet[1]];  // a control character on a letter's key
+        w.DrawLay(lay, ws_.keys);
+        QTemporaryDir dir;
+        FileDialog::SetTestAnswer([&](const QString& caption) {
+            if (caption == QLatin1String("Save layout as")) return dir.filePath("no/such/saved.txt");
+            if (caption == QLatin1String("Export for Linux (XKB)")) return dir.filePath("antka");
+            if (caption == QLatin1String("Save picture (SVG/PNG)")) return dir.filePath("antka.png");
+            return QString();
+        });
+        for (QAction* a : w.ContextMenu()->actions()) a->trigger();
+        QCOMPARE(messages_.messages.size(), std::size_t{2});
+        QVERIFY(messages_.messages[0].text.find("cannot write") != std::string::npos);
+        QVERIFY(messages_.messages[1].text.rfind("The file was written without:", 0) == 0);
+        QFile png(dir.filePath("antka.png"));
+        QVERIFY(png.open(QIODevice::ReadOnly) && png.read(4) == "\x89PNG");
+        messages_.messages.clear();
+    }
+
     void aWindowWithoutLayoutOffersNothing() {
         LayWindow w;
         for (QAction* a : w.ContextMenu()->actions()) QVERIFY(!a->isEnabled());
