@@ -42,6 +42,14 @@ TEST(RunColonies, ReportsEachColonyAndCleansUp) {
     EXPECT_TRUE(Contains(r.out, "  colony 2  seed " + std::to_string(ColonySeed(9, 1))));
     EXPECT_TRUE(Contains(r.out, "--colonies 2 --seed 9 --layouts 3000")) << r.out;
     EXPECT_EQ(ScratchFolders(), 0);
+
+    // Random Georgian layouts stay below the reference.
+    const ProgramFolder ka("ka");
+    const test::CliRun below = RunCommand(
+        {"--dir", ka.path(), "--colonies", "2", "--seed", "9", "--layouts", "2000", "--quiet"});
+    ASSERT_EQ(below.status, 0) << below.err;
+    EXPECT_TRUE(Contains(below.out, "Best grade: no layout graded above the reference layout"))
+        << below.out;
 }
 
 TEST(RunColonies, ATimeLimitEndsEveryColonyAtTheSameRound) {

@@ -78,6 +78,11 @@ TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
               "key already carries character 98 'b' (U+0062)\n"
               "antkeys-cli export: not exported: character 193 '\u10D1' (U+10D1) on key 'Fn': "
               "XKB has no name for this key\n");
+
+    const std::string nothing = dir.Write("control.txt", "h\r\n7\t;\r\n");
+    const CliRun none = RunTool({"export", "--xkb", "--dir", dir.path(), nothing});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("the layout places no character that"), std::string::npos) << none.err;
 }
 
 // The bundled layouts' keys compile above; here the names of keys and characters they lack.

@@ -122,6 +122,9 @@ class TestMainWindow : public QObject {
         const auto drop = [&](QWidget* target, QPoint at) {
             QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(target, &enter);
+            QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+            if (move.isAccepted() != enter.isAccepted()) return false;
             QDropEvent event(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(target, &event);
             return enter.isAccepted();
