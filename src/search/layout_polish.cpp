@@ -61,21 +61,20 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
     }
     touchStart_.assign(kCharCodes + 1, 0);
     for (std::size_t c = 0; c < kCharCodes; ++c) touchStart_[c + 1] = touchStart_[c] + counts[c];
-    const auto nTouch = static_cast<std::size_t>(touchStart_[kCharCodes]);
-    touchFirst_.assign(nTouch, 0);
-    touchSecond_.assign(nTouch, 0);
-    touchFreq_.assign(nTouch, 0);
-    touchCost_.assign(nTouch, 0);
+    touch_.assign(static_cast<std::size_t>(touchStart_[kCharCodes]), TouchEntry{});
     std::array<int, kCharCodes> fill{};
+    const auto stride = static_cast<std::int32_t>(n);
     for (std::size_t i = 0; i < nDi; ++i) {
-        const auto add = [&](Byte c) {
-            const auto t = static_cast<std::size_t>(touchStart_[c] + fill[c]++);
-            touchFirst_[t] = first_[i];
-            touchSecond_[t] = second_[i];
-            touchFreq_[t] = freq_[i];
+        const auto add = [&](Byte self, Byte other) {
+            TouchEntry& e = touch_[static_cast<std::size_t>(touchStart_[self] + fill[self]++)];
+            e.freq = freq_[i];
+            e.other = other;
+            const bool selfFirst = first_[i] == self;
+            e.mulSelf = first_[i] == second_[i] ? stride + 1 : selfFirst ? stride : 1;
+            e.mulOther = first_[i] == second_[i] ? 0 : selfFirst ? 1 : stride;
         };
-        add(first_[i]);
-        if (second_[i] != first_[i]) add(second_[i]);
+        add(first_[i], second_[i]);
+        if (second_[i] != first_[i]) add(second_[i], first_[i]);
     }
     // The letters that may move: free, and each code once (a code listed twice is one
     // character in a layout). The letters never change after the start.
@@ -89,6 +88,10 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
         if (seen[c] == 1 && letters.letFixKey[static_cast<std::size_t>(j)] == 0)
             movable_.push_back(c);
     }
+    const std::size_t m = movable_.size();
+    plan_.assign(m * m, 0);
+    partial_.assign(m * m, 0);
+    rank_.assign(m * m, 0);
 }
 
 double LayoutPolisher::RatioSum(const Criteria& v) const {
@@ -120,36 +123,43 @@ void LayoutPolisher::Prepare(const Layout& lay) {
     }
     // Each digraph's cost as the layout stands, once for all the swaps ranked against it.
     const auto n = static_cast<std::size_t>(nKeys_ + 1);
-    for (std::size_t t = 0; t < touchCost_.size(); ++t) {
-        const std::size_t k1 = lay[touchFirst_[t]], k2 = lay[touchSecond_[t]];
-        touchCost_[t] = k1 < n && k2 < n ? cost_[k1 * n + k2] : 0;
+    for (std::size_t c = 0; c < kCharCodes; ++c) {
+        const std::size_t k = lay[c];
+        for (auto t = static_cast<std::size_t>(touchStart_[c]);
+             t < static_cast<std::size_t>(touchStart_[c + 1]); ++t) {
+            TouchEntry& e = touch_[t];
+            const std::size_t ko = lay[static_cast<std::size_t>(e.other)];
+            e.otherKey = static_cast<std::int32_t>(ko);
+            e.before = k < n && ko < n ? cost_[k * static_cast<std::size_t>(e.mulSelf) +
+                                                ko * static_cast<std::size_t>(e.mulOther)]
+                                       : 0;
+        }
     }
-    keyAfter_ = lay;
 }
 
 double LayoutPolisher::DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const {
-    const auto n = static_cast<std::size_t>(nKeys_ + 1);
-    keyAfter_[a] = kb;
-    keyAfter_[b] = ka;
-    const Byte* after = keyAfter_.data();
     const double* cost = cost_.data();
+    const TouchEntry* touch = touch_.data();
     // The terms in the order of the digraphs of a, then those of b without a.
     double d = 0;
-    for (auto t = static_cast<std::size_t>(touchStart_[a]);
-         t < static_cast<std::size_t>(touchStart_[a + 1]); ++t) {
-        const std::size_t k1 = after[touchFirst_[t]], k2 = after[touchSecond_[t]];
-        d += touchFreq_[t] * (cost[k1 * n + k2] - touchCost_[t]);
+    for (const TouchEntry* e = touch + touchStart_[a]; e != touch + touchStart_[a + 1]; ++e) {
+        const std::int32_t other = e->other == b ? ka : e->otherKey;
+        d += e->freq * (cost[kb * e->mulSelf + other * e->mulOther] - e->before);
     }
-    for (auto t = static_cast<std::size_t>(touchStart_[b]);
-         t < static_cast<std::size_t>(touchStart_[b + 1]); ++t) {
-        const Byte c1 = touchFirst_[t], c2 = touchSecond_[t];
-        if (c1 == a || c2 == a) continue;  // counted with a
-        const std::size_t k1 = after[c1], k2 = after[c2];
-        d += touchFreq_[t] * (cost[k1 * n + k2] - touchCost_[t]);
+    for (const TouchEntry* e = touch + touchStart_[b]; e != touch + touchStart_[b + 1]; ++e) {
+        if (e->other == a) continue;  // counted with a
+        d += e->freq * (cost[ka * e->mulSelf + e->otherKey * e->mulOther] - e->before);
     }
-    keyAfter_[a] = ka;
-    keyAfter_[b] = kb;
     return d;
+}
+
+double LayoutPolisher::LoadDelta(Byte a, Byte b, Byte ka, Byte kb) const {
+    const BestLoadTable& best = ws_.weights.bestLoad;
+    const double la = load_[ka], lb = load_[kb];
+    const double na = la - secondShare_[a] + secondShare_[b];
+    const double nb = lb - secondShare_[b] + secondShare_[a];
+    const auto sq = [](double x) { return x * x; };
+    return sq(na - best[ka]) + sq(nb - best[kb]) - sq(la - best[ka]) - sq(lb - best[kb]);
 }
 
 double LayoutPolisher::SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) const {
@@ -163,14 +173,83 @@ double LayoutPolisher::SwappedRatioSum(const Layout& lay, const Criteria& v, Byt
         if (!ws_.analizer.CalcV1_6(trial, vt)) return std::numeric_limits<double>::infinity();
         return RatioSum(vt);
     }
-    const BestLoadTable& best = ws_.weights.bestLoad;
-    const double la = load_[ka], lb = load_[kb];
-    const double na = la - secondShare_[a] + secondShare_[b];
-    const double nb = lb - secondShare_[b] + secondShare_[a];
-    const auto sq = [](double x) { return x * x; };
-    const double dV1 =
-        sq(na - best[ka]) + sq(nb - best[kb]) - sq(la - best[ka]) - sq(lb - best[kb]);
-    return RatioSum(v) + w_[1] * dV1 + DigraphDelta(a, b, ka, kb);
+    return RatioSum(v) + w_[1] * LoadDelta(a, b, ka, kb) + DigraphDelta(a, b, ka, kb);
+}
+
+namespace {
+enum : unsigned char { kNotAllowed, kInLanes, kAlone };
+}  // namespace
+
+void LayoutPolisher::RankSwaps(const Layout& lay, const Criteria& v) {
+    const std::size_t m = movable_.size();
+    const double* cost = cost_.data();
+    const TouchEntry* touch = touch_.data();
+    SwapLanes lanes;
+    std::array<std::size_t, SwapLanes::kWidth> at{};  // pair index of each lane
+    std::size_t used = 0;
+    // Runs the filled lanes (the rest repeat lane 0) and keeps their sums.
+    const auto flush = [&](const auto& run) {
+        if (used == 0) return;
+        for (std::size_t l = used; l < SwapLanes::kWidth; ++l) {
+            lanes.key[l] = lanes.key[0];
+            lanes.partner[l] = lanes.partner[0];
+            lanes.sum[l] = lanes.sum[0];
+        }
+        run();
+        for (std::size_t l = 0; l < used; ++l) partial_[at[l]] = lanes.sum[l];
+        used = 0;
+    };
+
+    // The digraphs of the first letter a, for every partner b after it.
+    for (std::size_t i = 0; i < m; ++i) {
+        const Byte a = movable_[i], ka = lay[a];
+        const TouchEntry* begin = touch + touchStart_[a];
+        const TouchEntry* end = touch + touchStart_[a + 1];
+        const auto run = [&] { lanes_.own(begin, end, cost, ka, lanes); };
+        for (std::size_t j = i + 1; j < m; ++j) {
+            const Byte b = movable_[j], kb = lay[b];
+            const std::size_t p = i * m + j;
+            plan_[p] = !SwapAllowed(lay, a, b)                  ? kNotAllowed
+                       : alter_[ka] != 0 || alter_[kb] != 0 ? kAlone
+                                                              : kInLanes;
+            if (plan_[p] == kAlone) rank_[p] = SwappedRatioSum(lay, v, a, b);
+            if (plan_[p] != kInLanes) continue;
+            lanes.key[used] = kb;
+            lanes.partner[used] = b;
+            lanes.sum[used] = 0;
+            at[used++] = p;
+            if (used == SwapLanes::kWidth) flush(run);
+        }
+        flush(run);
+    }
+    // The digraphs of the partner b, continuing each sum, for every first letter before it.
+    for (std::size_t j = 1; j < m; ++j) {
+        const Byte b = movable_[j];
+        const TouchEntry* begin = touch + touchStart_[b];
+        const TouchEntry* end = touch + touchStart_[b + 1];
+        const auto run = [&] { lanes_.partner(begin, end, cost, lanes); };
+        for (std::size_t i = 0; i < j; ++i) {
+            const std::size_t p = i * m + j;
+            if (plan_[p] != kInLanes) continue;
+            const Byte a = movable_[i];
+            lanes.key[used] = lay[a];
+            lanes.partner[used] = a;
+            lanes.sum[used] = partial_[p];
+            at[used++] = p;
+            if (used == SwapLanes::kWidth) flush(run);
+        }
+        flush(run);
+    }
+    const double sum = RatioSum(v);
+    for (std::size_t i = 0; i < m; ++i) {
+        const Byte a = movable_[i];
+        for (std::size_t j = i + 1; j < m; ++j) {
+            const std::size_t p = i * m + j;
+            if (plan_[p] != kInLanes) continue;
+            const Byte b = movable_[j];
+            rank_[p] = sum + w_[1] * LoadDelta(a, b, lay[a], lay[b]) + partial_[p];
+        }
+    }
 }
 
 bool LayoutPolisher::FullGrade(const Layout& lay, Single& grade, Criteria& v) {
@@ -193,11 +272,11 @@ LayoutPolisher::Result LayoutPolisher::Polish(Layout& lay) {
         const double current = RatioSum(v);
         double bestSum = current - kRelativeTolerance * std::abs(current);
         int bestI = -1, bestJ = -1;
+        RankSwaps(lay, v);
         for (std::size_t i = 0; i < m; ++i) {
             for (std::size_t j = i + 1; j < m; ++j) {
-                const Byte a = movable_[i], b = movable_[j];
-                if (!SwapAllowed(lay, a, b)) continue;
-                const double s = SwappedRatioSum(lay, v, a, b);
+                if (plan_[i * m + j] == kNotAllowed) continue;
+                const double s = rank_[i * m + j];
                 if (s < bestSum) {
                     bestSum = s;
                     bestI = static_cast<int>(i);

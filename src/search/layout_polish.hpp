@@ -14,6 +14,7 @@
 #include "eval/grading.hpp"
 #include "eval/panel.hpp"
 #include "eval/workspace.hpp"
+#include "search/swap_lanes.hpp"
 
 namespace antkeys {
 
@@ -53,6 +54,9 @@ class LayoutPolisher {
 
   private:
     double DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const;
+    double LoadDelta(Byte a, Byte b, Byte ka, Byte kb) const;
+    // Ranks every allowed swap of the prepared layout `lay` into rank_, eight at a time.
+    void RankSwaps(const Layout& lay, const Criteria& v);
 
     const Workspace& ws_;
     int nKeys_ = -1;
@@ -61,13 +65,14 @@ class LayoutPolisher {
     std::vector<Byte> first_, second_;
     std::vector<double> freq_;
     // Per character code: the digraphs it is part of, as [touchStart_[c], touchStart_[c+1]),
-    // each entry with the digraph's codes and frequency, and its cost on the prepared layout.
+    // in digraph order, each with its cost on the prepared layout.
     std::vector<int> touchStart_;
-    std::vector<Byte> touchFirst_, touchSecond_;
-    std::vector<double> touchFreq_, touchCost_;
-    // The prepared layout; a ranked swap exchanges two entries and puts them back, so the
-    // keys after the swap are read without a test per character.
-    mutable Layout keyAfter_{};
+    std::vector<TouchEntry> touch_;
+    SwapLaneKernels lanes_ = ChosenSwapLanes();
+    // Per pair of movable letters (i, j), i < j, at i * m + j: how the swap is ranked
+    // (kNotAllowed, kInLanes, kAlone), the running sum of its digraph terms, its ratio sum.
+    std::vector<unsigned char> plan_;
+    std::vector<double> partial_, rank_;
     std::array<double, kCharCodes> secondShare_{};  // share of digraphs ending in the code
     std::array<double, 7> w_{};                     // Gj(i) / Vi(ref), 0 where not counted
     std::array<double, kMaxKeys + 1> load_{};       // of the layout being polished
