@@ -89,6 +89,8 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
             movable_.push_back(c);
     }
     const std::size_t m = movable_.size();
+    movableAt_.fill(-1);
+    for (std::size_t i = 0; i < m; ++i) movableAt_[movable_[i]] = static_cast<int>(i);
     plan_.assign(m * m, 0);
     partial_.assign(m * m, 0);
     rank_.assign(m * m, 0);
@@ -248,6 +250,44 @@ void LayoutPolisher::RankSwaps(const Layout& lay, const Criteria& v) {
             if (plan_[p] != kInLanes) continue;
             const Byte b = movable_[j];
             rank_[p] = sum + w_[1] * LoadDelta(a, b, lay[a], lay[b]) + partial_[p];
+        }
+    }
+}
+
+bool LayoutPolisher::RankedSwap(Byte a, Byte b, double& sum) const {
+    int i = movableAt_[a], j = movableAt_[b];
+    if (i < 0 || j < 0 || i == j) return false;
+    if (i > j) std::swap(i, j);
+    const std::size_t p = static_cast<std::size_t>(i) * movable_.size() + static_cast<std::size_t>(j);
+    if (plan_[p] == kNotAllowed) return false;
+    sum = rank_[p];
+    return true;
+}
+
+void LayoutPolisher::RankMoves(const Layout& lay, const Criteria& v, Byte a, Byte standIn,
+                               const int* keys, std::size_t count, double* sums) {
+    const Byte ka = lay[a];
+    const TouchEntry* begin = touch_.data() + touchStart_[a];
+    const TouchEntry* end = touch_.data() + touchStart_[a + 1];
+    const double sum = RatioSum(v);
+    SwapLanes lanes;
+    lanes.partner.fill(standIn);  // in no digraph: every other character stays where it is
+    for (std::size_t first = 0; first < count; first += SwapLanes::kWidth) {
+        const std::size_t used = std::min<std::size_t>(count - first, SwapLanes::kWidth);
+        for (std::size_t l = 0; l < SwapLanes::kWidth; ++l)
+            lanes.key[l] = keys[first + (l < used ? l : 0)];
+        lanes.sum.fill(0);
+        lanes_.own(begin, end, cost_.data(), ka, lanes);
+        for (std::size_t l = 0; l < used; ++l) {
+            const auto key = static_cast<Byte>(lanes.key[l]);
+            if (alter_[ka] != 0 || alter_[key] != 0) {
+                Layout probe = lay;
+                probe[standIn] = key;
+                sums[first + l] = SwappedRatioSum(probe, v, a, standIn);
+            } else {
+                // The stand-in is in no digraph, so its own list adds nothing.
+                sums[first + l] = sum + w_[1] * LoadDelta(a, standIn, ka, key) + lanes.sum[l];
+            }
         }
     }
 }

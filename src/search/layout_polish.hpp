@@ -45,6 +45,20 @@ class LayoutPolisher {
     // ranks the swaps.
     double SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) const;
 
+    // Ranks every allowed swap of the free letters of `lay`, which must be the layout last
+    // prepared, at once (eight side by side); RankedSwap then gives each figure, the same
+    // bits as SwappedRatioSum.
+    void RankSwaps(const Layout& lay, const Criteria& v);
+
+    // After RankSwaps: whether the swap of the letters a and b was allowed, and its figure.
+    bool RankedSwap(Byte a, Byte b, double& sum) const;
+
+    // The figures of moving the letter a of the prepared layout `lay` to each of the `count`
+    // empty `keys`, into `sums`: the same bits as SwappedRatioSum on `lay` with `standIn`
+    // placed on the key, where `standIn` is a code that no digraph uses.
+    void RankMoves(const Layout& lay, const Criteria& v, Byte a, Byte standIn, const int* keys,
+                   std::size_t count, double* sums);
+
     // Whether a swap of the letters with codes a and b in `lay` is allowed: both free, each
     // going to a key whose pheromone for it is positive.
     bool SwapAllowed(const Layout& lay, Byte a, Byte b) const;
@@ -55,8 +69,6 @@ class LayoutPolisher {
   private:
     double DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const;
     double LoadDelta(Byte a, Byte b, Byte ka, Byte kb) const;
-    // Ranks every allowed swap of the prepared layout `lay` into rank_, eight at a time.
-    void RankSwaps(const Layout& lay, const Criteria& v);
 
     const Workspace& ws_;
     int nKeys_ = -1;
@@ -78,6 +90,7 @@ class LayoutPolisher {
     std::array<double, kMaxKeys + 1> load_{};       // of the layout being polished
     std::array<int, kCharCodes> letterOf_{};        // letter index of a code, -1 if none
     std::vector<Byte> movable_;                     // codes of free letters, each once
+    std::array<int, kCharCodes> movableAt_{};       // index in movable_ of a code, -1 if none
 
     // A grading of their own, so polishing leaves the main panel alone.
     CriteriaTable layV_;

@@ -10,6 +10,7 @@ void OwnPortable(const TouchEntry* begin, const TouchEntry* end, const double* c
                  std::int32_t partnerKey, SwapLanes& lanes) {
     std::array<double, SwapLanes::kWidth> sum = lanes.sum;
     for (const TouchEntry* e = begin; e != end; ++e) {
+#pragma GCC unroll 8
         for (std::size_t l = 0; l < SwapLanes::kWidth; ++l) {
             const std::int32_t other = e->other == lanes.partner[l] ? partnerKey : e->otherKey;
             const auto pair = static_cast<std::size_t>(lanes.key[l] * e->mulSelf +
@@ -24,6 +25,7 @@ void PartnerPortable(const TouchEntry* begin, const TouchEntry* end, const doubl
                      SwapLanes& lanes) {
     std::array<double, SwapLanes::kWidth> sum = lanes.sum;
     for (const TouchEntry* e = begin; e != end; ++e) {
+#pragma GCC unroll 8
         for (std::size_t l = 0; l < SwapLanes::kWidth; ++l) {
             const auto pair = static_cast<std::size_t>(lanes.key[l] * e->mulSelf +
                                                        e->otherKey * e->mulOther);

@@ -7,6 +7,9 @@
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 
+#include <cstdlib>
+#include <cstring>
+
 namespace antkeys {
 namespace {
 
@@ -60,11 +63,73 @@ ANTKEYS_AVX512 void PartnerAvx512(const TouchEntry* begin, const TouchEntry* end
     _mm512_storeu_pd(lanes.sum.data(), sum);
 }
 
+// The same with AVX2: lanes 0-3 and 4-7 in two registers.
+ANTKEYS_AVX2 inline void AddTerms(__m256d& low, __m256d& high, __m256i pair, __m256i counted,
+                                  const TouchEntry& e, const double* cost) {
+    const __m256d before = _mm256_set1_pd(e.before);
+    const __m256d freq = _mm256_set1_pd(e.freq);
+    const __m256d afterLow = _mm256_mask_i32gather_pd(_mm256_setzero_pd(), cost,
+                                                      _mm256_castsi256_si128(pair),
+                                                      _mm256_set1_pd(-1.0), 8);
+    const __m256d afterHigh = _mm256_mask_i32gather_pd(_mm256_setzero_pd(), cost,
+                                                       _mm256_extracti128_si256(pair, 1),
+                                                       _mm256_set1_pd(-1.0), 8);
+    // A left-out term is +0, which leaves a sum as it was (no sum here is ever -0).
+    const __m256d termLow = _mm256_and_pd(
+        _mm256_mul_pd(freq, _mm256_sub_pd(afterLow, before)),
+        _mm256_castsi256_pd(_mm256_cvtepi32_epi64(_mm256_castsi256_si128(counted))));
+    const __m256d termHigh = _mm256_and_pd(
+        _mm256_mul_pd(freq, _mm256_sub_pd(afterHigh, before)),
+        _mm256_castsi256_pd(_mm256_cvtepi32_epi64(_mm256_extracti128_si256(counted, 1))));
+    low = _mm256_add_pd(low, termLow);
+    high = _mm256_add_pd(high, termHigh);
+}
+
+ANTKEYS_AVX2 void OwnAvx2(const TouchEntry* begin, const TouchEntry* end, const double* cost,
+                          std::int32_t partnerKey, SwapLanes& lanes) {
+    __m256d low = _mm256_loadu_pd(lanes.sum.data());
+    __m256d high = _mm256_loadu_pd(lanes.sum.data() + 4);
+    const __m256i key = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes.key.data()));
+    const __m256i partner =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes.partner.data()));
+    const __m256i onPartnerKey = _mm256_set1_epi32(partnerKey);
+    const __m256i all = _mm256_set1_epi32(-1);
+    for (const TouchEntry* e = begin; e != end; ++e) {
+        const __m256i isPartner = _mm256_cmpeq_epi32(partner, _mm256_set1_epi32(e->other));
+        const __m256i otherKey =
+            _mm256_blendv_epi8(_mm256_set1_epi32(e->otherKey), onPartnerKey, isPartner);
+        AddTerms(low, high, PairIndex(key, *e, otherKey), all, *e, cost);
+    }
+    _mm256_storeu_pd(lanes.sum.data(), low);
+    _mm256_storeu_pd(lanes.sum.data() + 4, high);
+}
+
+ANTKEYS_AVX2 void PartnerAvx2(const TouchEntry* begin, const TouchEntry* end,
+                              const double* cost, SwapLanes& lanes) {
+    __m256d low = _mm256_loadu_pd(lanes.sum.data());
+    __m256d high = _mm256_loadu_pd(lanes.sum.data() + 4);
+    const __m256i key = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes.key.data()));
+    const __m256i partner =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lanes.partner.data()));
+    const __m256i all = _mm256_set1_epi32(-1);
+    for (const TouchEntry* e = begin; e != end; ++e) {
+        const __m256i counted =
+            _mm256_xor_si256(_mm256_cmpeq_epi32(partner, _mm256_set1_epi32(e->other)), all);
+        AddTerms(low, high, PairIndex(key, *e, _mm256_set1_epi32(e->otherKey)), counted, *e,
+                 cost);
+    }
+    _mm256_storeu_pd(lanes.sum.data(), low);
+    _mm256_storeu_pd(lanes.sum.data() + 4, high);
+}
+
 }  // namespace
 
 SwapLaneKernels VectorSwapLanes() {
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl"))
+    const char* width = std::getenv("ANTKEYS_VECTOR");  // "avx2": skip AVX-512 (comparisons)
+    const bool avx2Only = width && std::strcmp(width, "avx2") == 0;
+    if (!avx2Only && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl"))
         return {OwnAvx512, PartnerAvx512};
+    if (__builtin_cpu_supports("avx2")) return {OwnAvx2, PartnerAvx2};
     return {nullptr, nullptr};
 }
 
