@@ -50,7 +50,8 @@ class LayoutPolisher {
     // bits as SwappedRatioSum.
     void RankSwaps(const Layout& lay, const Criteria& v);
 
-    // After RankSwaps: whether the swap of the letters a and b was allowed, and its figure.
+    // After RankSwaps: whether the swap of the letters a and b was allowed, and its figure as
+    // SwappedRatioSum gives it with the letter first in the letter table as a.
     bool RankedSwap(Byte a, Byte b, double& sum) const;
 
     // The figures of moving the letter a of the prepared layout `lay` to each of the `count`
