@@ -67,11 +67,14 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
     for (std::size_t i = 0; i < nDi; ++i) {
         const auto add = [&](Byte self, Byte other) {
             TouchEntry& e = touch_[static_cast<std::size_t>(touchStart_[self] + fill[self]++)];
-            e.freq = freq_[i];
-            e.other = other;
+            const bool withItself = first_[i] == second_[i];
             const bool selfFirst = first_[i] == self;
-            e.mulSelf = first_[i] == second_[i] ? stride + 1 : selfFirst ? stride : 1;
-            e.mulOther = first_[i] == second_[i] ? 0 : selfFirst ? 1 : stride;
+            e.freq = freq_[i];
+            e.other = withItself ? TouchEntry::kNoCode : other;
+            e.mulSelf = withItself ? stride + 1 : selfFirst ? stride : 1;
+            e.mulOther = withItself ? 0 : selfFirst ? 1 : stride;
+            e.rowBase = selfFirst ? 0 : stride;
+            e.row = withItself ? 2 * stride : 0;
         };
         add(first_[i], second_[i]);
         if (second_[i] != first_[i]) add(second_[i], first_[i]);
@@ -130,8 +133,10 @@ void LayoutPolisher::Prepare(const Layout& lay) {
         for (auto t = static_cast<std::size_t>(touchStart_[c]);
              t < static_cast<std::size_t>(touchStart_[c + 1]); ++t) {
             TouchEntry& e = touch_[t];
-            const std::size_t ko = lay[static_cast<std::size_t>(e.other)];
+            const bool withItself = e.other == TouchEntry::kNoCode;
+            const std::size_t ko = withItself ? k : lay[static_cast<std::size_t>(e.other)];
             e.otherKey = static_cast<std::int32_t>(ko);
+            if (!withItself) e.row = e.rowBase + e.otherKey;
             e.before = k < n && ko < n ? cost_[k * static_cast<std::size_t>(e.mulSelf) +
                                                 ko * static_cast<std::size_t>(e.mulOther)]
                                        : 0;
@@ -184,30 +189,31 @@ enum : unsigned char { kNotAllowed, kInLanes, kAlone };
 
 void LayoutPolisher::RankSwaps(const Layout& lay, const Criteria& v) {
     const std::size_t m = movable_.size();
-    const double* cost = cost_.data();
+    const auto n = static_cast<std::size_t>(nKeys_ + 1);
     const TouchEntry* touch = touch_.data();
-    SwapLanes lanes;
-    std::array<std::size_t, SwapLanes::kWidth> at{};  // pair index of each lane
-    std::size_t used = 0;
-    // Runs the filled lanes (the rest repeat lane 0) and keeps their sums.
-    const auto flush = [&](const auto& run) {
-        if (used == 0) return;
-        for (std::size_t l = used; l < SwapLanes::kWidth; ++l) {
-            lanes.key[l] = lanes.key[0];
-            lanes.partner[l] = lanes.partner[0];
-            lanes.sum[l] = lanes.sum[0];
+    // Keys outside the keyboard are never swapped to (SwapAllowed); key 0 stands in for them
+    // so the tables stay inside the cost table.
+    const auto keyOf = [&](Byte c) { return lay[c] < n ? static_cast<std::int32_t>(lay[c]) : 0; };
+    letterBlocks_.resize((m + kLanes - 1) / kLanes);
+    for (std::size_t k = 0; k < letterBlocks_.size(); ++k) {
+        LaneBlock& block = letterBlocks_[k];
+        for (std::size_t l = 0; l < kLanes; ++l) {
+            const std::size_t i = k * kLanes + l;
+            block.letter[l] = i < m ? movable_[i] : -1;
+            block.key[l] = keyOf(movable_[i < m ? i : k * kLanes]);
         }
-        run();
-        for (std::size_t l = 0; l < used; ++l) partial_[at[l]] = lanes.sum[l];
-        used = 0;
-    };
+        block.Build(cost_.data(), n);
+    }
+    // A run of up to kMaxBlocks blocks: which blocks, their lanes' first pair index.
+    std::array<const LaneBlock*, kMaxBlocks> run{};
+    std::array<std::size_t, kMaxBlocks> runBlock{};
+    std::array<double, kMaxBlocks * kLanes> sums{};
+    std::size_t used = 0;
 
-    // The digraphs of the first letter a, for every partner b after it.
+    // The digraphs of the first letter a, for every partner b after it: lane l of block k is
+    // the partner movable_[k * 8 + l].
     for (std::size_t i = 0; i < m; ++i) {
         const Byte a = movable_[i], ka = lay[a];
-        const TouchEntry* begin = touch + touchStart_[a];
-        const TouchEntry* end = touch + touchStart_[a + 1];
-        const auto run = [&] { lanes_.own(begin, end, cost, ka, lanes); };
         for (std::size_t j = i + 1; j < m; ++j) {
             const Byte b = movable_[j], kb = lay[b];
             const std::size_t p = i * m + j;
@@ -215,32 +221,55 @@ void LayoutPolisher::RankSwaps(const Layout& lay, const Criteria& v) {
                        : alter_[ka] != 0 || alter_[kb] != 0 ? kAlone
                                                               : kInLanes;
             if (plan_[p] == kAlone) rank_[p] = SwappedRatioSum(lay, v, a, b);
-            if (plan_[p] != kInLanes) continue;
-            lanes.key[used] = kb;
-            lanes.partner[used] = b;
-            lanes.sum[used] = 0;
-            at[used++] = p;
-            if (used == SwapLanes::kWidth) flush(run);
         }
-        flush(run);
+        const auto inLanes = [&](std::size_t j) { return j > i && j < m && plan_[i * m + j] == kInLanes; };
+        const auto flush = [&] {
+            sums.fill(0);
+            lanes_.own(touch + touchStart_[a], touch + touchStart_[a + 1], run.data(), used, ka,
+                       sums.data());
+            for (std::size_t r = 0; r < used; ++r)
+                for (std::size_t l = 0; l < kLanes; ++l)
+                    if (inLanes(runBlock[r] * kLanes + l))
+                        partial_[i * m + runBlock[r] * kLanes + l] = sums[r * kLanes + l];
+            used = 0;
+        };
+        for (std::size_t k = (i + 1) / kLanes; k < letterBlocks_.size(); ++k) {
+            bool any = false;
+            for (std::size_t l = 0; l < kLanes; ++l) any = any || inLanes(k * kLanes + l);
+            if (!any) continue;
+            run[used] = &letterBlocks_[k];
+            runBlock[used++] = k;
+            if (used == kMaxBlocks) flush();
+        }
+        if (used > 0) flush();
     }
-    // The digraphs of the partner b, continuing each sum, for every first letter before it.
+    // The digraphs of the partner b, continuing each sum, for every first letter a before it:
+    // lane l of block k is the first letter movable_[k * 8 + l].
     for (std::size_t j = 1; j < m; ++j) {
         const Byte b = movable_[j];
-        const TouchEntry* begin = touch + touchStart_[b];
-        const TouchEntry* end = touch + touchStart_[b + 1];
-        const auto run = [&] { lanes_.partner(begin, end, cost, lanes); };
-        for (std::size_t i = 0; i < j; ++i) {
-            const std::size_t p = i * m + j;
-            if (plan_[p] != kInLanes) continue;
-            const Byte a = movable_[i];
-            lanes.key[used] = lay[a];
-            lanes.partner[used] = a;
-            lanes.sum[used] = partial_[p];
-            at[used++] = p;
-            if (used == SwapLanes::kWidth) flush(run);
+        const auto inLanes = [&](std::size_t i) { return i < j && plan_[i * m + j] == kInLanes; };
+        const auto flush = [&] {
+            lanes_.partner(touch + touchStart_[b], touch + touchStart_[b + 1], run.data(), used,
+                           sums.data());
+            for (std::size_t r = 0; r < used; ++r)
+                for (std::size_t l = 0; l < kLanes; ++l)
+                    if (inLanes(runBlock[r] * kLanes + l))
+                        partial_[(runBlock[r] * kLanes + l) * m + j] = sums[r * kLanes + l];
+            used = 0;
+        };
+        for (std::size_t k = 0; k * kLanes < j; ++k) {
+            bool any = false;
+            for (std::size_t l = 0; l < kLanes; ++l) {
+                const std::size_t i = k * kLanes + l;
+                sums[used * kLanes + l] = inLanes(i) ? partial_[i * m + j] : 0;
+                any = any || inLanes(i);
+            }
+            if (!any) continue;
+            run[used] = &letterBlocks_[k];
+            runBlock[used++] = k;
+            if (used == kMaxBlocks) flush();
         }
-        flush(run);
+        if (used > 0) flush();
     }
     const double sum = RatioSum(v);
     for (std::size_t i = 0; i < m; ++i) {
@@ -265,28 +294,45 @@ bool LayoutPolisher::RankedSwap(Byte a, Byte b, double& sum) const {
 }
 
 void LayoutPolisher::RankMoves(const Layout& lay, const Criteria& v, Byte a, Byte standIn,
-                               const int* keys, std::size_t count, double* sums) {
+                               const int* keys, const bool* wanted, std::size_t count,
+                               double* sums) {
+    // The key tables depend only on the keys: built again only when the keys change.
+    const auto n = static_cast<std::size_t>(nKeys_ + 1);
+    if (!std::equal(keys, keys + count, moveKeys_.begin(), moveKeys_.end())) {
+        moveKeys_.assign(keys, keys + count);
+        moveBlocks_.resize((count + kLanes - 1) / kLanes);
+        for (std::size_t k = 0; k < moveBlocks_.size(); ++k) {
+            LaneBlock& block = moveBlocks_[k];
+            block.letter.fill(-1);  // no letter on these keys: nothing to swap with
+            for (std::size_t l = 0; l < kLanes; ++l) {
+                const std::size_t at = k * kLanes + l < count ? k * kLanes + l : k * kLanes;
+                block.key[l] = static_cast<std::size_t>(keys[at]) < n ? keys[at] : 0;
+            }
+            block.Build(cost_.data(), n);
+        }
+    }
     const Byte ka = lay[a];
     const TouchEntry* begin = touch_.data() + touchStart_[a];
     const TouchEntry* end = touch_.data() + touchStart_[a + 1];
     const double sum = RatioSum(v);
-    SwapLanes lanes;
-    lanes.partner.fill(standIn);  // in no digraph: every other character stays where it is
-    for (std::size_t first = 0; first < count; first += SwapLanes::kWidth) {
-        const std::size_t used = std::min<std::size_t>(count - first, SwapLanes::kWidth);
-        for (std::size_t l = 0; l < SwapLanes::kWidth; ++l)
-            lanes.key[l] = keys[first + (l < used ? l : 0)];
-        lanes.sum.fill(0);
-        lanes_.own(begin, end, cost_.data(), ka, lanes);
-        for (std::size_t l = 0; l < used; ++l) {
-            const auto key = static_cast<Byte>(lanes.key[l]);
-            if (alter_[ka] != 0 || alter_[key] != 0) {
+    std::array<const LaneBlock*, kMaxBlocks> run{};
+    std::array<double, kMaxBlocks * kLanes> lanes{};
+    for (std::size_t k0 = 0; k0 < moveBlocks_.size(); k0 += kMaxBlocks) {
+        const std::size_t used = std::min(kMaxBlocks, moveBlocks_.size() - k0);
+        for (std::size_t r = 0; r < used; ++r) run[r] = &moveBlocks_[k0 + r];
+        lanes.fill(0);
+        lanes_.own(begin, end, run.data(), used, ka, lanes.data());
+        for (std::size_t at = k0 * kLanes; at < std::min((k0 + used) * kLanes, count); ++at) {
+            const auto key = static_cast<Byte>(keys[at]);
+            if (wanted && !wanted[at]) {
+                sums[at] = std::numeric_limits<double>::infinity();
+            } else if (alter_[ka] != 0 || alter_[key] != 0) {
                 Layout probe = lay;
                 probe[standIn] = key;
-                sums[first + l] = SwappedRatioSum(probe, v, a, standIn);
+                sums[at] = SwappedRatioSum(probe, v, a, standIn);
             } else {
                 // The stand-in is in no digraph, so its own list adds nothing.
-                sums[first + l] = sum + w_[1] * LoadDelta(a, standIn, ka, key) + lanes.sum[l];
+                sums[at] = sum + w_[1] * LoadDelta(a, standIn, ka, key) + lanes[at - k0 * kLanes];
             }
         }
     }

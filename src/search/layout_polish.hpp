@@ -56,9 +56,11 @@ class LayoutPolisher {
 
     // The figures of moving the letter a of the prepared layout `lay` to each of the `count`
     // empty `keys`, into `sums`: the same bits as SwappedRatioSum on `lay` with `standIn`
-    // placed on the key, where `standIn` is a code that no digraph uses.
+    // placed on the key, where `standIn` is a code that no digraph uses. Only the keys marked
+    // in `wanted` (all when null) get a figure; the others get infinity. Pass the same keys
+    // for every letter where possible: their tables are built again when the keys change.
     void RankMoves(const Layout& lay, const Criteria& v, Byte a, Byte standIn, const int* keys,
-                   std::size_t count, double* sums);
+                   const bool* wanted, std::size_t count, double* sums);
 
     // Whether a swap of the letters with codes a and b in `lay` is allowed: both free, each
     // going to a key whose pheromone for it is positive.
@@ -82,6 +84,9 @@ class LayoutPolisher {
     std::vector<int> touchStart_;
     std::vector<TouchEntry> touch_;
     SwapLaneKernels lanes_ = ChosenSwapLanes();
+    std::vector<LaneBlock> letterBlocks_;  // the free letters, eight a block, on their keys
+    std::vector<LaneBlock> moveBlocks_;    // the keys RankMoves was last given
+    std::vector<int> moveKeys_;
     // Per pair of movable letters (i, j), i < j, at i * m + j: how the swap is ranked
     // (kNotAllowed, kInLanes, kAlone), the running sum of its digraph terms, its ratio sum.
     std::vector<unsigned char> plan_;

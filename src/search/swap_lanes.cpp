@@ -4,38 +4,54 @@
 #include <cstring>
 
 namespace antkeys {
-namespace {
 
-void OwnPortable(const TouchEntry* begin, const TouchEntry* end, const double* cost,
-                 std::int32_t partnerKey, SwapLanes& lanes) {
-    std::array<double, SwapLanes::kWidth> sum = lanes.sum;
-    for (const TouchEntry* e = begin; e != end; ++e) {
-#pragma GCC unroll 8
-        for (std::size_t l = 0; l < SwapLanes::kWidth; ++l) {
-            const std::int32_t other = e->other == lanes.partner[l] ? partnerKey : e->otherKey;
-            const auto pair = static_cast<std::size_t>(lanes.key[l] * e->mulSelf +
-                                                       other * e->mulOther);
-            sum[l] += e->freq * (cost[pair] - e->before);
+void LaneBlock::Build(const double* cost, std::size_t n) {
+    table.resize((2 * n + 1) * kLanes);
+    for (std::size_t l = 0; l < kLanes; ++l) {
+        const auto k = static_cast<std::size_t>(key[l]);
+        for (std::size_t r = 0; r < n; ++r) {
+            table[r * kLanes + l] = cost[k * n + r];
+            table[(n + r) * kLanes + l] = cost[r * n + k];
         }
+        table[2 * n * kLanes + l] = cost[k * n + k];
     }
-    lanes.sum = sum;
 }
 
-void PartnerPortable(const TouchEntry* begin, const TouchEntry* end, const double* cost,
-                     SwapLanes& lanes) {
-    std::array<double, SwapLanes::kWidth> sum = lanes.sum;
-    for (const TouchEntry* e = begin; e != end; ++e) {
-#pragma GCC unroll 8
-        for (std::size_t l = 0; l < SwapLanes::kWidth; ++l) {
-            const auto pair = static_cast<std::size_t>(lanes.key[l] * e->mulSelf +
-                                                       e->otherKey * e->mulOther);
-            const double term = e->freq * (cost[pair] - e->before);
-            // Adding +0 leaves a sum as it was (no sum here is ever -0), so a left-out term
-            // is a zero instead of a branch.
-            sum[l] += e->other == lanes.partner[l] ? 0.0 : term;
+namespace {
+
+void OwnPortable(const TouchEntry* begin, const TouchEntry* end, const LaneBlock* const* blocks,
+                 std::size_t nBlocks, std::int32_t partnerKey, double* sums) {
+    for (std::size_t b = 0; b < nBlocks; ++b) {
+        const LaneBlock& block = *blocks[b];
+        const double* table = block.table.data();
+        double* sum = sums + b * kLanes;
+        for (const TouchEntry* e = begin; e != end; ++e) {
+            const double* row = table + e->row * kLanes;
+            const double* partnerRow = table + (e->rowBase + partnerKey) * kLanes;
+            for (std::size_t l = 0; l < kLanes; ++l) {
+                const double after = e->other == block.letter[l] ? partnerRow[l] : row[l];
+                sum[l] += e->freq * (after - e->before);
+            }
         }
     }
-    lanes.sum = sum;
+}
+
+void PartnerPortable(const TouchEntry* begin, const TouchEntry* end,
+                     const LaneBlock* const* blocks, std::size_t nBlocks, double* sums) {
+    for (std::size_t b = 0; b < nBlocks; ++b) {
+        const LaneBlock& block = *blocks[b];
+        const double* table = block.table.data();
+        double* sum = sums + b * kLanes;
+        for (const TouchEntry* e = begin; e != end; ++e) {
+            const double* row = table + e->row * kLanes;
+            for (std::size_t l = 0; l < kLanes; ++l) {
+                const double term = e->freq * (row[l] - e->before);
+                // Adding +0 leaves a sum as it was (no sum here is ever -0), so a left-out
+                // term is a zero instead of a branch.
+                sum[l] += e->other == block.letter[l] ? 0.0 : term;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -85,7 +85,8 @@ TEST(SwapLanes, RankingSideBySideGivesTheBitsOfRankingAlone) {
                 std::vector<double> sums(keys.size());
                 for (Byte a : free) {
                     const std::size_t count = keys.size() - static_cast<std::size_t>(a % 5);
-                    polisher.RankMoves(lay, v, a, standIn, keys.data(), count, sums.data());
+                    polisher.RankMoves(lay, v, a, standIn, keys.data(), nullptr, count,
+                                       sums.data());
                     for (std::size_t k = 0; k < count; ++k) {
                         Layout probe = lay;
                         probe[standIn] = static_cast<Byte>(keys[k]);
