@@ -1,12 +1,17 @@
 #include "search/swap_lanes.hpp"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 namespace antkeys {
 
 void LaneBlock::Build(const double* cost, std::size_t n) {
-    table.resize((2 * n + 1) * kLanes);
+    storage_.resize((2 * n + 1) * kLanes + kLanes - 1);
+    const auto address = reinterpret_cast<std::uintptr_t>(storage_.data());
+    offset_ = (64 - address % 64) % 64 / sizeof(double);
+    double* table = storage_.data() + offset_;
     for (std::size_t l = 0; l < kLanes; ++l) {
         const auto k = static_cast<std::size_t>(key[l]);
         for (std::size_t r = 0; r < n; ++r) {
@@ -23,8 +28,10 @@ void OwnPortable(const TouchEntry* begin, const TouchEntry* end, const LaneBlock
                  std::size_t nBlocks, std::int32_t partnerKey, double* sums) {
     for (std::size_t b = 0; b < nBlocks; ++b) {
         const LaneBlock& block = *blocks[b];
-        const double* table = block.table.data();
-        double* sum = sums + b * kLanes;
+        const double* table = block.Rows();
+        // The sums in locals, so they stay in registers (the table could alias `sums`).
+        std::array<double, kLanes> sum{};
+        std::copy(sums + b * kLanes, sums + (b + 1) * kLanes, sum.begin());
         for (const TouchEntry* e = begin; e != end; ++e) {
             const double* row = table + e->row * kLanes;
             const double* partnerRow = table + (e->rowBase + partnerKey) * kLanes;
@@ -33,6 +40,7 @@ void OwnPortable(const TouchEntry* begin, const TouchEntry* end, const LaneBlock
                 sum[l] += e->freq * (after - e->before);
             }
         }
+        std::copy(sum.begin(), sum.end(), sums + b * kLanes);
     }
 }
 
@@ -40,8 +48,9 @@ void PartnerPortable(const TouchEntry* begin, const TouchEntry* end,
                      const LaneBlock* const* blocks, std::size_t nBlocks, double* sums) {
     for (std::size_t b = 0; b < nBlocks; ++b) {
         const LaneBlock& block = *blocks[b];
-        const double* table = block.table.data();
-        double* sum = sums + b * kLanes;
+        const double* table = block.Rows();
+        std::array<double, kLanes> sum{};
+        std::copy(sums + b * kLanes, sums + (b + 1) * kLanes, sum.begin());
         for (const TouchEntry* e = begin; e != end; ++e) {
             const double* row = table + e->row * kLanes;
             for (std::size_t l = 0; l < kLanes; ++l) {
@@ -51,6 +60,7 @@ void PartnerPortable(const TouchEntry* begin, const TouchEntry* end,
                 sum[l] += e->other == block.letter[l] ? 0.0 : term;
             }
         }
+        std::copy(sum.begin(), sum.end(), sums + b * kLanes);
     }
 }
 

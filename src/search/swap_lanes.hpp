@@ -39,8 +39,13 @@ struct TouchEntry {
 struct LaneBlock {
     std::array<std::int32_t, kLanes> key{};
     std::array<std::int32_t, kLanes> letter{};
-    std::vector<double> table;
     void Build(const double* cost, std::size_t n);
+    // The rows, each on a 64-byte boundary so a row is one cache line.
+    const double* Rows() const { return storage_.data() + offset_; }
+
+  private:
+    std::vector<double> storage_;
+    std::size_t offset_ = 0;
 };
 
 // A kernel runs one list against up to kMaxBlocks blocks at once (independent sums, so the
@@ -61,8 +66,8 @@ struct SwapLaneKernels {
 
 SwapLaneKernels PortableSwapLanes();
 
-// The widest vector kernels this processor has (AVX-512, else AVX2), or null members when it
-// has neither. ANTKEYS_VECTOR=avx2 keeps to the AVX2 ones, for comparing the two.
+// The AVX2 kernels, or null members when the processor has no AVX2. With ANTKEYS_VECTOR=avx512
+// the AVX-512 ones where the processor has them (slower on Zen 4; kept for measuring).
 SwapLaneKernels VectorSwapLanes();
 
 // The vector kernels where the processor has them, unless ANTKEYS_PORTABLE is 1.
