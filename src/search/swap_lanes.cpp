@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
+
+#include "eval/pair_pass.hpp"
 
 namespace antkeys {
 
@@ -69,8 +69,7 @@ void PartnerPortable(const TouchEntry* begin, const TouchEntry* end,
 SwapLaneKernels PortableSwapLanes() { return {OwnPortable, PartnerPortable}; }
 
 SwapLaneKernels ChosenSwapLanes() {
-    const char* portable = std::getenv("ANTKEYS_PORTABLE");
-    if (portable && std::strcmp(portable, "1") == 0) return PortableSwapLanes();
+    if (PortableForced()) return PortableSwapLanes();
     const SwapLaneKernels vector = VectorSwapLanes();
     return vector.own ? vector : PortableSwapLanes();
 }
