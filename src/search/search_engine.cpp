@@ -184,7 +184,8 @@ void SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
     const double spread = TrailSpread(ws_.phero, ws_.letters, run_.sensitivity);
     if (reinforced) ApplyTrailBounds(ws_.phero, ws_.letters, spread);
     const bool restart =
-        stagnation_.Stagnant(run_.iterBestGrade, BranchingFactor(ws_.phero, ws_.letters));
+        stagnation_.Stagnant(run_.iterBestGrade, BranchingFactor(ws_.phero, ws_.letters),
+                             bestKeyGrade_);
     if (restart) {
         ResetTrails(ws_.phero, ws_.letters, spread);
         ++restarts_;

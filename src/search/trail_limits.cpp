@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <cstdlib>
 
 namespace antkeys {
 namespace {
@@ -117,22 +119,35 @@ double BranchingFactor(const PheroTable& phero, const LetterTables& letters) {
     return n > 0 ? total / n : 1.0;
 }
 
-bool StagnationWatch::Stagnant(Single iterationBest, double branching) {
+int StagnationWatch::Wait() const {
+    if (!Confirmed()) return unconfirmedWait_;
+    // Doubled per confirmation in a row, up to where an int would overflow.
+    const int doublings = std::min(doublings_, 20);
+    return confirmedWait_ > (std::numeric_limits<int>::max() >> doublings)
+               ? std::numeric_limits<int>::max()
+               : confirmedWait_ << doublings;
+}
+
+bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single runBest) {
     if (!seen_ || iterationBest > best_) {
         seen_ = true;
         best_ = iterationBest;
         idle_ = 0;
         return false;
     }
-    if (++idle_ < limit_ || branching > kConvergedBranching) return false;
-    Reset();
+    if (++idle_ < Wait() || branching > kConvergedBranching) return false;
+    // A new best starts the doubling over; a worse optimum leaves it as it was.
+    if (Confirmed()) ++doublings_;
+    else if (best_ > runBestBefore_) doublings_ = 0;
+    runBestBefore_ = runBest;
+    idle_ = 0;
+    seen_ = false;
+    best_ = 0;
     return true;
 }
 
 void StagnationWatch::Reset() {
-    idle_ = 0;
-    seen_ = false;
-    best_ = 0;
+    *this = StagnationWatch(confirmedWait_, unconfirmedWait_);
 }
 
 }  // namespace antkeys
