@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <cstdlib>
 
 namespace antkeys {
 namespace {
@@ -120,19 +119,26 @@ double BranchingFactor(const PheroTable& phero, const LetterTables& letters) {
 }
 
 int StagnationWatch::Wait() const {
-    if (!Confirmed()) return unconfirmedWait_;
-    // Doubled per confirmation in a row, up to where an int would overflow.
-    const int doublings = std::min(doublings_, 20);
-    return confirmedWait_ > (std::numeric_limits<int>::max() >> doublings)
-               ? std::numeric_limits<int>::max()
-               : confirmedWait_ << doublings;
+    long long wait = unconfirmedWait_;
+    if (Confirmed()) {
+        // Doubled per confirmation in a row, up to where an int would overflow.
+        const int doublings = std::min(doublings_, 20);
+        wait = static_cast<long long>(confirmedWait_) << doublings;
+    }
+    // A restart's own cost is the polish of unconverged layouts until the epoch settles:
+    // at least as many converged iterations follow.
+    wait = std::max(wait, movesToBest_);
+    return static_cast<int>(std::min<long long>(wait, std::numeric_limits<int>::max()));
 }
 
-bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single runBest) {
+bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single runBest,
+                               int moves) {
+    moves_ += moves;
     if (!seen_ || iterationBest > best_) {
         seen_ = true;
         best_ = iterationBest;
         idle_ = 0;
+        movesToBest_ = moves_;
         return false;
     }
     if (++idle_ < Wait() || branching > kConvergedBranching) return false;
@@ -141,6 +147,7 @@ bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single ru
     else if (best_ > runBestBefore_) doublings_ = 0;
     runBestBefore_ = runBest;
     idle_ = 0;
+    moves_ = movesToBest_ = 0;
     seen_ = false;
     best_ = 0;
     return true;

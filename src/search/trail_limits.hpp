@@ -33,7 +33,10 @@ inline constexpr double kWidestScoreGap = 0.95;
 //   that layout: the next restart waits kStagnationIterations, doubled after every further
 //   confirmation in a row, so a run that keeps finding the same best spends less on restarts;
 // - any other epoch (a worse optimum, or a new best not yet confirmed) ends after
-//   kUnconfirmedIterations: another restart is the better use of the iterations.
+//   kUnconfirmedIterations: another restart is the better use of the iterations;
+// - either way an epoch waits at least as many iterations as the polish moves it took to
+//   reach its best, so the polish of unconverged layouts after a restart stays a modest
+//   share of the run's work where it is dear.
 inline constexpr int kStagnationIterations = 2500;
 inline constexpr int kUnconfirmedIterations = 250;
 // The pheromones have converged when a free letter has on average at most this many keys
@@ -77,7 +80,8 @@ class StagnationWatch {
         : confirmedWait_(confirmedWait), unconfirmedWait_(unconfirmedWait) {}
     // One completed iteration with its (polished) best grade and the run's best grade so
     // far; true when a restart is due, after which the next epoch begins.
-    bool Stagnant(Single iterationBest, double branching, Single runBest);
+    // `moves` is the number of polish moves the iteration took.
+    bool Stagnant(Single iterationBest, double branching, Single runBest, int moves = 0);
     // The start of a run: no epoch seen, no best confirmed.
     void Reset();
     // The wait of the epoch as it stands.
@@ -90,6 +94,8 @@ class StagnationWatch {
     int unconfirmedWait_;
     int doublings_ = 0;         // confirmations in a row before this epoch
     int idle_ = 0;
+    long long moves_ = 0;        // polish moves since the epoch began
+    long long movesToBest_ = 0;  // of them, up to the epoch's best
     bool seen_ = false;
     Single best_ = 0;           // the epoch's best iteration grade
     Single runBestBefore_ = 0;  // the run's best grade when the epoch began

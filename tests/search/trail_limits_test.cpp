@@ -123,6 +123,18 @@ TEST(StagnationWatch, ConfirmingTheBestDoublesTheWaitAndANewBestStartsItOver) {
     EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 3);
 }
 
+TEST(StagnationWatch, WaitsAtLeastAsManyIterationsAsTheEpochsPolishMovesToItsBest) {
+    StagnationWatch watch(4, 2);
+    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0, 0.5f, 3));
+    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, 0.5f, 4));  // its best after 7 moves
+    EXPECT_EQ(watch.Wait(), 7);
+    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, 0.5f, 50));  // moves after the best do not count
+    EXPECT_EQ(watch.Wait(), 7);
+    for (int i = 2; i < 7; ++i) EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, 0.5f, 0));
+    EXPECT_TRUE(watch.Stagnant(0.2f, 1.0, 0.5f, 0));
+    EXPECT_EQ(watch.Wait(), 2);  // the next epoch counts its own moves
+}
+
 TEST(SearchEnginePolish, ARestartKeepsTheBestLayoutAndFlattensTheFreeLetters) {
     test::EngineFixture f;
     f.ScaleReference(2.0);  // every layout beats the reference: every iteration reinforces
