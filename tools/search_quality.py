@@ -185,7 +185,7 @@ def plot(runs, path):
                 ax.fill_between(vx, [min(y) for y in ys], [max(y) for y in ys],
                                 step="post", alpha=0.2, color=colours[variant])
                 seeds = f"{len(ys[0])} seeds" if len(ys[0]) == len(ys[-1]) else \
-                    f"{len(ys[0])} seeds ({len(ys[-1])} to {vx[-1]:,} layouts)"
+                    f"{len(ys[0])} seeds ({len(ys[-1])} to {max(r['horizon'] for r in rs):,} layouts)"
                 ax.step(vx, [median(y) for y in ys], where="post", color=colours[variant],
                         label=f"{variant}: median of {seeds}, band: lowest to highest")
             ax.set_xscale("log")
