@@ -23,9 +23,13 @@ PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoadTab
     return {v3, v4, v5, v6};
 }
 
-PairPassFn ChosenPairPass() {
+bool PortableForced() {
     const char* portable = std::getenv("ANTKEYS_PORTABLE");
-    if (portable && std::strcmp(portable, "1") == 0) return PairPassPortable;
+    return portable && std::strcmp(portable, "1") == 0;
+}
+
+PairPassFn ChosenPairPass() {
+    if (PortableForced()) return PairPassPortable;
     const PairPassFn vector = VectorPairPass();
     return vector ? vector : PairPassPortable;
 }

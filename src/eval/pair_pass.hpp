@@ -37,8 +37,11 @@ PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoadTab
 // The vector form of the same pass, or null when this processor has no AVX2.
 PairPassFn VectorPairPass();
 
-// The pass grading uses: the vector one where the processor has it, unless the environment
-// variable ANTKEYS_PORTABLE is set to 1, which makes every run take the portable one.
+// Whether the environment variable ANTKEYS_PORTABLE is 1: every vector path then steps aside
+// for its portable twin (the figures are the same bits either way; this is how both get tested).
+bool PortableForced();
+
+// The pass grading uses: the vector one where the processor has it, unless PortableForced().
 PairPassFn ChosenPairPass();
 
 }  // namespace antkeys

@@ -61,21 +61,23 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
     }
     touchStart_.assign(kCharCodes + 1, 0);
     for (std::size_t c = 0; c < kCharCodes; ++c) touchStart_[c + 1] = touchStart_[c] + counts[c];
-    const auto nTouch = static_cast<std::size_t>(touchStart_[kCharCodes]);
-    touchFirst_.assign(nTouch, 0);
-    touchSecond_.assign(nTouch, 0);
-    touchFreq_.assign(nTouch, 0);
-    touchCost_.assign(nTouch, 0);
+    touch_.assign(static_cast<std::size_t>(touchStart_[kCharCodes]), TouchEntry{});
     std::array<int, kCharCodes> fill{};
+    const auto stride = static_cast<std::int32_t>(n);
     for (std::size_t i = 0; i < nDi; ++i) {
-        const auto add = [&](Byte c) {
-            const auto t = static_cast<std::size_t>(touchStart_[c] + fill[c]++);
-            touchFirst_[t] = first_[i];
-            touchSecond_[t] = second_[i];
-            touchFreq_[t] = freq_[i];
+        const auto add = [&](Byte self, Byte other) {
+            TouchEntry& e = touch_[static_cast<std::size_t>(touchStart_[self] + fill[self]++)];
+            const bool withItself = first_[i] == second_[i];
+            const bool selfFirst = first_[i] == self;
+            e.freq = freq_[i];
+            e.other = withItself ? TouchEntry::kNoCode : other;
+            e.mulSelf = withItself ? stride + 1 : selfFirst ? stride : 1;
+            e.mulOther = withItself ? 0 : selfFirst ? 1 : stride;
+            e.rowBase = selfFirst ? 0 : stride;
+            e.row = withItself ? 2 * stride : 0;
         };
-        add(first_[i]);
-        if (second_[i] != first_[i]) add(second_[i]);
+        add(first_[i], second_[i]);
+        if (second_[i] != first_[i]) add(second_[i], first_[i]);
     }
     // The letters that may move: free, and each code once (a code listed twice is one
     // character in a layout). The letters never change after the start.
@@ -89,6 +91,12 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
         if (seen[c] == 1 && letters.letFixKey[static_cast<std::size_t>(j)] == 0)
             movable_.push_back(c);
     }
+    const std::size_t m = movable_.size();
+    movableAt_.fill(-1);
+    for (std::size_t i = 0; i < m; ++i) movableAt_[movable_[i]] = static_cast<int>(i);
+    plan_.assign(m * m, 0);
+    partial_.assign(m * m, 0);
+    rank_.assign(m * m, 0);
 }
 
 double LayoutPolisher::RatioSum(const Criteria& v) const {
@@ -120,36 +128,45 @@ void LayoutPolisher::Prepare(const Layout& lay) {
     }
     // Each digraph's cost as the layout stands, once for all the swaps ranked against it.
     const auto n = static_cast<std::size_t>(nKeys_ + 1);
-    for (std::size_t t = 0; t < touchCost_.size(); ++t) {
-        const std::size_t k1 = lay[touchFirst_[t]], k2 = lay[touchSecond_[t]];
-        touchCost_[t] = k1 < n && k2 < n ? cost_[k1 * n + k2] : 0;
+    for (std::size_t c = 0; c < kCharCodes; ++c) {
+        const std::size_t k = lay[c];
+        for (auto t = static_cast<std::size_t>(touchStart_[c]);
+             t < static_cast<std::size_t>(touchStart_[c + 1]); ++t) {
+            TouchEntry& e = touch_[t];
+            const bool withItself = e.other == TouchEntry::kNoCode;
+            const std::size_t ko = withItself ? k : lay[static_cast<std::size_t>(e.other)];
+            e.otherKey = static_cast<std::int32_t>(ko);
+            if (!withItself) e.row = e.rowBase + e.otherKey;
+            e.before = k < n && ko < n ? cost_[k * static_cast<std::size_t>(e.mulSelf) +
+                                                ko * static_cast<std::size_t>(e.mulOther)]
+                                       : 0;
+        }
     }
-    keyAfter_ = lay;
 }
 
 double LayoutPolisher::DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const {
-    const auto n = static_cast<std::size_t>(nKeys_ + 1);
-    keyAfter_[a] = kb;
-    keyAfter_[b] = ka;
-    const Byte* after = keyAfter_.data();
     const double* cost = cost_.data();
+    const TouchEntry* touch = touch_.data();
     // The terms in the order of the digraphs of a, then those of b without a.
     double d = 0;
-    for (auto t = static_cast<std::size_t>(touchStart_[a]);
-         t < static_cast<std::size_t>(touchStart_[a + 1]); ++t) {
-        const std::size_t k1 = after[touchFirst_[t]], k2 = after[touchSecond_[t]];
-        d += touchFreq_[t] * (cost[k1 * n + k2] - touchCost_[t]);
+    for (const TouchEntry* e = touch + touchStart_[a]; e != touch + touchStart_[a + 1]; ++e) {
+        const std::int32_t other = e->other == b ? ka : e->otherKey;
+        d += e->freq * (cost[kb * e->mulSelf + other * e->mulOther] - e->before);
     }
-    for (auto t = static_cast<std::size_t>(touchStart_[b]);
-         t < static_cast<std::size_t>(touchStart_[b + 1]); ++t) {
-        const Byte c1 = touchFirst_[t], c2 = touchSecond_[t];
-        if (c1 == a || c2 == a) continue;  // counted with a
-        const std::size_t k1 = after[c1], k2 = after[c2];
-        d += touchFreq_[t] * (cost[k1 * n + k2] - touchCost_[t]);
+    for (const TouchEntry* e = touch + touchStart_[b]; e != touch + touchStart_[b + 1]; ++e) {
+        if (e->other == a) continue;  // counted with a
+        d += e->freq * (cost[ka * e->mulSelf + e->otherKey * e->mulOther] - e->before);
     }
-    keyAfter_[a] = ka;
-    keyAfter_[b] = kb;
     return d;
+}
+
+double LayoutPolisher::LoadDelta(Byte a, Byte b, Byte ka, Byte kb) const {
+    const BestLoadTable& best = ws_.weights.bestLoad;
+    const double la = load_[ka], lb = load_[kb];
+    const double na = la - secondShare_[a] + secondShare_[b];
+    const double nb = lb - secondShare_[b] + secondShare_[a];
+    const auto sq = [](double x) { return x * x; };
+    return sq(na - best[ka]) + sq(nb - best[kb]) - sq(la - best[ka]) - sq(lb - best[kb]);
 }
 
 double LayoutPolisher::SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) const {
@@ -163,14 +180,162 @@ double LayoutPolisher::SwappedRatioSum(const Layout& lay, const Criteria& v, Byt
         if (!ws_.analizer.CalcV1_6(trial, vt)) return std::numeric_limits<double>::infinity();
         return RatioSum(vt);
     }
-    const BestLoadTable& best = ws_.weights.bestLoad;
-    const double la = load_[ka], lb = load_[kb];
-    const double na = la - secondShare_[a] + secondShare_[b];
-    const double nb = lb - secondShare_[b] + secondShare_[a];
-    const auto sq = [](double x) { return x * x; };
-    const double dV1 =
-        sq(na - best[ka]) + sq(nb - best[kb]) - sq(la - best[ka]) - sq(lb - best[kb]);
-    return RatioSum(v) + w_[1] * dV1 + DigraphDelta(a, b, ka, kb);
+    return RatioSum(v) + w_[1] * LoadDelta(a, b, ka, kb) + DigraphDelta(a, b, ka, kb);
+}
+
+namespace {
+enum : unsigned char { kNotAllowed, kInLanes, kAlone };
+}  // namespace
+
+void LayoutPolisher::RankSwaps(const Layout& lay, const Criteria& v) {
+    const std::size_t m = movable_.size();
+    const auto n = static_cast<std::size_t>(nKeys_ + 1);
+    const TouchEntry* touch = touch_.data();
+    // Keys outside the keyboard are never swapped to (SwapAllowed); key 0 stands in for them
+    // so the tables stay inside the cost table.
+    const auto keyOf = [&](Byte c) { return lay[c] < n ? static_cast<std::int32_t>(lay[c]) : 0; };
+    letterBlocks_.resize((m + kLanes - 1) / kLanes);
+    for (std::size_t k = 0; k < letterBlocks_.size(); ++k) {
+        LaneBlock& block = letterBlocks_[k];
+        for (std::size_t l = 0; l < kLanes; ++l) {
+            const std::size_t i = k * kLanes + l;
+            block.letter[l] = i < m ? movable_[i] : -1;
+            block.key[l] = keyOf(movable_[i < m ? i : k * kLanes]);
+        }
+        block.Build(cost_.data(), n);
+    }
+    // A run of up to kMaxBlocks blocks: which blocks, their lanes' first pair index.
+    std::array<const LaneBlock*, kMaxBlocks> run{};
+    std::array<std::size_t, kMaxBlocks> runBlock{};
+    std::array<double, kMaxBlocks * kLanes> sums{};
+    std::size_t used = 0;
+
+    // The digraphs of the first letter a, for every partner b after it: lane l of block k is
+    // the partner movable_[k * 8 + l].
+    for (std::size_t i = 0; i < m; ++i) {
+        const Byte a = movable_[i], ka = lay[a];
+        for (std::size_t j = i + 1; j < m; ++j) {
+            const Byte b = movable_[j], kb = lay[b];
+            const std::size_t p = i * m + j;
+            plan_[p] = !SwapAllowed(lay, a, b)                  ? kNotAllowed
+                       : alter_[ka] != 0 || alter_[kb] != 0 ? kAlone
+                                                              : kInLanes;
+            if (plan_[p] == kAlone) rank_[p] = SwappedRatioSum(lay, v, a, b);
+        }
+        const auto inLanes = [&](std::size_t j) { return j > i && j < m && plan_[i * m + j] == kInLanes; };
+        const auto flush = [&] {
+            sums.fill(0);
+            lanes_.own(touch + touchStart_[a], touch + touchStart_[a + 1], run.data(), used, ka,
+                       sums.data());
+            for (std::size_t r = 0; r < used; ++r)
+                for (std::size_t l = 0; l < kLanes; ++l)
+                    if (inLanes(runBlock[r] * kLanes + l))
+                        partial_[i * m + runBlock[r] * kLanes + l] = sums[r * kLanes + l];
+            used = 0;
+        };
+        for (std::size_t k = (i + 1) / kLanes; k < letterBlocks_.size(); ++k) {
+            bool any = false;
+            for (std::size_t l = 0; l < kLanes; ++l) any = any || inLanes(k * kLanes + l);
+            if (!any) continue;
+            run[used] = &letterBlocks_[k];
+            runBlock[used++] = k;
+            if (used == kMaxBlocks) flush();
+        }
+        if (used > 0) flush();
+    }
+    // The digraphs of the partner b, continuing each sum, for every first letter a before it:
+    // lane l of block k is the first letter movable_[k * 8 + l].
+    for (std::size_t j = 1; j < m; ++j) {
+        const Byte b = movable_[j];
+        const auto inLanes = [&](std::size_t i) { return i < j && plan_[i * m + j] == kInLanes; };
+        const auto flush = [&] {
+            lanes_.partner(touch + touchStart_[b], touch + touchStart_[b + 1], run.data(), used,
+                           sums.data());
+            for (std::size_t r = 0; r < used; ++r)
+                for (std::size_t l = 0; l < kLanes; ++l)
+                    if (inLanes(runBlock[r] * kLanes + l))
+                        partial_[(runBlock[r] * kLanes + l) * m + j] = sums[r * kLanes + l];
+            used = 0;
+        };
+        for (std::size_t k = 0; k * kLanes < j; ++k) {
+            bool any = false;
+            for (std::size_t l = 0; l < kLanes; ++l) {
+                const std::size_t i = k * kLanes + l;
+                sums[used * kLanes + l] = inLanes(i) ? partial_[i * m + j] : 0;
+                any = any || inLanes(i);
+            }
+            if (!any) continue;
+            run[used] = &letterBlocks_[k];
+            runBlock[used++] = k;
+            if (used == kMaxBlocks) flush();
+        }
+        if (used > 0) flush();
+    }
+    const double sum = RatioSum(v);
+    for (std::size_t i = 0; i < m; ++i) {
+        const Byte a = movable_[i];
+        for (std::size_t j = i + 1; j < m; ++j) {
+            const std::size_t p = i * m + j;
+            if (plan_[p] != kInLanes) continue;
+            const Byte b = movable_[j];
+            rank_[p] = sum + w_[1] * LoadDelta(a, b, lay[a], lay[b]) + partial_[p];
+        }
+    }
+}
+
+bool LayoutPolisher::RankedSwap(Byte a, Byte b, double& sum) const {
+    int i = movableAt_[a], j = movableAt_[b];
+    if (i < 0 || j < 0 || i == j) return false;
+    if (i > j) std::swap(i, j);
+    const std::size_t p = static_cast<std::size_t>(i) * movable_.size() + static_cast<std::size_t>(j);
+    if (plan_[p] == kNotAllowed) return false;
+    sum = rank_[p];
+    return true;
+}
+
+void LayoutPolisher::RankMoves(const Layout& lay, const Criteria& v, Byte a, Byte standIn,
+                               const int* keys, const bool* wanted, std::size_t count,
+                               double* sums) {
+    // The key tables depend only on the keys: built again only when the keys change.
+    const auto n = static_cast<std::size_t>(nKeys_ + 1);
+    if (!std::equal(keys, keys + count, moveKeys_.begin(), moveKeys_.end())) {
+        moveKeys_.assign(keys, keys + count);
+        moveBlocks_.resize((count + kLanes - 1) / kLanes);
+        for (std::size_t k = 0; k < moveBlocks_.size(); ++k) {
+            LaneBlock& block = moveBlocks_[k];
+            block.letter.fill(-1);  // no letter on these keys: nothing to swap with
+            for (std::size_t l = 0; l < kLanes; ++l) {
+                const std::size_t at = k * kLanes + l < count ? k * kLanes + l : k * kLanes;
+                block.key[l] = static_cast<std::size_t>(keys[at]) < n ? keys[at] : 0;
+            }
+            block.Build(cost_.data(), n);
+        }
+    }
+    const Byte ka = lay[a];
+    const TouchEntry* begin = touch_.data() + touchStart_[a];
+    const TouchEntry* end = touch_.data() + touchStart_[a + 1];
+    const double sum = RatioSum(v);
+    std::array<const LaneBlock*, kMaxBlocks> run{};
+    std::array<double, kMaxBlocks * kLanes> lanes{};
+    for (std::size_t k0 = 0; k0 < moveBlocks_.size(); k0 += kMaxBlocks) {
+        const std::size_t used = std::min(kMaxBlocks, moveBlocks_.size() - k0);
+        for (std::size_t r = 0; r < used; ++r) run[r] = &moveBlocks_[k0 + r];
+        lanes.fill(0);
+        lanes_.own(begin, end, run.data(), used, ka, lanes.data());
+        for (std::size_t at = k0 * kLanes; at < std::min((k0 + used) * kLanes, count); ++at) {
+            const auto key = static_cast<Byte>(keys[at]);
+            if (wanted && !wanted[at]) {
+                sums[at] = std::numeric_limits<double>::infinity();
+            } else if (alter_[ka] != 0 || alter_[key] != 0) {
+                Layout probe = lay;
+                probe[standIn] = key;
+                sums[at] = SwappedRatioSum(probe, v, a, standIn);
+            } else {
+                // The stand-in is in no digraph, so its own list adds nothing.
+                sums[at] = sum + w_[1] * LoadDelta(a, standIn, ka, key) + lanes[at - k0 * kLanes];
+            }
+        }
+    }
 }
 
 bool LayoutPolisher::FullGrade(const Layout& lay, Single& grade, Criteria& v) {
@@ -193,11 +358,11 @@ LayoutPolisher::Result LayoutPolisher::Polish(Layout& lay) {
         const double current = RatioSum(v);
         double bestSum = current - kRelativeTolerance * std::abs(current);
         int bestI = -1, bestJ = -1;
+        RankSwaps(lay, v);
         for (std::size_t i = 0; i < m; ++i) {
             for (std::size_t j = i + 1; j < m; ++j) {
-                const Byte a = movable_[i], b = movable_[j];
-                if (!SwapAllowed(lay, a, b)) continue;
-                const double s = SwappedRatioSum(lay, v, a, b);
+                if (plan_[i * m + j] == kNotAllowed) continue;
+                const double s = rank_[i * m + j];
                 if (s < bestSum) {
                     bestSum = s;
                     bestI = static_cast<int>(i);

@@ -14,6 +14,7 @@
 #include "eval/grading.hpp"
 #include "eval/panel.hpp"
 #include "eval/workspace.hpp"
+#include "search/swap_lanes.hpp"
 
 namespace antkeys {
 
@@ -44,6 +45,23 @@ class LayoutPolisher {
     // ranks the swaps.
     double SwappedRatioSum(const Layout& lay, const Criteria& v, Byte a, Byte b) const;
 
+    // Ranks every allowed swap of the free letters of `lay`, which must be the layout last
+    // prepared, at once (eight side by side); RankedSwap then gives each figure, the same
+    // bits as SwappedRatioSum.
+    void RankSwaps(const Layout& lay, const Criteria& v);
+
+    // After RankSwaps: whether the swap of the letters a and b was allowed, and its figure as
+    // SwappedRatioSum gives it with the letter first in the letter table as a.
+    bool RankedSwap(Byte a, Byte b, double& sum) const;
+
+    // The figures of moving the letter a of the prepared layout `lay` to each of the `count`
+    // empty `keys`, into `sums`: the same bits as SwappedRatioSum on `lay` with `standIn`
+    // placed on the key, where `standIn` is a code that no digraph uses. Only the keys marked
+    // in `wanted` (all when null) get a figure; the others get infinity. Pass the same keys
+    // for every letter where possible: their tables are built again when the keys change.
+    void RankMoves(const Layout& lay, const Criteria& v, Byte a, Byte standIn, const int* keys,
+                   const bool* wanted, std::size_t count, double* sums);
+
     // Whether a swap of the letters with codes a and b in `lay` is allowed: both free, each
     // going to a key whose pheromone for it is positive.
     bool SwapAllowed(const Layout& lay, Byte a, Byte b) const;
@@ -53,6 +71,7 @@ class LayoutPolisher {
 
   private:
     double DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const;
+    double LoadDelta(Byte a, Byte b, Byte ka, Byte kb) const;
 
     const Workspace& ws_;
     int nKeys_ = -1;
@@ -61,18 +80,23 @@ class LayoutPolisher {
     std::vector<Byte> first_, second_;
     std::vector<double> freq_;
     // Per character code: the digraphs it is part of, as [touchStart_[c], touchStart_[c+1]),
-    // each entry with the digraph's codes and frequency, and its cost on the prepared layout.
+    // in digraph order, each with its cost on the prepared layout.
     std::vector<int> touchStart_;
-    std::vector<Byte> touchFirst_, touchSecond_;
-    std::vector<double> touchFreq_, touchCost_;
-    // The prepared layout; a ranked swap exchanges two entries and puts them back, so the
-    // keys after the swap are read without a test per character.
-    mutable Layout keyAfter_{};
+    std::vector<TouchEntry> touch_;
+    SwapLaneKernels lanes_ = ChosenSwapLanes();
+    std::vector<LaneBlock> letterBlocks_;  // the free letters, eight a block, on their keys
+    std::vector<LaneBlock> moveBlocks_;    // the keys RankMoves was last given
+    std::vector<int> moveKeys_;
+    // Per pair of movable letters (i, j), i < j, at i * m + j: how the swap is ranked
+    // (kNotAllowed, kInLanes, kAlone), the running sum of its digraph terms, its ratio sum.
+    std::vector<unsigned char> plan_;
+    std::vector<double> partial_, rank_;
     std::array<double, kCharCodes> secondShare_{};  // share of digraphs ending in the code
     std::array<double, 7> w_{};                     // Gj(i) / Vi(ref), 0 where not counted
     std::array<double, kMaxKeys + 1> load_{};       // of the layout being polished
     std::array<int, kCharCodes> letterOf_{};        // letter index of a code, -1 if none
     std::vector<Byte> movable_;                     // codes of free letters, each once
+    std::array<int, kCharCodes> movableAt_{};       // index in movable_ of a code, -1 if none
 
     // A grading of their own, so polishing leaves the main panel alone.
     CriteriaTable layV_;

@@ -81,12 +81,12 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
         const double current = swaps_.RatioSum(v);
         double bestSum = current - kRelativeTolerance * std::abs(current);
         int bestI = -1, bestJ = -1, bestKey = -1;
+        swaps_.RankSwaps(lay, v);
         for (std::size_t i = 0; i < m; ++i) {
             const Byte a = movable_[i];
             for (std::size_t j = i + 1; j < m; ++j) {
-                const Byte b = movable_[j];
-                if (!swaps_.SwapAllowed(lay, a, b)) continue;
-                const double s = swaps_.SwappedRatioSum(lay, v, a, b);
+                double s = 0;
+                if (!swaps_.RankedSwap(a, movable_[j], s)) continue;
                 if (s < bestSum) {
                     bestSum = s;
                     bestI = static_cast<int>(i);
@@ -96,15 +96,25 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
             }
             if (lay[a] < 1 || lay[a] > nKeys_) continue;  // unplaced: left as generated
             const int letter = letterOf_[a];
+            // Every empty key is passed (the same keys for every letter, so the ranking's
+            // tables are built once); the pheromones decide which ones are ranked.
+            std::size_t count = 0;
             for (int key = 1; key <= lastKey; ++key) {
-                if (used_[static_cast<std::size_t>(key)] || !(phero.at(key, letter) > 0))
-                    continue;
-                const double s = RelocatedRatioSum(v, a, key);
-                if (s < bestSum) {
-                    bestSum = s;
+                if (used_[static_cast<std::size_t>(key)]) continue;
+                moveWanted_[count] = phero.at(key, letter) > 0;
+                moveKeys_[count++] = key;
+            }
+            if (standIn_ < 0) count = 0;  // no stand-in to rank a relocation with
+            if (count > 0)
+                swaps_.RankMoves(probe_, v, a, static_cast<Byte>(standIn_), moveKeys_.data(),
+                                 moveWanted_.data(), count, moveSums_.data());
+            for (std::size_t k = 0; k < count; ++k) {
+                if (!moveWanted_[k]) continue;
+                if (moveSums_[k] < bestSum) {
+                    bestSum = moveSums_[k];
                     bestI = static_cast<int>(i);
                     bestJ = -1;
-                    bestKey = key;
+                    bestKey = moveKeys_[k];
                 }
             }
         }

@@ -56,6 +56,9 @@ class RelocatingPolisher {
     std::vector<Byte> movable_;                  // codes of free letters, each once
     std::array<bool, kMaxKeys + 1> used_{};      // keys holding a character in the prepared layout
     Layout probe_{};                             // the prepared layout with the stand-in placed
+    std::array<int, kMaxKeys + 1> moveKeys_{};   // the empty keys a letter may move to
+    std::array<bool, kMaxKeys + 1> moveWanted_{};  // whether the letter's pheromone allows it
+    std::array<double, kMaxKeys + 1> moveSums_{};  // and their figures
 };
 
 }  // namespace antkeys
