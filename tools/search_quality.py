@@ -113,6 +113,17 @@ def median(xs):
     return (xs[n // 2] + xs[(n - 1) // 2]) / 2
 
 
+def at_checkpoint(runs, layouts):
+    """Per seed, the longest of its runs that reached `layouts` (a run of 5,000,000 layouts
+    also gives the figures after 1,000,000)."""
+    longest = {}
+    for r in runs:
+        key = (r["set"], r["variant"], r["seed"])
+        if r["horizon"] >= layouts and (key not in longest or r["horizon"] > longest[key]["horizon"]):
+            longest[key] = r
+    return list(longest.values())
+
+
 def cmd_report(args):
     runs = load(args.results)
     checkpoints = [int(c) for c in args.checkpoints.split(",")]
@@ -135,7 +146,7 @@ def cmd_report(args):
                 continue
             cpu = median([r["cpu_s"] / r["horizon"] * 1e6 for r in rs])
             for c in checkpoints:
-                have = [r for r in rs if r["horizon"] >= c]
+                have = at_checkpoint(rs, c)
                 if not have:
                     continue
                 g = [best_at(r["progress"], c) for r in have]
@@ -165,14 +176,18 @@ def plot(runs, path):
                      if 10 ** (k / 20) <= horizon * 1.0001})
         for row, ax in enumerate(axes[:, col]):
             for variant in VARIANTS:
-                rs = [r for r in mine if r["variant"] == variant]
+                rs = at_checkpoint([r for r in mine if r["variant"] == variant], 0)
                 if not rs:
                     continue
-                ys = [[best_at(r["progress"], x) for r in rs] for x in xs]
-                ax.fill_between(xs, [min(y) for y in ys], [max(y) for y in ys],
+                # Up to each layout count, the seeds whose runs went that far.
+                vx = [x for x in xs if any(r["horizon"] >= x for r in rs)]
+                ys = [[best_at(r["progress"], x) for r in rs if r["horizon"] >= x] for x in vx]
+                ax.fill_between(vx, [min(y) for y in ys], [max(y) for y in ys],
                                 step="post", alpha=0.2, color=colours[variant])
-                ax.step(xs, [median(y) for y in ys], where="post", color=colours[variant],
-                        label=f"{variant}: median of {len(rs)} seeds, band: lowest to highest")
+                seeds = f"{len(ys[0])} seeds" if len(ys[0]) == len(ys[-1]) else \
+                    f"{len(ys[0])} seeds ({len(ys[-1])} to {max(r['horizon'] for r in rs):,} layouts)"
+                ax.step(vx, [median(y) for y in ys], where="post", color=colours[variant],
+                        label=f"{variant}: median of {seeds}, band: lowest to highest")
             ax.set_xscale("log")
             ax.set_xlabel("layouts")
             ax.set_ylabel("best grade so far (%)")

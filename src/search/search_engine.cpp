@@ -160,6 +160,7 @@ void SearchEngine::AcoStep(SearchHost& host, Single grade) {
     ++run_.antIdx;
     if (run_.antIdx < run_.antCount) return;
     run_.antIdx = 0;
+    run_.polishMoves = 0;
     if (run_.iterHasBest) PolishIterationBest(host);
     run_.iterHasBest = false;
     // An iteration whose best does not beat the reference reinforces nothing.
@@ -184,7 +185,8 @@ void SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
     const double spread = TrailSpread(ws_.phero, ws_.letters, run_.sensitivity);
     if (reinforced) ApplyTrailBounds(ws_.phero, ws_.letters, spread);
     const bool restart =
-        stagnation_.Stagnant(run_.iterBestGrade, BranchingFactor(ws_.phero, ws_.letters));
+        stagnation_.Stagnant(run_.iterBestGrade, BranchingFactor(ws_.phero, ws_.letters),
+                             bestKeyGrade_, run_.polishMoves);
     if (restart) {
         ResetTrails(ws_.phero, ws_.letters, spread);
         ++restarts_;
@@ -195,6 +197,7 @@ void SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
 void SearchEngine::PolishIterationBest(SearchHost& host) {
     if (relocator_) {
         const RelocatingPolisher::Result polished = relocator_->Polish(iterBestLay_);
+        run_.polishMoves = polished.moves();
         if (!polished.ok || polished.moves() == 0) return;
     } else {
         const LayoutPolisher::Result polished = polisher_->Polish(iterBestLay_);

@@ -99,6 +99,7 @@ class SearchEngine {
         Integer antIdx = 0;
         Single iterBestGrade = 0;
         bool iterHasBest = false;  // polishing: iterBestLay_ holds this iteration's best
+        int polishMoves = 0;       // the moves that polished this iteration's best
         double sensitivity = 0;    // as last read, for the trail limits
         Single groupMin = 10.0f;
         Single groupMax = -10.0f;

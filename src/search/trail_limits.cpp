@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace antkeys {
 namespace {
@@ -117,22 +118,43 @@ double BranchingFactor(const PheroTable& phero, const LetterTables& letters) {
     return n > 0 ? total / n : 1.0;
 }
 
-bool StagnationWatch::Stagnant(Single iterationBest, double branching) {
+int StagnationWatch::Wait() const {
+    long long wait = unconfirmedWait_;
+    if (Confirmed()) {
+        // Doubled per confirmation in a row, up to where an int would overflow.
+        const int doublings = std::min(doublings_, 20);
+        wait = static_cast<long long>(confirmedWait_) << doublings;
+    }
+    // A restart's own cost is the polish of unconverged layouts until the epoch settles:
+    // at least as many converged iterations follow.
+    wait = std::max(wait, movesToBest_);
+    return static_cast<int>(std::min<long long>(wait, std::numeric_limits<int>::max()));
+}
+
+bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single runBest,
+                               int moves) {
+    moves_ += moves;
     if (!seen_ || iterationBest > best_) {
         seen_ = true;
         best_ = iterationBest;
         idle_ = 0;
+        movesToBest_ = moves_;
         return false;
     }
-    if (++idle_ < limit_ || branching > kConvergedBranching) return false;
-    Reset();
+    if (++idle_ < Wait() || branching > kConvergedBranching) return false;
+    // A new best starts the doubling over; a worse optimum leaves it as it was.
+    if (Confirmed()) ++doublings_;
+    else if (best_ > runBestBefore_) doublings_ = 0;
+    runBestBefore_ = runBest;
+    idle_ = 0;
+    moves_ = movesToBest_ = 0;
+    seen_ = false;
+    best_ = 0;
     return true;
 }
 
 void StagnationWatch::Reset() {
-    idle_ = 0;
-    seen_ = false;
-    best_ = 0;
+    *this = StagnationWatch(confirmedWait_, unconfirmedWait_);
 }
 
 }  // namespace antkeys

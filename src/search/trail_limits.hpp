@@ -25,10 +25,20 @@ namespace antkeys {
 inline constexpr double kBestLayoutChance = 0.05;
 // The largest lead, in score, of a column's best key over its worst.
 inline constexpr double kWidestScoreGap = 0.95;
-// Iterations without a better iteration best, since the last restart, before the next one.
-// Each restart costs the polish of a few hundred unconverged iteration bests; this many
-// iterations between restarts keeps the polish's cost per layout near the swaps-only one.
+// How long a converged colony waits, in iterations without a better iteration best, before
+// its pheromones are reset. A restart is dear where polishing a fresh layout takes many moves
+// (a full keyboard) and cheap where it takes few, and the colonies between restarts (epochs)
+// converge within a few dozen iterations, to a local optimum that varies from epoch to epoch:
+// - an epoch that settled on the run's best layout as it stood when the epoch began confirms
+//   that layout: the next restart waits kStagnationIterations, doubled after every further
+//   confirmation in a row, so a run that keeps finding the same best spends less on restarts;
+// - any other epoch (a worse optimum, or a new best not yet confirmed) ends after
+//   kUnconfirmedIterations: another restart is the better use of the iterations;
+// - either way an epoch waits at least as many iterations as the polish moves it took to
+//   reach its best, so the polish of unconverged layouts after a restart stays a modest
+//   share of the run's work where it is dear.
 inline constexpr int kStagnationIterations = 2500;
+inline constexpr int kUnconfirmedIterations = 250;
 // The pheromones have converged when a free letter has on average at most this many keys
 // within the top 95% of its column's range (the lambda-branching factor, lambda = 0.05).
 inline constexpr double kBranchingLambda = 0.05;
@@ -61,21 +71,34 @@ void ResetTrails(PheroTable& phero, const LetterTables& letters, double spread);
 // positive pheromone is at least min + lambda (max - min) of the letter's positive ones.
 double BranchingFactor(const PheroTable& phero, const LetterTables& letters);
 
-// The stagnation test: true once the pheromones have converged and `limit` iterations in a
-// row have not beaten the best iteration grade seen since the last restart (or the start).
+// The stagnation test: true once the pheromones have converged and the iterations in a row
+// that have not beaten the epoch's best iteration grade reach the epoch's wait (see above).
 class StagnationWatch {
   public:
-    explicit StagnationWatch(int limit = kStagnationIterations) : limit_(limit) {}
-    // One completed iteration with its (polished) best grade; true when a restart is due,
-    // after which the watch starts over.
-    bool Stagnant(Single iterationBest, double branching);
+    explicit StagnationWatch(int confirmedWait = kStagnationIterations,
+                             int unconfirmedWait = kUnconfirmedIterations)
+        : confirmedWait_(confirmedWait), unconfirmedWait_(unconfirmedWait) {}
+    // One completed iteration with its (polished) best grade and the run's best grade so
+    // far; true when a restart is due, after which the next epoch begins.
+    // `moves` is the number of polish moves the iteration took.
+    bool Stagnant(Single iterationBest, double branching, Single runBest, int moves = 0);
+    // The start of a run: no epoch seen, no best confirmed.
     void Reset();
+    // The wait of the epoch as it stands.
+    int Wait() const;
 
   private:
-    int limit_;
+    bool Confirmed() const { return seen_ && runBestBefore_ > 0 && best_ == runBestBefore_; }
+
+    int confirmedWait_;
+    int unconfirmedWait_;
+    int doublings_ = 0;         // confirmations in a row before this epoch
     int idle_ = 0;
+    long long moves_ = 0;        // polish moves since the epoch began
+    long long movesToBest_ = 0;  // of them, up to the epoch's best
     bool seen_ = false;
-    Single best_ = 0;
+    Single best_ = 0;           // the epoch's best iteration grade
+    Single runBestBefore_ = 0;  // the run's best grade when the epoch began
 };
 
 }  // namespace antkeys

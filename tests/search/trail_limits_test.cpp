@@ -92,15 +92,47 @@ TEST(TrailLimits, ResetRaisesAllowedPairsOfFreeLettersOnly) {
 }
 
 TEST(StagnationWatch, WantsAConvergedTableAndIdleIterations) {
-    StagnationWatch watch(3);
-    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0));   // the first sets the mark
-    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0));
-    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0));   // better: idle count starts over
-    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0));   // equal is not better
-    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0));
-    EXPECT_FALSE(watch.Stagnant(0.3f, 3.0));   // idle long enough, not converged
-    EXPECT_TRUE(watch.Stagnant(0.3f, 1.0));
-    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0));   // starts over: a lower grade is the new mark
+    StagnationWatch watch(3, 2);
+    const Single run = 0.5f;                        // the run's best, above every epoch here
+    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, run));   // the first sets the mark
+    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0, run));   // better: idle count starts over
+    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0, run));   // equal is not better
+    EXPECT_FALSE(watch.Stagnant(0.3f, 3.0, run));   // idle long enough, not converged
+    EXPECT_TRUE(watch.Stagnant(0.3f, 1.0, run));    // below the run's best: the short wait
+    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0, run));   // starts over: a lower grade is the new mark
+}
+
+// Waits per epoch, with a confirmed wait of 4 and an unconfirmed one of 2: the iterations a
+// converged epoch settled at `grade` lasts, while the run's best is `runBest`.
+int EpochLength(StagnationWatch& watch, Single grade, Single runBest) {
+    int n = 1;
+    while (!watch.Stagnant(grade, 1.0, runBest)) ++n;
+    return n;
+}
+
+TEST(StagnationWatch, ConfirmingTheBestDoublesTheWaitAndANewBestStartsItOver) {
+    StagnationWatch watch(4, 2);
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 3);  // the first epoch: nothing to confirm
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 5);  // settles on the best it began with
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 9);  // again: twice the wait
+    EXPECT_EQ(EpochLength(watch, 0.4f, 0.5f), 3);  // a worse optimum: short,
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 17); // and the doubling goes on
+    EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 3);  // a new best: short, not yet confirmed
+    EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 5);  // confirmed: the doubling starts over
+    watch.Reset();                                 // a new run confirms nothing
+    EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 3);
+}
+
+TEST(StagnationWatch, WaitsAtLeastAsManyIterationsAsTheEpochsPolishMovesToItsBest) {
+    StagnationWatch watch(4, 2);
+    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0, 0.5f, 3));
+    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, 0.5f, 4));  // its best after 7 moves
+    EXPECT_EQ(watch.Wait(), 7);
+    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, 0.5f, 50));  // moves after the best do not count
+    EXPECT_EQ(watch.Wait(), 7);
+    for (int i = 2; i < 7; ++i) EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, 0.5f, 0));
+    EXPECT_TRUE(watch.Stagnant(0.2f, 1.0, 0.5f, 0));
+    EXPECT_EQ(watch.Wait(), 2);  // the next epoch counts its own moves
 }
 
 TEST(SearchEnginePolish, ARestartKeepsTheBestLayoutAndFlattensTheFreeLetters) {
