@@ -129,8 +129,8 @@ def main():
     cli = Path(args.cli).resolve()
     with tempfile.TemporaryDirectory(prefix="antkeys-check-") as tmp:
         base = Path(tmp)
-        for index, spec in enumerate(args.folders.split(",")):
-            data_set, drop = spec.split(":")
+        for index, folder_arg in enumerate(args.folders.split(",")):
+            data_set, drop = folder_arg.split(":")
             folder = make_folder(base, data_set, index, int(drop))
             _, lay = read_rows(folder / "In" / "RefKeyLay.txt")
             _, keydefs = read_rows(folder / "In" / "KeyDefs.txt")
