@@ -2,41 +2,21 @@
 // in full, and polishing a generated layout to its local optimum.
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
-#include <string>
 #include <vector>
 
-#include "data/message.hpp"
-#include "data/random.hpp"
-#include "eval/workspace.hpp"
-#include "search/gen_rnd_key.hpp"
+#include "bench_sets.hpp"
 #include "search/layout_polish.hpp"
 
 namespace antkeys {
 namespace {
-
-class Quiet final : public NoCandidateSink {
-  public:
-    void OnNoCandidate(int) override {}
-};
 
 struct Georgian {
     Workspace ws;
     std::vector<Layout> layouts;
     std::vector<Byte> free;
     Georgian() {
-        ws.paths.folder = std::string(ANTKEYS_SOURCE_DIR) + "/data/ka";
-        RecordingSink sink;
-        if (!LoadWorkspace(ws, sink)) throw std::runtime_error("cannot load data/ka/In");
-        Random random(1);
-        GenScratch scratch;
-        Quiet quiet;
-        // Sensitivity 0: layouts drawn uniformly, whatever store the set ships.
-        for (int i = 0; i < 64; ++i) {
-            Layout lay{};
-            GenRndKey(lay, ws.letters, ws.phero, 0.0, random, scratch, quiet);
-            layouts.push_back(lay);
-        }
+        LoadBundledSet(ws, "ka");
+        layouts = DrawLayouts(ws, 64);
         for (std::size_t j = 0; j < ws.letters.letSet.size(); ++j)
             if (ws.letters.letFixKey[j] == 0) free.push_back(ws.letters.letSet[j]);
     }

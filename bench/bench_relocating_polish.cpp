@@ -3,40 +3,22 @@
 // is far from a local optimum (early in a run and after each restart).
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "data/message.hpp"
-#include "data/random.hpp"
-#include "eval/workspace.hpp"
-#include "search/gen_rnd_key.hpp"
+#include "bench_sets.hpp"
 #include "search/layout_polish.hpp"
 #include "search/relocating_polisher.hpp"
 
 namespace antkeys {
 namespace {
 
-class Quiet final : public NoCandidateSink {
-  public:
-    void OnNoCandidate(int) override {}
-};
-
 struct Set {
     Workspace ws;
     std::vector<Layout> layouts;
     explicit Set(const std::string& language) {
-        ws.paths.folder = std::string(ANTKEYS_SOURCE_DIR) + "/data/" + language;
-        RecordingSink sink;
-        if (!LoadWorkspace(ws, sink)) throw std::runtime_error("cannot load " + language);
-        Random random(1);
-        GenScratch scratch;
-        Quiet quiet;
-        for (int i = 0; i < 64; ++i) {
-            Layout lay{};
-            GenRndKey(lay, ws.letters, ws.phero, 0.0, random, scratch, quiet);
-            layouts.push_back(lay);
-        }
+        LoadBundledSet(ws, language);
+        layouts = DrawLayouts(ws, 64);
     }
 };
 

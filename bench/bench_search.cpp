@@ -3,11 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "data/message.hpp"
+#include "bench_sets.hpp"
 #include "data/random.hpp"
 #include "eval/grading.hpp"
 #include "eval/workspace.hpp"
@@ -17,11 +16,6 @@
 namespace antkeys {
 namespace {
 
-class Quiet final : public NoCandidateSink {
-  public:
-    void OnNoCandidate(int) override {}
-};
-
 // The Georgian workspace, loaded once; the Out folder points at a scratch folder so the
 // whole-pass benchmark writes nothing into the source tree.
 struct GeorgianSet {
@@ -29,10 +23,7 @@ struct GeorgianSet {
     std::string scratch;
 
     GeorgianSet() {
-        ws.paths.folder = std::string(ANTKEYS_SOURCE_DIR) + "/data/ka";
-        RecordingSink sink;
-        // The store in the source tree is never read: no Out folder there.
-        if (!LoadWorkspace(ws, sink)) throw std::runtime_error("cannot load data/ka/In");
+        LoadBundledSet(ws, "ka");
         scratch = (std::filesystem::temp_directory_path() / "antkeys-bench-search").string();
         std::filesystem::create_directories(scratch + "/Out");
         ws.paths.folder = scratch;
@@ -52,7 +43,7 @@ void BM_GenRndKey(benchmark::State& state) {
     Workspace& ws = Set().ws;
     Random random(1);
     GenScratch scratch;
-    Quiet quiet;
+    QuietGeneration quiet;
     Layout lay{};
     for (auto _ : state) {
         GenRndKey(lay, ws.letters, ws.phero, 0.8, random, scratch, quiet);
@@ -66,7 +57,7 @@ void BM_EvaluateLay(benchmark::State& state) {
     Workspace& ws = Set().ws;
     Random random(2);
     GenScratch scratch;
-    Quiet quiet;
+    QuietGeneration quiet;
     std::vector<Layout> lays(256);
     for (Layout& lay : lays) GenRndKey(lay, ws.letters, ws.phero, 0.8, random, scratch, quiet);
     NoYield noYield;
@@ -84,7 +75,7 @@ void BM_GenerateAndGrade(benchmark::State& state) {
     Workspace& ws = Set().ws;
     Random random(3);
     GenScratch scratch;
-    Quiet quiet;
+    QuietGeneration quiet;
     NoYield noYield;
     Layout lay{};
     for (auto _ : state) {

@@ -69,6 +69,11 @@ class LayoutPolisher {
     // Grades `lay` in full on the polisher's own table, so the main panel is left alone.
     bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
 
+    // The letter index of a code listed once in the letters, -1 for any other code.
+    int LetterOf(Byte c) const { return letterOf_[c]; }
+    // The codes of the letters that may move (free, listed once), in letter-table order.
+    const std::vector<Byte>& Movable() const { return movable_; }
+
   private:
     double DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const;
     double LoadDelta(Byte a, Byte b, Byte ka, Byte kb) const;

@@ -25,21 +25,10 @@ RelocatingPolisher::RelocatingPolisher(const Workspace& ws) : ws_(ws), swaps_(ws
     for (Byte c : ws.letters.letSet) taken[c] = true;
     for (int c = kCharCodes - 1; c >= 0 && standIn_ < 0; --c)
         if (!taken[static_cast<std::size_t>(c)]) standIn_ = c;
-
-    const LetterTables& letters = ws.letters;
-    letterOf_.fill(-1);
-    std::array<int, kCharCodes> seen{};
-    for (Byte c : letters.letSet) ++seen[c];
-    for (int j = 0; j <= letters.nLet(); ++j) {
-        const Byte c = letters.letSet[static_cast<std::size_t>(j)];
-        if (seen[c] != 1) continue;  // a code listed twice is one character: it never moves
-        letterOf_[c] = j;
-        if (letters.letFixKey[static_cast<std::size_t>(j)] == 0) movable_.push_back(c);
-    }
 }
 
 bool RelocatingPolisher::RelocationAllowed(const Layout& lay, Byte a, int key) const {
-    const int j = letterOf_[a];
+    const int j = swaps_.LetterOf(a);
     if (j < 0 || ws_.letters.letFixKey[static_cast<std::size_t>(j)] != 0) return false;
     const int from = lay[a];
     if (from < 1 || from > nKeys_ || key < 1 || key > nKeys_) return false;
@@ -74,7 +63,8 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
     if (standIn_ >= 0) lay[static_cast<std::size_t>(standIn_)] = 0;
 
     Prepare(lay);
-    const std::size_t m = movable_.size();
+    const std::vector<Byte>& movable = swaps_.Movable();
+    const std::size_t m = movable.size();
     const PheroTable& phero = ws_.phero;
     const int lastKey = std::min(nKeys_, phero.nKeys());
     while (result.moves() < kMaxMoves) {
@@ -83,10 +73,10 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
         int bestI = -1, bestJ = -1, bestKey = -1;
         swaps_.RankSwaps(lay, v);
         for (std::size_t i = 0; i < m; ++i) {
-            const Byte a = movable_[i];
+            const Byte a = movable[i];
             for (std::size_t j = i + 1; j < m; ++j) {
                 double s = 0;
-                if (!swaps_.RankedSwap(a, movable_[j], s)) continue;
+                if (!swaps_.RankedSwap(a, movable[j], s)) continue;
                 if (s < bestSum) {
                     bestSum = s;
                     bestI = static_cast<int>(i);
@@ -95,7 +85,7 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
                 }
             }
             if (lay[a] < 1 || lay[a] > nKeys_) continue;  // unplaced: left as generated
-            const int letter = letterOf_[a];
+            const int letter = swaps_.LetterOf(a);
             // Every empty key is passed (the same keys for every letter, so the ranking's
             // tables are built once); the pheromones decide which ones are ranked.
             std::size_t count = 0;
@@ -121,9 +111,9 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
         if (bestI < 0) break;
 
         Layout trial = lay;
-        const Byte a = movable_[static_cast<std::size_t>(bestI)];
+        const Byte a = movable[static_cast<std::size_t>(bestI)];
         if (bestJ >= 0) {
-            const Byte b = movable_[static_cast<std::size_t>(bestJ)];
+            const Byte b = movable[static_cast<std::size_t>(bestJ)];
             trial[a] = lay[b];
             trial[b] = lay[a];
         } else {

@@ -52,8 +52,6 @@ class RelocatingPolisher {
     LayoutPolisher swaps_;
     int nKeys_ = -1;
     int standIn_ = -1;                           // a code in no digraph and no letter
-    std::array<int, kCharCodes> letterOf_{};     // letter index of a code, -1 if none
-    std::vector<Byte> movable_;                  // codes of free letters, each once
     std::array<bool, kMaxKeys + 1> used_{};      // keys holding a character in the prepared layout
     Layout probe_{};                             // the prepared layout with the stand-in placed
     std::array<int, kMaxKeys + 1> moveKeys_{};   // the empty keys a letter may move to
