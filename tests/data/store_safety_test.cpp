@@ -87,9 +87,8 @@ TEST(LoadPhero, ReplacesTheRowsItReadsAndReportsAShortOrBrokenStore) {
         ASSERT_EQ(sink.messages.size(), c.reported ? 1u : 0u);
         if (c.reported) {
             EXPECT_EQ(sink.messages[0].title, "antkeys");
-            EXPECT_EQ(sink.messages[0].text.rfind("Error Loading Pheromones\r\nPheromones.txt, line ", 0),
-                      0u)
-                << sink.messages[0].text;
+            const std::string start = "Error Loading Pheromones\r\nPheromones.txt, line ";
+            EXPECT_EQ(sink.messages[0].text.rfind(start, 0), 0u) << sink.messages[0].text;
         }
     }
 }
