@@ -34,7 +34,7 @@ PheroTable Table(double base = 0) {
     return phero;
 }
 
-TEST(SavePhero, WritesOnlyWithAcoAndLoadPheroReadsTheStoreBackExactly) {
+TEST(PheroStore, IsWrittenOnlyWithAcoAndReadBackExactlyAndAFaultNamesFileLineAndField) {
     test::TempFolder folder;
     const std::string path = folder.path() + "/Out/Pheromones.txt";
     RecordingSink sink;
@@ -43,6 +43,8 @@ TEST(SavePhero, WritesOnlyWithAcoAndLoadPheroReadsTheStoreBackExactly) {
     PheroTable loaded = Table();
     LoadPhero(path, loaded, sink);  // no store yet: nothing changes, nothing is said
     EXPECT_EQ(loaded, Table());
+    std::string description;
+    EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Missing);
 
     PheroTable saved = Table();
     saved.at(1, 0) = 1e-100;
@@ -54,6 +56,15 @@ TEST(SavePhero, WritesOnlyWithAcoAndLoadPheroReadsTheStoreBackExactly) {
     LoadPhero(path, loaded, sink);
     EXPECT_EQ(loaded, saved);
     EXPECT_TRUE(sink.messages.empty());
+
+    // A byte order mark is skipped.
+    folder.Write("Out/Pheromones.txt", "\xEF\xBB\xBF" + GetPheroStr(Table(1)));
+    EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Loaded) << description;
+    EXPECT_EQ(loaded, Table(1));
+    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t0,5", "5\t6", "7\t8"}));
+    EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Unreadable);
+    EXPECT_TRUE(Contains(description, path + ", line 2, field 2: \"0,5\" is not a number"))
+        << description;
 }
 
 TEST(LoadPhero, ReplacesTheRowsItReadsAndReportsAShortOrBrokenStore) {
@@ -91,27 +102,6 @@ TEST(LoadPhero, ReplacesTheRowsItReadsAndReportsAShortOrBrokenStore) {
             EXPECT_EQ(sink.messages[0].text.rfind(start, 0), 0u) << sink.messages[0].text;
         }
     }
-}
-
-TEST(PheroStore, ByteOrderMarkIsSkippedAndFaultsNameFileLineAndField) {
-    test::TempFolder folder;
-    const std::string store = CrLf({"1\t2", "3\t4", "5\t6", "7\t8"});
-    const std::string path = folder.Write("Out/Pheromones.txt", "\xEF\xBB\xBF" + store);
-    PheroTable withMark = Table(), without = Table();
-    std::string description;
-    EXPECT_EQ(ReadPheroStore(path, withMark, description), StoreLoad::Loaded) << description;
-    ASSERT_TRUE(ReadPheroText(store, "x", without, description));
-    EXPECT_EQ(withMark, without);
-
-    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t0,5", "5\t6", "7\t8"}));
-    PheroTable phero = Table();
-    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Unreadable);
-    EXPECT_TRUE(Contains(description, path + ", line 2, field 2: \"0,5\" is not a number"))
-        << description;
-    EXPECT_EQ(phero.at(1, 0), 3);  // what came before the fault is kept
-
-    fs::remove(path);
-    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Missing);
 }
 
 TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveNeverOverAnEarlierOne) {
