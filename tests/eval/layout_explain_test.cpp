@@ -49,8 +49,15 @@ const WorstDigraphs& List(const LayoutExplanation& ex, const std::string& figure
     throw std::runtime_error("no list " + figure);
 }
 
-TEST(LayoutExplainer, DigraphFiguresAreSharesOfThePlacedDigraphs) {
-    const LayoutFigures f = Explain(Explainer()).figures;
+// Digraph figures are shares of the placed digraphs; keystrokes share the flagged key between
+// the thumbs.
+TEST(LayoutExplainer, FiguresAreSharesOfThePlacedDigraphsAndOfAllKeystrokes) {
+    BestLoadTable target{};
+    target[1] = 0.25;
+    target[3] = 0.25;
+    target[5] = 0.3;
+    target[6] = target[7] = 0.1;
+    const LayoutFigures f = Explain(Explainer(nullptr, target)).figures;
     EXPECT_DOUBLE_EQ(f.sameFinger, 3.0 / 21);
     EXPECT_DOUBLE_EQ(f.repeats, 2.0 / 21);
     EXPECT_DOUBLE_EQ(f.sameHand, 11.0 / 21);  // a->b, b->a, a->c, c->d, d->b
@@ -59,15 +66,7 @@ TEST(LayoutExplainer, DigraphFiguresAreSharesOfThePlacedDigraphs) {
     EXPECT_DOUBLE_EQ(f.outRolls, 4.0 / 21);
     EXPECT_DOUBLE_EQ(f.rowJumps, 1.0 / 21);
     EXPECT_FALSE(f.hasTrigrams);
-}
 
-TEST(LayoutExplainer, KeystrokesShareTheFlaggedKeyBetweenTheThumbs) {
-    BestLoadTable target{};
-    target[1] = 0.25;
-    target[3] = 0.25;
-    target[5] = 0.3;
-    target[6] = target[7] = 0.1;
-    const LayoutFigures f = Explain(Explainer(nullptr, target)).figures;
     // Second characters: a 5 (one of them after x), b 5, c 3, d 1, e 5, space 3.
     EXPECT_DOUBLE_EQ(f.homeRow, 15.0 / 22);
     EXPECT_DOUBLE_EQ(f.topRow, 3.0 / 22);
