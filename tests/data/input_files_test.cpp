@@ -44,26 +44,17 @@ TEST(LoadKeyDefs, ThreePlainKeysFillEntriesOneToThreeAfterTheDummy) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
+// Any flag but 0 marks a key; a companion of hand 0 is on hand 1 and of any other hand on 0.
 TEST(LoadKeyDefs, EveryFlaggedKeyIsFollowedByItsCompanionOnTheOtherHand) {
-    KeyTables keys = test::Keyboard({"A\t0\t1\t0\t2\t0", "B\t0\t1\t0\t2\t0", "C\t0\t1\t0\t2\t0",
-                                     "D\t0\t1\t0\t2\t0", "L\t0\t3\t2\t4\t1", "H\t3\t2\t1\t3\t-1",
-                                     "Z\t1\t1\t0\t2\t0.5"});
-    ASSERT_EQ(keys.nKeys(), 10);
-    // The flagged left key at 5 and its companion at 6.
-    EXPECT_EQ(keys.codes[5], "L");
-    EXPECT_EQ(keys.codes[6], "");
-    EXPECT_EQ(keys.hands[6], 1);
-    EXPECT_EQ(keys.fingers[6], 3);
-    EXPECT_EQ(keys.cols[6], 2);
-    EXPECT_EQ(keys.rows[6], 4);
-    EXPECT_EQ(keys.alters[5], 1);
-    EXPECT_EQ(keys.alters[6], 1);
-    // A flagged key with hand 3 gets a companion with hand 0; the next definition follows.
-    EXPECT_EQ(keys.codes[7], "H");
-    EXPECT_EQ(keys.hands[8], 0);
-    EXPECT_EQ(keys.codes[9], "Z");
-    EXPECT_EQ(keys.hands[10], 0);
-    EXPECT_EQ(keys.alters[10], 1);
+    const KeyTables keys = test::Keyboard(
+        {"A\t0\t1\t0\t2\t0", "L\t0\t3\t2\t4\t1", "H\t3\t2\t1\t3\t-1", "Z\t1\t1\t0\t2\t0.5"});
+    ASSERT_EQ(keys.nKeys(), 7);
+    EXPECT_EQ(keys.codes, (std::vector<std::string>{"", "A", "L", "", "H", "", "Z", ""}));
+    EXPECT_EQ(keys.hands, (std::vector<Byte>{0, 0, 0, 1, 3, 0, 1, 0}));
+    EXPECT_EQ(keys.fingers, (std::vector<Byte>{0, 1, 3, 3, 2, 2, 1, 1}));
+    EXPECT_EQ(keys.cols, (std::vector<Integer>{0, 0, 2, 2, 1, 1, 0, 0}));
+    EXPECT_EQ(keys.rows, (std::vector<Integer>{0, 2, 4, 4, 3, 3, 2, 2}));
+    EXPECT_EQ(keys.alters, (std::vector<Byte>{0, 0, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST(KeyCode2KeyID, FindsTheFirstExactMatchAndReportsLookupsThatCannotWork) {
