@@ -1,10 +1,12 @@
-// What keeps the pheromone store and the best layouts safe: unreadable stores moved aside,
-// writes through a temporary and a rename, the Out folder checked and cleared of the
-// temporaries of killed runs.
+// The pheromone store and the best layouts: the store read back exactly, unreadable stores
+// moved aside, writes through a temporary and a rename, the Out folder checked and cleared of
+// the temporaries of killed runs.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include <unistd.h>
 
@@ -23,33 +25,83 @@ namespace fs = std::filesystem;
 using test::Contains;
 using test::CrLf;
 
-PheroTable Table2x1(double base) {
+// 3 keys and 2 letters: values base + k + j/10, so every entry is distinct.
+PheroTable Table(double base = 0) {
     PheroTable phero;
-    phero.Resize(2, 1);
-    for (int k = 0; k <= 2; ++k)
+    phero.Resize(3, 1);
+    for (int k = 0; k <= 3; ++k)
         for (int j = 0; j <= 1; ++j) phero.at(k, j) = base + k + j / 10.0;
     return phero;
 }
 
-TEST(PheroStore, ByteOrderMarkIsSkippedAndFaultsNameFileLineAndField) {
+TEST(PheroStore, IsWrittenOnlyWithAcoAndReadBackExactlyAndAFaultNamesFileLineAndField) {
     test::TempFolder folder;
-    const std::string store = CrLf({"1\t2", "3\t4", "5\t6"});
-    const std::string path = folder.Write("Out/Pheromones.txt", "\xEF\xBB\xBF" + store);
-    PheroTable withMark = Table2x1(0), without = Table2x1(0);
+    const std::string path = folder.path() + "/Out/Pheromones.txt";
+    RecordingSink sink;
+    EXPECT_TRUE(SavePhero(path, false, Table(), sink));
+    EXPECT_FALSE(fs::exists(folder.path() + "/Out"));  // without ACO nothing is written
+    PheroTable loaded = Table();
+    LoadPhero(path, loaded, sink);  // no store yet: nothing changes, nothing is said
+    EXPECT_EQ(loaded, Table());
     std::string description;
-    EXPECT_EQ(ReadPheroStore(path, withMark, description), StoreLoad::Loaded) << description;
-    ASSERT_TRUE(ReadPheroText(store, "x", without, description));
-    EXPECT_EQ(withMark, without);
+    EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Missing);
 
-    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t0,5", "5\t6"}));
-    PheroTable phero = Table2x1(0);
-    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Unreadable);
+    PheroTable saved = Table();
+    saved.at(1, 0) = 1e-100;
+    saved.at(1, 1) = 0.25;
+    saved.at(2, 0) = 0;
+    saved.at(2, 1) = -0.5;
+    saved.at(3, 0) = 4.9406564584124654e-324;         // the smallest positive Double
+    ASSERT_TRUE(SavePhero(path, true, saved, sink));  // Out is created
+    LoadPhero(path, loaded, sink);
+    EXPECT_EQ(loaded, saved);
+    EXPECT_TRUE(sink.messages.empty());
+
+    // A byte order mark is skipped.
+    folder.Write("Out/Pheromones.txt", "\xEF\xBB\xBF" + GetPheroStr(Table(1)));
+    EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Loaded) << description;
+    EXPECT_EQ(loaded, Table(1));
+    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t0,5", "5\t6", "7\t8"}));
+    EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Unreadable);
     EXPECT_TRUE(Contains(description, path + ", line 2, field 2: \"0,5\" is not a number"))
         << description;
-    EXPECT_EQ(phero.at(1, 0), 3);  // what came before the fault is kept
+}
 
-    fs::remove(path);
-    EXPECT_EQ(ReadPheroStore(path, phero, description), StoreLoad::Missing);
+TEST(LoadPhero, ReplacesTheRowsItReadsAndReportsAShortOrBrokenStore) {
+    struct Case {
+        std::string content;
+        bool reported;
+        std::vector<std::tuple<int, int, double>> read;  // (k, j, value) replaced
+    };
+    const Case cases[] = {
+        // Extra values and lines are ignored; an empty line keeps its row.
+        {test::Lf({"9\t9\t9", "", "7\t7", "6\t6", "not read"}),
+         false,
+         {{0, 0, 9}, {0, 1, 9}, {2, 0, 7}, {2, 1, 7}, {3, 0, 6}, {3, 1, 6}}},
+        // One line too few: the rows present are kept.
+        {CrLf({"9\t9", "8\t8", "7\t7"}),
+         true,
+         {{0, 0, 9}, {0, 1, 9}, {1, 0, 8}, {1, 1, 8}, {2, 0, 7}, {2, 1, 7}}},
+        // A value that is not a number, a line with too few values: what came before stays.
+        {CrLf({"9\t9", "8\tx", "7\t7", "6\t6"}), true, {{0, 0, 9}, {0, 1, 9}, {1, 0, 8}}},
+        {CrLf({"9\t9", "8"}), true, {{0, 0, 9}, {0, 1, 9}, {1, 0, 8}}},
+        {std::string(40000, '1'), true, {}},  // too long for field positions
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content.substr(0, 20));
+        PheroTable phero = Table();
+        PheroTable expected = Table();
+        for (const auto& [k, j, v] : c.read) expected.at(k, j) = v;
+        RecordingSink sink;
+        LoadPheroText(c.content, phero, sink);
+        EXPECT_EQ(phero, expected);
+        ASSERT_EQ(sink.messages.size(), c.reported ? 1u : 0u);
+        if (c.reported) {
+            EXPECT_EQ(sink.messages[0].title, "antkeys");
+            const std::string start = "Error Loading Pheromones\r\nPheromones.txt, line ";
+            EXPECT_EQ(sink.messages[0].text.rfind(start, 0), 0u) << sink.messages[0].text;
+        }
+    }
 }
 
 TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveNeverOverAnEarlierOne) {
@@ -61,19 +113,19 @@ TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveNeverOverAnEarlier
                                              "an earlier unreadable store");
     RecordingSink sink;
 
-    EXPECT_TRUE(SavePheroKeeping(path, false, Table2x1(0), unreadable, sink));
+    EXPECT_TRUE(SavePheroKeeping(path, false, Table(), unreadable, sink));
     EXPECT_TRUE(unreadable.pending()) << "no save without ACO, so nothing moves";
     EXPECT_EQ(folder.Read("Out/Pheromones.txt"), "broken\xFF store");
 
-    ASSERT_TRUE(SavePheroKeeping(path, true, Table2x1(0), unreadable, sink));
+    ASSERT_TRUE(SavePheroKeeping(path, true, Table(), unreadable, sink));
     EXPECT_TRUE(unreadable.moved);
     EXPECT_NE(unreadable.aside, earlier);
     EXPECT_EQ(test::ReadFile(unreadable.aside), "broken\xFF store");
     EXPECT_EQ(test::ReadFile(earlier), "an earlier unreadable store");
-    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table2x1(0)));
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table()));
 
     // Later saves replace the new store and leave the moved one alone.
-    ASSERT_TRUE(SavePheroKeeping(path, true, Table2x1(7), unreadable, sink));
+    ASSERT_TRUE(SavePheroKeeping(path, true, Table(7), unreadable, sink));
     EXPECT_EQ(test::ReadFile(unreadable.aside), "broken\xFF store");
     EXPECT_TRUE(sink.messages.empty());
 }
@@ -83,7 +135,7 @@ TEST(PheroStore, StoreThatCannotBeMovedIsNotWrittenOver) {
     const std::string path = folder.Write("Out/Pheromones.txt", "broken");
     UnreadableStore unreadable{path, folder.path() + "/Missing/aside.txt", false};
     RecordingSink sink;
-    EXPECT_FALSE(SavePheroKeeping(path, true, Table2x1(0), unreadable, sink));
+    EXPECT_FALSE(SavePheroKeeping(path, true, Table(), unreadable, sink));
     EXPECT_EQ(folder.Read("Out/Pheromones.txt"), "broken");
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_TRUE(Contains(sink.messages[0].text, "cannot move " + path)) << sink.messages[0].text;
@@ -104,12 +156,13 @@ TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlace) {
     fs::create_hard_link(best, folder.path() + "/best-link");
 
     RecordingSink sink;
-    ASSERT_TRUE(SavePhero(store, true, Table2x1(0), sink));
+    ASSERT_TRUE(SavePhero(store, true, Table(), sink));
     ASSERT_EQ(SaveBestLay(folder.path() + "/Out", 12.0f, 7, lay, keys, sink), best);
     EXPECT_EQ(folder.Read("store-link"), "old store");
     EXPECT_EQ(folder.Read("best-link"), "old best");
-    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table2x1(0)));
+    EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table()));
     EXPECT_NE(folder.Read("Out/012_7.txt"), "old best");
+    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 2);  // no temporary left behind
 }
 
 // Both savers name the file they could not write, never its temporary, and leave none.
@@ -118,8 +171,8 @@ TEST(SafeWrites, AFileThatCannotBeWrittenIsReportedByItsName) {
     const std::string blocked = folder.Write("Out", "a file where the folder should be");
     folder.Write("Store/Pheromones.txt/inside", "a folder with content: no rename over it");
     RecordingSink sink;
-    EXPECT_FALSE(SavePhero(blocked + "/Pheromones.txt", true, Table2x1(0), sink));
-    EXPECT_FALSE(SavePhero(folder.path() + "/Store/Pheromones.txt", true, Table2x1(0), sink));
+    EXPECT_FALSE(SavePhero(blocked + "/Pheromones.txt", true, Table(), sink));
+    EXPECT_FALSE(SavePhero(folder.path() + "/Store/Pheromones.txt", true, Table(), sink));
     EXPECT_EQ(SaveBestLay(blocked, 5.f, 3, Layout{}, KeyTables{}, sink), "");
     const std::pair<const char*, std::string> expected[] = {
         {msg::kPheroWriteText, blocked + "/Pheromones.txt"},

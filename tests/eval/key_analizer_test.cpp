@@ -1,5 +1,8 @@
+// The grading's figures V1..V6. The digraph pass has a portable and a vector form: they must
+// give the same bits, and the load of flagged keys must be shared with each one's own companion.
 #include <gtest/gtest.h>
 
+#include "data/random.hpp"
 #include "eval/eval_fixtures.hpp"
 #include "eval/key_analizer.hpp"
 
@@ -10,30 +13,16 @@ using test::MakeAnalizer;
 using test::MakeDigraphs;
 using test::MakeKeys;
 using test::MakeLayout;
+using test::SixKeys;
+using test::SixPlaced;
+using namespace test::letters;
 
-constexpr int a = 97, b = 98, c = 99, d = 100, e = 101, x = 120, y = 121, sp = 32;
-
-// 1 A left index home, 2 B left middle, 3 C left index two rows up and one column out,
-// 4 D left ring one row up, 5 E right index, 6 the space bar (flagged), 7 its companion.
-KeyTables Keyboard() {
-    return MakeKeys({{"A", 0, 2, 1, 3},
-                     {"B", 0, 3, 2, 3},
-                     {"C", 0, 2, 2, 1},
-                     {"D", 0, 4, 3, 2},
-                     {"E", 1, 2, 1, 3},
-                     {"Space", 0, 1, 0, 5, true}});
-}
-
-Layout Placed() {
-    return MakeLayout({{a, 1}, {b, 2}, {c, 3}, {d, 4}, {e, 5}, {sp, 6}});
-}
-
-// The figures of a layout on Keyboard(); Kdi(i, j) = 1 + 10 i + j in these tests.
+// The figures of a layout on SixKeys(); Kdi(i, j) = 1 + 10 i + j in these tests.
 Criteria Figures(const DigraphTables& digraphs, const BestLoadTable& target = {},
-                 const Layout& lay = Placed()) {
+                 const Layout& lay = SixPlaced()) {
     Criteria v{};
     std::string why;
-    EXPECT_TRUE(MakeAnalizer(digraphs, Keyboard(), target).CalcV1_6(lay, v, &why)) << why;
+    EXPECT_TRUE(MakeAnalizer(digraphs, SixKeys(), target).CalcV1_6(lay, v, &why)) << why;
     return v;
 }
 
@@ -46,14 +35,14 @@ TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
     };
     DigraphTables shortCounts = MakeDigraphs({{a, b, 1}, {b, a, 1}});
     shortCounts.count.pop_back();
-    KeyTables ragged = Keyboard();
+    KeyTables ragged = SixKeys();
     ragged.rows.pop_back();
     KeyTables big;
     big.Resize(65);
     const std::vector<Case> cases = {
-        {"zero total", MakeDigraphs({{a, b, 0}, {b, a, 0}}), Keyboard(), "add up to 0"},
-        {"no digraphs", DigraphTables{}, Keyboard(), "add up to 0"},
-        {"short counts", shortCounts, Keyboard(), "differ in size"},
+        {"zero total", MakeDigraphs({{a, b, 0}, {b, a, 0}}), SixKeys(), "add up to 0"},
+        {"no digraphs", DigraphTables{}, SixKeys(), "add up to 0"},
+        {"short counts", shortCounts, SixKeys(), "differ in size"},
         {"ragged keys", MakeDigraphs({{a, b, 1}}), ragged, "differ in size"},
         {"65 keys", MakeDigraphs({{a, b, 1}}), big, "65 keys"},
         {"no keys", MakeDigraphs({{a, b, 1}}), KeyTables{}, "no key"},
@@ -70,7 +59,7 @@ TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
             << sink.messages[0].text;
         // Nothing half set up is ever graded.
         Criteria v;
-        EXPECT_FALSE(an.CalcV1_6(Placed(), v));
+        EXPECT_FALSE(an.CalcV1_6(SixPlaced(), v));
     }
 
     // Sixty-four keys are the most the target load has room for.
@@ -88,10 +77,10 @@ TEST(CalcV1_6, RollsTravelRowChangesAndKeyZero) {
     };
     const Case cases[] = {
         // a->b: index to middle on one row (outward); b->a back; a->c: one finger, 1 column and
-        // 2 rows apart, at frequencies 0.25, 0.25, 0.5. V1: loads of keys 2, 1, 3, no targets.
+        // 1 row apart, at frequencies 0.25, 0.25, 0.5. V1: loads of keys 2, 1, 3, no targets.
         {"one hand", MakeDigraphs({{a, b, 1}, {b, a, 1}, {a, c, 2}}),
-         {{1, 0.25 * 0.25 + 0.25 * 0.25 + 0.5 * 0.5}, {2, 1}, {3, 1}, {4, 1.5}, {5, 0}, {6, 0.25}}},
-        // Two fingers, rows 3 and 2: Kdi(2, 4) = 25 and Kdi(4, 2) = 43.
+         {{1, 0.25 * 0.25 + 0.25 * 0.25 + 0.5 * 0.5}, {2, 1}, {3, 1}, {4, 1}, {5, 0}, {6, 0.25}}},
+        // Two fingers, rows 3 and 4: Kdi(2, 4) = 25 and Kdi(4, 2) = 43.
         {"row change", MakeDigraphs({{a, d, 1}, {d, a, 3}}),
          {{3, 1}, {4, 0}, {5, 25 * 0.25 + 43 * 0.75}, {6, 0.25}}},
         // a->a is one hand without travel; a->e changes hands.
@@ -107,7 +96,7 @@ TEST(CalcV1_6, RollsTravelRowChangesAndKeyZero) {
     }
 }
 
-TEST(CalcV1_6, LoadsAreComparedWithTheTargetsAndFlaggedKeysShareTheirsWithTheirCompanion) {
+TEST(CalcV1_6, LoadsAreComparedWithTheTargetsAndEachFlaggedKeySharesItsOwnWithItsCompanion) {
     BestLoadTable target{};
     target[1] = 0.25;
     target[2] = 0.75;
@@ -115,21 +104,30 @@ TEST(CalcV1_6, LoadsAreComparedWithTheTargetsAndFlaggedKeysShareTheirsWithTheirC
     EXPECT_EQ(Figures(ab, target)[1], 0.0);
     EXPECT_EQ(Figures(ab, target, MakeLayout({{a, 2}, {b, 1}}))[1], 0.5 * 0.5 + 0.5 * 0.5);
 
-    // Space's load of 0.5 is split 0.25 / 0.25 with its companion and matches the targets;
-    // a digraph touching a flagged key adds only load.
+    // S (2) and T (4) are flagged, their companions 3 and 5. S carries half of the keystrokes,
+    // T a quarter: each half stays with its own key and companion. A digraph touching a
+    // flagged key adds only load.
+    constexpr int s = 115, t = 116;
+    const KeyTables keys =
+        MakeKeys({{"A", 0, 2, 1, 3}, {"S", 0, 1, 0, 5, true}, {"T", 1, 1, 1, 5, true}});
     target = {};
-    target[1] = 0.5;
-    target[6] = target[7] = 0.25;
-    const Criteria v = Figures(MakeDigraphs({{a, sp, 1}, {sp, a, 1}}), target);
-    EXPECT_EQ(v[3], 0.0);
-    EXPECT_EQ(v[6], 0.0);
-    EXPECT_EQ(v[1], 0.0);
+    target[1] = 0.25;
+    target[2] = target[3] = 0.25;
+    target[4] = target[5] = 0.125;
+    const KeyAnalizer an = MakeAnalizer(
+        MakeDigraphs({{a, s, 3}, {t, s, 1}, {s, t, 2}, {s, a, 2}}), keys, target);
+    Criteria v;
+    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {s, 2}, {t, 4}}), v));
+    EXPECT_EQ(v, (Criteria{0, 0, 1, 0, 0, 0, 0}));  // V2 is 1 for every layout
+    // Swapped, both flagged keys and both companions are 0.125 off their targets.
+    ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {s, 4}, {t, 2}}), v));
+    EXPECT_EQ(v[1], 4 * 0.125 * 0.125);
 }
 
 TEST(CalcV1_6, ReportsLayoutsTheKeyboardCannotHold) {
     Criteria v;
     std::string why;
-    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}), Keyboard());
+    const KeyAnalizer an = MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}), SixKeys());
     EXPECT_FALSE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 8}}), v, &why));
     EXPECT_NE(why.find("character 98 is on key index 8"), std::string::npos) << why;
     EXPECT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 7}}), v));  // the companion is a key too
@@ -156,6 +154,37 @@ TEST(CalcV1_6, ReportsLayoutsTheKeyboardCannotHold) {
     EXPECT_NE(why.find("16-bit"), std::string::npos) << why;
     EXPECT_FALSE(far.CalcV1_6(MakeLayout({{a, 4}, {b, 1}}), v));  // |-32768| overflows
     EXPECT_FALSE(far.CalcV1_6(MakeLayout({{a, 4}, {b, 5}}), v));
+}
+
+TEST(PairPass, VectorAndPortableFormsGiveTheSameFigures) {
+    if (!VectorPairPass()) GTEST_SKIP() << "this processor has no vector pass";
+    // Digraphs of every pair of ten characters with uneven counts, on random keys of a keyboard
+    // with both hands, several fingers and rows and a flagged key.
+    const KeyTables keys = SixKeys();
+    DigraphTables digraphs;
+    Random random(7);
+    for (int c1 = 97; c1 < 107; ++c1)
+        for (int c2 = 97; c2 < 107; ++c2) {
+            digraphs.first.push_back(static_cast<Byte>(c1));
+            digraphs.second.push_back(static_cast<Byte>(c2));
+            digraphs.count.push_back(static_cast<Long>(random.Next() % 100000));
+        }
+    BestLoadTable target{};
+    for (int k = 1; k <= keys.nKeys(); ++k) target[static_cast<std::size_t>(k)] = 0.1;
+    KeyAnalizer vector = MakeAnalizer(digraphs, keys, target);
+    KeyAnalizer portable = vector;
+    vector.ForcePortable(false);
+    portable.ForcePortable(true);
+
+    for (int n = 0; n < 200; ++n) {
+        Layout lay{};
+        for (std::size_t ch = 97; ch < 107; ++ch) lay[ch] = static_cast<Byte>(random.Next() % 8);
+        Criteria fromVector, fromPortable;
+        ASSERT_TRUE(vector.CalcV1_6(lay, fromVector));
+        ASSERT_TRUE(portable.CalcV1_6(lay, fromPortable));
+        for (std::size_t i = 1; i <= 6; ++i)
+            ASSERT_EQ(fromVector[i], fromPortable[i]) << "V" << i << " layout " << n;
+    }
 }
 
 }  // namespace

@@ -10,21 +10,9 @@ namespace {
 using test::MakeDigraphs;
 using test::MakeKeys;
 using test::MakeLayout;
-
-constexpr int a = 97, b = 98, c = 99, d = 100, e = 101, x = 120, sp = 32;
-
-// 1 A left index home, 2 B left middle home, 3 C left index top (one column out),
-// 4 D left ring bottom, 5 E right index home, 6 the space bar (flagged), 7 its companion.
-KeyTables Keyboard() {
-    return MakeKeys({{"A", 0, 2, 1, 3},
-                     {"B", 0, 3, 2, 3},
-                     {"C", 0, 2, 2, 2},
-                     {"D", 0, 4, 3, 4},
-                     {"E", 1, 2, 1, 3},
-                     {"Space", 0, 1, 0, 5, true}});
-}
-
-Layout Placed() { return MakeLayout({{a, 1}, {b, 2}, {c, 3}, {d, 4}, {e, 5}, {sp, 6}}); }
+using test::SixKeys;
+using test::SixPlaced;
+using namespace test::letters;
 
 // 22 digraphs, 21 of them placed (x is not). a->b is split over two lines.
 DigraphTables Digraphs() {
@@ -43,11 +31,12 @@ DigraphTables Digraphs() {
 LayoutExplainer Explainer(const TrigraphTables* tri = nullptr, BestLoadTable target = {}) {
     LayoutExplainer ex;
     std::string why;
-    EXPECT_TRUE(ex.Init(Digraphs(), Keyboard(), target, test::MakeKdi(), tri, &why)) << why;
+    EXPECT_TRUE(ex.Init(Digraphs(), SixKeys(), target, test::MakeKdi(), tri, &why)) << why;
     return ex;
 }
 
-LayoutExplanation Explain(const LayoutExplainer& ex, int top = 10, const Layout& lay = Placed()) {
+LayoutExplanation Explain(const LayoutExplainer& ex, int top = 10,
+                          const Layout& lay = SixPlaced()) {
     LayoutExplanation out;
     std::string why;
     EXPECT_TRUE(ex.Explain(lay, top, out, &why)) << why;
@@ -60,8 +49,15 @@ const WorstDigraphs& List(const LayoutExplanation& ex, const std::string& figure
     throw std::runtime_error("no list " + figure);
 }
 
-TEST(LayoutExplainer, DigraphFiguresAreSharesOfThePlacedDigraphs) {
-    const LayoutFigures f = Explain(Explainer()).figures;
+// Digraph figures are shares of the placed digraphs; keystrokes share the flagged key between
+// the thumbs.
+TEST(LayoutExplainer, FiguresAreSharesOfThePlacedDigraphsAndOfAllKeystrokes) {
+    BestLoadTable target{};
+    target[1] = 0.25;
+    target[3] = 0.25;
+    target[5] = 0.3;
+    target[6] = target[7] = 0.1;
+    const LayoutFigures f = Explain(Explainer(nullptr, target)).figures;
     EXPECT_DOUBLE_EQ(f.sameFinger, 3.0 / 21);
     EXPECT_DOUBLE_EQ(f.repeats, 2.0 / 21);
     EXPECT_DOUBLE_EQ(f.sameHand, 11.0 / 21);  // a->b, b->a, a->c, c->d, d->b
@@ -70,15 +66,7 @@ TEST(LayoutExplainer, DigraphFiguresAreSharesOfThePlacedDigraphs) {
     EXPECT_DOUBLE_EQ(f.outRolls, 4.0 / 21);
     EXPECT_DOUBLE_EQ(f.rowJumps, 1.0 / 21);
     EXPECT_FALSE(f.hasTrigrams);
-}
 
-TEST(LayoutExplainer, KeystrokesShareTheFlaggedKeyBetweenTheThumbs) {
-    BestLoadTable target{};
-    target[1] = 0.25;
-    target[3] = 0.25;
-    target[5] = 0.3;
-    target[6] = target[7] = 0.1;
-    const LayoutFigures f = Explain(Explainer(nullptr, target)).figures;
     // Second characters: a 5 (one of them after x), b 5, c 3, d 1, e 5, space 3.
     EXPECT_DOUBLE_EQ(f.homeRow, 15.0 / 22);
     EXPECT_DOUBLE_EQ(f.topRow, 3.0 / 22);
@@ -97,7 +85,7 @@ TEST(LayoutExplainer, KeystrokesShareTheFlaggedKeyBetweenTheThumbs) {
 TEST(LayoutExplainer, ListsAddUpToTheGradeFiguresLargestFirst) {
     const LayoutExplanation ex = Explain(Explainer());
     Criteria v{};
-    ASSERT_TRUE(test::MakeAnalizer(Digraphs(), Keyboard()).CalcV1_6(Placed(), v));
+    ASSERT_TRUE(test::MakeAnalizer(Digraphs(), SixKeys()).CalcV1_6(SixPlaced(), v));
     for (int i = 3; i <= 6; ++i) EXPECT_EQ(List(ex, "V" + std::to_string(i)).total, v[static_cast<std::size_t>(i)]);
 
     // The two a->b lines are one pair; ties keep the order of the file (b->a before a->a).
@@ -159,10 +147,10 @@ TEST(LayoutExplainer, TrigramFiguresAreSharesOfThePlacedTrigrams) {
 TEST(LayoutExplainer, RefusesWhatItCannotExplain) {
     LayoutExplainer ex;
     std::string why;
-    EXPECT_FALSE(ex.Init(MakeDigraphs({{a, b, 0}}), Keyboard(), {}, {}, nullptr, &why));
+    EXPECT_FALSE(ex.Init(MakeDigraphs({{a, b, 0}}), SixKeys(), {}, {}, nullptr, &why));
     EXPECT_NE(why.find("add up to 0"), std::string::npos) << why;
     LayoutExplanation out;
-    EXPECT_FALSE(ex.Explain(Placed(), 10, out));
+    EXPECT_FALSE(ex.Explain(SixPlaced(), 10, out));
 
     // A character on a key index the keyboard does not have.
     EXPECT_FALSE(Explainer().Explain(MakeLayout({{a, 8}}), 10, out, &why));

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace antkeys::test {
@@ -11,14 +12,10 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> SplitLines(const std::string& content) {
     std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (at < content.size()) {
-        std::size_t end = content.find('\n', at);
-        if (end == std::string::npos) end = content.size();
-        std::string line = content.substr(at, end - at);
+    std::istringstream in(content);
+    for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
-        at = end + 1;
     }
     return lines;
 }
