@@ -2,8 +2,6 @@
 // context menu, whose entries (the save dialog answered by the test) write their files from the
 // window's layout or explain it beside the reference.
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,13 +13,14 @@
 
 #include "data/loaders.hpp"
 #include "eval/workspace.hpp"
+#include "support/keyboards.hpp"
+#include "support/pixels.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
 #include "ui/explain_dialog.hpp"
 #include "ui/file_dialog.hpp"
 #include "ui/lay_window.hpp"
 #include "ui/message_box.hpp"
-#include "support/keyboards.hpp"
-#include "support/pixels.hpp"
-#include "support/temp_folder.hpp"
 
 using namespace antkeys;
 using namespace antkeys::test;
@@ -59,7 +58,8 @@ class TestLayWindow : public QObject {
     Q_OBJECT
 
   private:
-    Workspace ws_;  // the bundled Georgian set, for the menu
+    Workspace ws_;     // the bundled Georgian set, for the menu
+    Workspace small_;  // the small window set, without trigrams
     RecordingSink messages_;
 
     // The event numbers (1-based) at which the window redrew, over `events` events whose
@@ -79,8 +79,9 @@ class TestLayWindow : public QObject {
   private slots:
     void initTestCase() {
         ws_.paths.folder = BundledSet("ka");
+        small_.paths.folder = SmallWindowSet();
         RecordingSink sink;
-        QVERIFY(LoadWorkspace(ws_, sink));
+        QVERIFY(LoadWorkspace(ws_, sink) && LoadWorkspace(small_, sink));
         MessageBox::SetTestSink(&messages_);
     }
     void cleanupTestCase() {
@@ -124,10 +125,12 @@ class TestLayWindow : public QObject {
         }
         QCOMPARE(DarkRed(image, kPicture), inCells);  // nothing outside those keys
 
-        // A redraw clears the last drawing.
+        // A redraw at a layout event clears the last drawing and shows the grade in percent.
         Layout second{};
         second['B'] = 2;
-        w.DrawLay(second, keys);
+        w.txtRefrInterval()->setText(QStringLiteral("1"));
+        w.fMain_OnRndKeyGen(second, 0.1234f, keys);
+        QCOMPARE(w.txtRGrade()->text(), QStringLiteral("12.34%"));
         QCOMPARE(DarkRed(Grab(w), KeyCell(1, 2)), 0);
         QVERIFY(DarkRed(Grab(w), KeyCell(7, 3)) >= 5);
     }
@@ -156,23 +159,13 @@ class TestLayWindow : public QObject {
         QCOMPARE(w.refrCount(), Integer(countLeft));
     }
 
-    void aRedrawShowsTheAntsLayoutAndPercentGrade() {
-        LayWindow w;
-        w.txtRefrInterval()->setText(QStringLiteral("1"));
-        Layout lay{};
-        lay['A'] = 1;
-        w.fMain_OnRndKeyGen(lay, 0.1234f, Keys());
-        QCOMPARE(w.txtRGrade()->text(), QStringLiteral("12.34%"));
-        QVERIFY(DarkRed(Grab(w), KeyCell(1, 2)) >= 5);
-    }
-
     void everyEntryWritesItsFile() {
         LayWindow w;
         w.setWindowTitle(QStringLiteral("Best KB Layout"));
         w.SetWorkspace(&ws_);
         w.DrawLay(ws_.refKeyLay, ws_.keys);
         w.txtRGrade()->setText(QStringLiteral("12.34%"));
-        QTemporaryDir dir;
+        TempFolder dir;
         // Each dialog is answered with a file named after its caption.
         QStringList asked;
         FileDialog::SetTestAnswer([&](const QString& caption) {
@@ -185,7 +178,7 @@ class TestLayWindow : public QObject {
                 {"Export for the keyboard-layout-editor (JSON)", "antka.json"},
                 {"Save picture (SVG/PNG)", "antka.svg"},
             };
-            return dir.filePath(files.value(caption, "unexpected"));
+            return QString::fromStdString(dir.path() + "/") + files.value(caption, "unexpected");
         });
 
         QMenu* menu = w.ContextMenu();
@@ -200,21 +193,17 @@ class TestLayWindow : public QObject {
         QCOMPARE(asked.size(), 6);
         QVERIFY(messages_.messages.empty());
 
-        auto read = [&](const char* name) {
-            QFile f(dir.filePath(QString::fromLatin1(name)));
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
         // The saved layout reads back as the drawn one.
         Layout back{};
         RecordingSink sink;
-        QVERIFY(LoadKeyLay(dir.filePath("saved.txt").toStdString(), ws_.keys, back, sink));
+        QVERIFY(LoadKeyLay(dir.path() + "/saved.txt", ws_.keys, back, sink));
         QVERIFY(back == ws_.refKeyLay);
-        QVERIFY(read("saved.txt").startsWith("12.34%\r\n"));
-        QVERIFY(read("antka").contains("xkb_symbols \"basic\""));
-        QVERIFY(read("antka.klc").startsWith("\xFF\xFE"));
-        QVERIFY(read("antka.keylayout").contains("<keyboard group=\"126\""));
-        QVERIFY(read("antka.json").startsWith("[\n{\"name\":\"antka\""));
-        QVERIFY(read("antka.svg").contains("<svg"));
+        QVERIFY(dir.Read("saved.txt").starts_with("12.34%\r\n"));
+        QVERIFY(Contains(dir.Read("antka"), "xkb_symbols \"basic\""));
+        QVERIFY(dir.Read("antka.klc").starts_with("\xFF\xFE"));
+        QVERIFY(Contains(dir.Read("antka.keylayout"), "<keyboard group=\"126\""));
+        QVERIFY(dir.Read("antka.json").starts_with("[\n{\"name\":\"antka\""));
+        QVERIFY(Contains(dir.Read("antka.svg"), "<svg"));
     }
 
     // A file that cannot be written and characters an export leaves out are reported; a
@@ -236,8 +225,7 @@ class TestLayWindow : public QObject {
         QCOMPARE(messages_.messages.size(), std::size_t{2});
         QVERIFY(messages_.messages[0].text.find("cannot write") != std::string::npos);
         QVERIFY(messages_.messages[1].text.rfind("The file was written without:", 0) == 0);
-        QFile png(dir.filePath("antka.png"));
-        QVERIFY(png.open(QIODevice::ReadOnly) && png.read(4) == "\x89PNG");
+        QVERIFY(ReadFile(dir.filePath("antka.png").toStdString()).starts_with("\x89PNG"));
         messages_.messages.clear();
     }
 
@@ -253,13 +241,13 @@ class TestLayWindow : public QObject {
     // "Explain this layout..." shows the figures of the drawn layout beside the reference's.
     void explainShowsTheDrawnLayoutBesideTheReference() {
         LayWindow w;
-        w.SetWorkspace(&ws_);
+        w.SetWorkspace(&small_);
         const auto explain = [&](const Layout& lay) {
-            w.DrawLay(lay, ws_.keys);
+            w.DrawLay(lay, small_.keys);
             w.ContextMenu()->actions().back()->trigger();  // the last entry
             return w.findChild<ExplainDialog*>();
         };
-        ExplainDialog* dialog = explain(ws_.refKeyLay);
+        ExplainDialog* dialog = explain(small_.refKeyLay);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Explain this layout"));
         QTableWidget* figures = dialog->figures();
@@ -272,8 +260,8 @@ class TestLayWindow : public QObject {
         delete dialog;
 
         // Two letters trade keys: some figure of the layout differs from the reference's.
-        Layout lay = ws_.refKeyLay;
-        std::swap(lay[ws_.letters.letSet[1]], lay[ws_.letters.letSet[2]]);
+        Layout lay = small_.refKeyLay;
+        std::swap(lay[small_.letters.letSet[1]], lay[small_.letters.letSet[2]]);
         figures = explain(lay)->figures();
         bool differs = false;
         for (int row = 0; row < figures->rowCount(); ++row)
@@ -285,11 +273,11 @@ class TestLayWindow : public QObject {
     void aBrokenTrigramFileIsReportedAndNothingOpens() {
         TempFolder broken;
         broken.Write("In/TriGraphs.txt", "h\r\n97\t98\r\n");
-        const std::string bundled = ws_.paths.folder;
-        ws_.paths.folder = broken.path();
+        const std::string folder = small_.paths.folder;
+        small_.paths.folder = broken.path();
         LayWindow w;
-        const bool opened = ExplainDialog::Open(&w, ws_, ws_.refKeyLay) != nullptr;
-        ws_.paths.folder = bundled;
+        const bool opened = ExplainDialog::Open(&w, small_, small_.refKeyLay) != nullptr;
+        small_.paths.folder = folder;
         QVERIFY(!opened);
         QCOMPARE(messages_.messages.size(), std::size_t{1});
         QCOMPARE(messages_.messages[0].title, std::string("Error Loading Trigraphs"));

@@ -128,7 +128,9 @@ class TestMainWindow : public QObject {
             const char* box;
             QStringList shown, stay;
         } boxes[] = {
-            {"chkACO", {"labAnts", "txtAnts", "labSens", "txtPheroSens"}, {"Label3", "txtPheroModifK"}},
+            {"chkACO",
+             {"labAnts", "txtAnts", "labSens", "txtPheroSens"},
+             {"Label3", "txtPheroModifK"}},
             {"chkDrawGraph",
              {"txtAvrgGrade", "labAvrgGrade", "labGrOff", "labGrScale", "txtGrScale", "txtGrOffs"},
              {"Picture1"}},

@@ -18,13 +18,13 @@
 #include "data/messages.hpp"
 #include "data/number_format.hpp"
 #include "support/child_process.hpp"
+#include "support/pixels.hpp"
 #include "support/text.hpp"
 #include "ui/captions.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/lay_window.hpp"
 #include "ui/phero_window.hpp"
 #include "ui/progress_graph.hpp"
-#include "support/pixels.hpp"
 #include "ui_test_support.hpp"
 
 using namespace antkeys;
@@ -133,8 +133,10 @@ class TestRunControl : public QObject {
         QSignalSpy ended(&window(), &MainWindow::programEnded);
         const auto close = [&] {
             if (signal == 0) return void(window().close());
-            if (signal == kWindowLost) window().windowHandle()->destroy();
-            else std::raise(signal);
+            if (signal == kWindowLost)
+                window().windowHandle()->destroy();
+            else
+                std::raise(signal);
             QCoreApplication::processEvents();
         };
         if (inRun) {
@@ -242,10 +244,11 @@ class TestRunControl : public QObject {
         QVERIFY(!(p_->ws().phero == atOpening));
     }
 
-    // Three files open three graded windows in order, the panel ending on the third; files
-    // that do not read are reported by the reader and skipped; a drop during a run is ignored.
+    // Three files (one placing a single letter) open three graded windows in order, the panel
+    // ending on the third; files that do not read are reported by the reader and skipped; a drop
+    // during a run is ignored.
     void droppedFilesOpenGradedWindowsAtRestOnly() {
-        const QStringList files{LayoutFile("one.txt", {"A", "S", "D", "J", "K", "L", "E", "I"}),
+        const QStringList files{LayoutFile("one.txt", {"A"}),
                                 LayoutFile("two.txt", {"J", "K", "L", "A", "S", "D", "I", "E"}),
                                 LayoutFile("three.txt", {"Q", "W", "E", "U", "I", "O", "Z", "X"})};
         const QString bad = QStr(p_->temp.Write("drop/bad.txt", "header\r\n300\tA\r\n"));
@@ -336,8 +339,11 @@ class TestRunControl : public QObject {
     }
 
     void unreadableStoreIsNamedAndMovedAsideAtTheFirstSave() {
-        const std::string broken = "\xEF\xBB\xBF" "0,5\tx\r\n";
-        test::LoadedProgram p([&](const test::TempFolder& t) { t.Write("Out/Pheromones.txt", broken); });
+        const std::string broken =
+            "\xEF\xBB\xBF"
+            "0,5\tx\r\n";
+        test::LoadedProgram p(
+            [&](const test::TempFolder& t) { t.Write("Out/Pheromones.txt", broken); });
         QVERIFY(p.program);
         QCOMPARE(p.messages().size(), std::size_t{1});
         const std::string text = p.messages()[0].text;
