@@ -244,13 +244,13 @@ class TestRunControl : public QObject {
         QVERIFY(!(p_->ws().phero == atOpening));
     }
 
-    // Three files (one placing a single letter) open three graded windows in order, the panel
-    // ending on the third; files that do not read are reported by the reader and skipped; a drop
-    // during a run is ignored.
+    // Three files (the third placing a single letter) open three graded windows in order, the
+    // panel ending on the third; files that do not read are reported by the reader and skipped;
+    // a drop during a run is ignored.
     void droppedFilesOpenGradedWindowsAtRestOnly() {
-        const QStringList files{LayoutFile("one.txt", {"A"}),
+        const QStringList files{LayoutFile("one.txt", {"A", "S", "D", "J", "K", "L", "E", "I"}),
                                 LayoutFile("two.txt", {"J", "K", "L", "A", "S", "D", "I", "E"}),
-                                LayoutFile("three.txt", {"Q", "W", "E", "U", "I", "O", "Z", "X"})};
+                                LayoutFile("three.txt", {"A"})};
         const QString bad = QStr(p_->temp.Write("drop/bad.txt", "header\r\n300\tA\r\n"));
         const QString missing = QStr(p_->folder + "/drop/missing.txt");
         window().Form_OLEDragDrop({bad, files[0], files[1], missing, files[2]});
