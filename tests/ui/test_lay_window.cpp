@@ -1,11 +1,26 @@
-// The layout window: characters on the keys of the picture, and the refresh interval.
+// The layout window: characters on the keys of the picture, the refresh interval, and the
+// context menu, whose entries (the save dialog answered by the test) write their files from the
+// window's layout or explain it beside the reference.
+#include <QAction>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QObject>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/lay_window.hpp"
+#include "data/loaders.hpp"
+#include "eval/workspace.hpp"
 #include "support/keyboards.hpp"
 #include "support/pixels.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
+#include "ui/explain_dialog.hpp"
+#include "ui/file_dialog.hpp"
+#include "ui/lay_window.hpp"
+#include "ui/message_box.hpp"
 
 using namespace antkeys;
 using namespace antkeys::test;
@@ -43,6 +58,10 @@ class TestLayWindow : public QObject {
     Q_OBJECT
 
   private:
+    Workspace ws_;     // the bundled Georgian set, for the menu
+    Workspace small_;  // the small window set, without trigrams
+    RecordingSink messages_;
+
     // The event numbers (1-based) at which the window redrew, over `events` events whose
     // n-th carries the grade n / 100.
     static QList<int> Redraws(LayWindow& w, const QString& interval, int events) {
@@ -58,6 +77,18 @@ class TestLayWindow : public QObject {
     }
 
   private slots:
+    void initTestCase() {
+        ws_.paths.folder = BundledSet("ka");
+        small_.paths.folder = SmallWindowSet();
+        RecordingSink sink;
+        QVERIFY(LoadWorkspace(ws_, sink) && LoadWorkspace(small_, sink));
+        MessageBox::SetTestSink(&messages_);
+    }
+    void cleanupTestCase() {
+        MessageBox::SetTestSink(nullptr);
+        FileDialog::SetTestAnswer({});
+    }
+
     void drawsEachCharacterOnItsKeyOnly() {
         LayWindow w;
         const KeyTables keys = Keys();
@@ -94,10 +125,12 @@ class TestLayWindow : public QObject {
         }
         QCOMPARE(DarkRed(image, kPicture), inCells);  // nothing outside those keys
 
-        // A redraw clears the last drawing.
+        // A redraw at a layout event clears the last drawing and shows the grade in percent.
         Layout second{};
         second['B'] = 2;
-        w.DrawLay(second, keys);
+        w.txtRefrInterval()->setText(QStringLiteral("1"));
+        w.fMain_OnRndKeyGen(second, 0.1234f, keys);
+        QCOMPARE(w.txtRGrade()->text(), QStringLiteral("12.34%"));
         QCOMPARE(DarkRed(Grab(w), KeyCell(1, 2)), 0);
         QVERIFY(DarkRed(Grab(w), KeyCell(7, 3)) >= 5);
     }
@@ -126,14 +159,129 @@ class TestLayWindow : public QObject {
         QCOMPARE(w.refrCount(), Integer(countLeft));
     }
 
-    void aRedrawShowsTheAntsLayoutAndPercentGrade() {
+    void everyEntryWritesItsFile() {
         LayWindow w;
-        w.txtRefrInterval()->setText(QStringLiteral("1"));
-        Layout lay{};
-        lay['A'] = 1;
-        w.fMain_OnRndKeyGen(lay, 0.1234f, Keys());
-        QCOMPARE(w.txtRGrade()->text(), QStringLiteral("12.34%"));
-        QVERIFY(DarkRed(Grab(w), KeyCell(1, 2)) >= 5);
+        w.setWindowTitle(QStringLiteral("Best KB Layout"));
+        w.SetWorkspace(&ws_);
+        w.DrawLay(ws_.refKeyLay, ws_.keys);
+        w.txtRGrade()->setText(QStringLiteral("12.34%"));
+        TempFolder dir;
+        // Each dialog is answered with a file named after its caption.
+        QStringList asked;
+        FileDialog::SetTestAnswer([&](const QString& caption) {
+            asked << caption;
+            static const QMap<QString, QString> files{
+                {"Save layout as", "saved.txt"},
+                {"Export for Linux (XKB)", "antka"},
+                {"Export for Windows (KLC)", "antka.klc"},
+                {"Export for macOS (keylayout)", "antka.keylayout"},
+                {"Export for the keyboard-layout-editor (JSON)", "antka.json"},
+                {"Save picture (SVG/PNG)", "antka.svg"},
+            };
+            return QString::fromStdString(dir.path() + "/") + files.value(caption, "unexpected");
+        });
+
+        QMenu* menu = w.ContextMenu();
+        QStringList texts;
+        for (QAction* a : menu->actions()) texts << a->text();
+        QCOMPARE(texts,
+                 QStringList({"Save layout as...", "Export for Linux (XKB)...",
+                              "Export for Windows (KLC)...", "Export for macOS (keylayout)...",
+                              "Export for the keyboard-layout-editor (JSON)...",
+                              "Save picture (SVG/PNG)...", "Explain this layout..."}));
+        for (QAction* a : menu->actions()) a->trigger();
+        QCOMPARE(asked.size(), 6);
+        QVERIFY(messages_.messages.empty());
+
+        // The saved layout reads back as the drawn one.
+        Layout back{};
+        RecordingSink sink;
+        QVERIFY(LoadKeyLay(dir.path() + "/saved.txt", ws_.keys, back, sink));
+        QVERIFY(back == ws_.refKeyLay);
+        QVERIFY(dir.Read("saved.txt").starts_with("12.34%\r\n"));
+        QVERIFY(Contains(dir.Read("antka"), "xkb_symbols \"basic\""));
+        QVERIFY(dir.Read("antka.klc").starts_with("\xFF\xFE"));
+        QVERIFY(Contains(dir.Read("antka.keylayout"), "<keyboard group=\"126\""));
+        QVERIFY(dir.Read("antka.json").starts_with("[\n{\"name\":\"antka\""));
+        QVERIFY(Contains(dir.Read("antka.svg"), "<svg"));
+    }
+
+    // A file that cannot be written and characters an export leaves out are reported; a
+    // picture named .png is written as PNG.
+    void failuresAreReportedAndPngIsWritten() {
+        LayWindow w;
+        w.SetWorkspace(&ws_);
+        Layout lay = ws_.refKeyLay;
+        lay[7] = lay[ws_.letters.letSet[1]];  // a control character on a letter's key
+        w.DrawLay(lay, ws_.keys);
+        QTemporaryDir dir;
+        FileDialog::SetTestAnswer([&](const QString& caption) {
+            if (caption == QLatin1String("Save layout as")) return dir.filePath("no/such/saved.txt");
+            if (caption == QLatin1String("Export for Linux (XKB)")) return dir.filePath("antka");
+            if (caption == QLatin1String("Save picture (SVG/PNG)")) return dir.filePath("antka.png");
+            return QString();
+        });
+        for (QAction* a : w.ContextMenu()->actions()) a->trigger();
+        QCOMPARE(messages_.messages.size(), std::size_t{2});
+        QVERIFY(messages_.messages[0].text.find("cannot write") != std::string::npos);
+        QVERIFY(messages_.messages[1].text.rfind("The file was written without:", 0) == 0);
+        QVERIFY(ReadFile(dir.filePath("antka.png").toStdString()).starts_with("\x89PNG"));
+        messages_.messages.clear();
+    }
+
+    void aWindowWithoutLayoutOffersNothingAndACancelWritesNothing() {
+        LayWindow w;
+        for (QAction* a : w.ContextMenu()->actions()) QVERIFY(!a->isEnabled());
+        w.DrawLay(ws_.refKeyLay, ws_.keys);
+        FileDialog::SetTestAnswer([](const QString&) { return QString(); });
+        for (QAction* a : w.ContextMenu()->actions()) a->trigger();
+        QVERIFY(messages_.messages.empty());
+    }
+
+    // "Explain this layout..." shows the figures of the drawn layout beside the reference's.
+    void explainShowsTheDrawnLayoutBesideTheReference() {
+        LayWindow w;
+        w.SetWorkspace(&small_);
+        const auto explain = [&](const Layout& lay) {
+            w.DrawLay(lay, small_.keys);
+            w.ContextMenu()->actions().back()->trigger();  // the last entry
+            return w.findChild<ExplainDialog*>();
+        };
+        ExplainDialog* dialog = explain(small_.refKeyLay);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Explain this layout"));
+        QTableWidget* figures = dialog->figures();
+        QCOMPARE(figures->horizontalHeaderItem(0)->text(), QStringLiteral("Reference"));
+        QCOMPARE(figures->verticalHeaderItem(0)->text(), QStringLiteral("same_finger"));
+        for (int row = 0; row < figures->rowCount(); ++row)
+            QCOMPARE(figures->item(row, 0)->text(), figures->item(row, 1)->text());
+        auto* worst = qobject_cast<QTableWidget*>(dialog->worst()->widget(0));
+        QVERIFY(worst && worst->horizontalHeaderItem(0)->text() == QStringLiteral("same_finger"));
+        delete dialog;
+
+        // Two letters trade keys: some figure of the layout differs from the reference's.
+        Layout lay = small_.refKeyLay;
+        std::swap(lay[small_.letters.letSet[1]], lay[small_.letters.letSet[2]]);
+        figures = explain(lay)->figures();
+        bool differs = false;
+        for (int row = 0; row < figures->rowCount(); ++row)
+            differs = differs || figures->item(row, 0)->text() != figures->item(row, 1)->text();
+        QVERIFY(differs);
+        QVERIFY(messages_.messages.empty());
+    }
+
+    void aBrokenTrigramFileIsReportedAndNothingOpens() {
+        TempFolder broken;
+        broken.Write("In/TriGraphs.txt", "h\r\n97\t98\r\n");
+        const std::string folder = small_.paths.folder;
+        small_.paths.folder = broken.path();
+        LayWindow w;
+        const bool opened = ExplainDialog::Open(&w, small_, small_.refKeyLay) != nullptr;
+        small_.paths.folder = folder;
+        QVERIFY(!opened);
+        QCOMPARE(messages_.messages.size(), std::size_t{1});
+        QCOMPARE(messages_.messages[0].title, std::string("Error Loading Trigraphs"));
+        messages_.messages.clear();
     }
 };
 

@@ -1,6 +1,8 @@
 // The main window at work: Run, Stop and Run again, the caption and counter, closing (or
-// SIGINT/SIGTERM) during a run and at rest, the autosave ticks, the progress graph's tick, and
-// the layout and pheromone windows it opens (its two buttons and dropped layout files).
+// SIGINT/SIGTERM, or losing the native window) during a run and at rest, the autosave ticks, the
+// progress graph's tick, and the layout and pheromone windows it opens (its two buttons and
+// dropped layout files). A run is never halted for a file it cannot save or a box being edited;
+// an unreadable store is kept, and Out is checked at start.
 #include <csignal>
 
 #include <QCheckBox>
@@ -9,32 +11,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/exit_signals.hpp"
 #include "data/messages.hpp"
 #include "data/number_format.hpp"
+#include "support/child_process.hpp"
+#include "support/pixels.hpp"
+#include "support/text.hpp"
 #include "ui/captions.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/lay_window.hpp"
 #include "ui/phero_window.hpp"
 #include "ui/progress_graph.hpp"
-#include "support/pixels.hpp"
 #include "ui_test_support.hpp"
 
 using namespace antkeys;
+using test::Contains;
 using test::QStr;
 
 class TestRunControl : public QObject {
     Q_OBJECT
 
   private:
+    static constexpr int kWindowLost = -1;  // in place of a signal
     std::unique_ptr<test::LoadedProgram> p_;
 
     MainWindow& window() { return p_->window(); }
     SearchEngine& engine() { return p_->engine(); }
-    std::vector<Message>& messages() { return p_->boxes.sink.messages; }
-    QString text(const char* name) { return p_->child<QLineEdit>(name)->text(); }
+    std::vector<Message>& messages() { return p_->messages(); }
+    QString text(const char* name) { return p_->box(name)->text(); }
     void click(const char* button) { p_->child<QPushButton>(button)->click(); }
     QString iterCaption(const char* count) {
         return GeorgianText(captions::kIterNCaption) + QLatin1String(count);
@@ -62,12 +69,7 @@ class TestRunControl : public QObject {
     }
 
   private slots:
-    void init() {
-        p_ = std::make_unique<test::LoadedProgram>();
-        QVERIFY(p_->program);
-        p_->program->random().Seed(1);  // the same layouts at every run of the tests
-        p_->program->Show(false);
-    }
+    void init() { p_ = test::ShownProgram(); }
     void cleanup() { p_.reset(); }
 
     void runStopAndRunAgainContinue() {
@@ -76,10 +78,14 @@ class TestRunControl : public QObject {
         const QString restCaption = window().windowTitle();
         bool buttonsSwapped = false;
         QString captionInRun;
-        test::RunLayouts(window(), 300, [&](int) {
+        window().Timer1_Timer();  // the autosave ticks count only during runs
+        test::RunLayouts(window(), 300, [&](int layout) {
             buttonsSwapped = !run->isEnabled() && stop->isEnabled();
             captionInRun = window().windowTitle();
+            if (layout <= 5) window().Timer1_Timer();
         });
+        window().Timer1_Timer();
+        QCOMPARE(engine().autosaveTicks(), Integer{5});
         QVERIFY(buttonsSwapped);
         QVERIFY(run->isEnabled() && !stop->isEnabled());
         QCOMPARE(p_->child<QLabel>("labIterN")->text(), iterCaption("300"));
@@ -106,8 +112,8 @@ class TestRunControl : public QObject {
     }
 
     // A close during a run is deferred: the pass in hand ends, the store is saved, then the
-    // window closes. At rest the window closes at once and nothing is saved. SIGINT and
-    // SIGTERM act as the user's close.
+    // window closes. At rest the window closes at once and nothing is saved. SIGINT, SIGTERM
+    // and the loss of the native window (a window manager crash) act as the user's close.
     void closeDuringARunSavesAtRestNot_data() {
         QTest::addColumn<int>("signal");  // 0: the user closes the window
         QTest::addColumn<bool>("inRun");
@@ -115,6 +121,8 @@ class TestRunControl : public QObject {
         QTest::newRow("close at rest") << 0 << false;
         QTest::newRow("SIGTERM in a run") << SIGTERM << true;
         QTest::newRow("SIGINT at rest") << SIGINT << false;
+        QTest::newRow("window lost in a run") << kWindowLost << true;
+        QTest::newRow("window lost at rest") << kWindowLost << false;
     }
     void closeDuringARunSavesAtRestNot() {
         QFETCH(int, signal);
@@ -125,7 +133,10 @@ class TestRunControl : public QObject {
         QSignalSpy ended(&window(), &MainWindow::programEnded);
         const auto close = [&] {
             if (signal == 0) return void(window().close());
-            std::raise(signal);
+            if (signal == kWindowLost)
+                window().windowHandle()->destroy();
+            else
+                std::raise(signal);
             QCoreApplication::processEvents();
         };
         if (inRun) {
@@ -135,7 +146,7 @@ class TestRunControl : public QObject {
                 close();
                 openAfterClose = window().isVisible();
             });
-            QVERIFY(openAfterClose);
+            QCOMPARE(openAfterClose, signal != kWindowLost);  // a lost window is gone at once
             QCOMPARE(engine().iterN(), 40);  // the pass in hand was finished, no further one
             QVERIFY(engine().exitRequested());
             QVERIFY(test::OutHolds(p_->folder, "Pheromones.txt"));
@@ -146,13 +157,6 @@ class TestRunControl : public QObject {
         }
         QVERIFY(!window().isVisible());
         QCOMPARE(ended.count(), 1);
-    }
-
-    void autosaveTicksCountOnlyDuringRuns() {
-        window().Timer1_Timer();
-        test::RunLayouts(window(), 5, [&](int) { window().Timer1_Timer(); });
-        window().Timer1_Timer();
-        QCOMPARE(engine().autosaveTicks(), Integer{5});
     }
 
     // The ring fills while chkDrawGraph is ticked; Timer2 draws it then and clears the graph
@@ -174,11 +178,11 @@ class TestRunControl : public QObject {
         QCOMPARE(text("txtAvrgGrade"), QStr(p_->ws().panel.avrgGrade.Text()));
         window().Timer2_Timer();
         QVERIFY(!blank());
-        p_->child<QLineEdit>("txtGrScale")->setText(QStringLiteral("?"));
+        p_->box("txtGrScale")->setText(QStringLiteral("?"));
         window().Timer2_Timer();
         QVERIFY(blank());
         drawGraph->setChecked(false);
-        p_->child<QLineEdit>("txtGrScale")->setText(QStringLiteral("1"));
+        p_->box("txtGrScale")->setText(QStringLiteral("1"));
         window().Timer2_Timer();
         QVERIFY(blank());
     }
@@ -193,18 +197,11 @@ class TestRunControl : public QObject {
         QCOMPARE(lay->windowTitle(), QStringLiteral("Best KB Layout"));
         QVERIFY(lay->isVisible() && !lay->txtAGrade()->isVisible() && !lay->labAGr()->isVisible());
         QCOMPARE(lay->txtRGrade()->text(), text("txtBestGrade"));
-        // Every placed letter from code 33 up is drawn where the window computes its key.
-        const QImage image = test::Grab(*lay);
-        int drawn = 0;
-        for (int ch = 33; ch < kCharCodes; ++ch) {
-            const int k = engine().bestKeyLay()[static_cast<std::size_t>(ch)];
-            ScreenPoint at;
-            if (k == 0 || !lay->CharPosition(p_->ws().keys, k, at)) continue;
-            const QRect cell(static_cast<int>(at.x), static_cast<int>(at.y), 14, 20);
-            QVERIFY(test::CountNear(image, cell, QColor(150, 20, 20), 40) > 0);
-            ++drawn;
-        }
-        QCOMPARE(drawn, 9);  // the small set's letters but the space
+        // It draws the best layout, as a window given that layout draws it.
+        LayWindow direct;
+        direct.DrawLay(engine().bestKeyLay(), p_->ws().keys);
+        const QRect picture(0, 0, 451, 151);
+        QCOMPARE(test::Grab(*lay, picture), test::Grab(direct, picture));
 
         // Two windows count their own events, each redrawing at its own interval.
         click("cmdShowBestLay");
@@ -235,7 +232,7 @@ class TestRunControl : public QObject {
         follows->chkAutoRefresh()->setChecked(true);
         follows->cmbLetter()->setCurrentIndex(0);
 
-        p_->child<QLineEdit>("txtAnts")->setText(QStringLiteral("5"));
+        p_->box("txtAnts")->setText(QStringLiteral("5"));
         int reinforcements = 0;
         connect(&window(), &MainWindow::OnPheroModif, this, [&] { ++reinforcements; });
         test::RunLayouts(window(), 20000, [&](int) {
@@ -247,19 +244,24 @@ class TestRunControl : public QObject {
         QVERIFY(!(p_->ws().phero == atOpening));
     }
 
-    // Three files open three graded windows in order, the panel ending on the third; a drop
-    // during a run is ignored.
+    // Three files (the third placing a single letter) open three graded windows in order, the
+    // panel ending on the third; files that do not read are reported by the reader and skipped;
+    // a drop during a run is ignored.
     void droppedFilesOpenGradedWindowsAtRestOnly() {
         const QStringList files{LayoutFile("one.txt", {"A", "S", "D", "J", "K", "L", "E", "I"}),
                                 LayoutFile("two.txt", {"J", "K", "L", "A", "S", "D", "I", "E"}),
-                                LayoutFile("three.txt", {"Q", "W", "E", "U", "I", "O", "Z", "X"})};
-        window().Form_OLEDragDrop(files);
+                                LayoutFile("three.txt", {"A"})};
+        const QString bad = QStr(p_->temp.Write("drop/bad.txt", "header\r\n300\tA\r\n"));
+        const QString missing = QStr(p_->folder + "/drop/missing.txt");
+        window().Form_OLEDragDrop({bad, files[0], files[1], missing, files[2]});
         const QList<LayWindow*> windows = opened<LayWindow>();
         QCOMPARE(windows.size(), 3);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(windows[i]->windowTitle(), "KB Layout (" + files[i] + ")");
             QVERIFY(windows[i]->isVisible() && !windows[i]->txtAGrade()->text().isEmpty());
         }
+        QCOMPARE(messages().size(), std::size_t{2});
+        for (const Message& m : messages()) QCOMPARE(m.title, std::string(msg::kLayoutTitle));
         // Each window keeps the grades of its own file; the panel holds the third's.
         QVERIFY(windows[1]->txtAGrade()->text() != windows[2]->txtAGrade()->text());
         QCOMPARE(windows[2]->txtAGrade()->text(), text("txtCurrGrade"));
@@ -269,19 +271,7 @@ class TestRunControl : public QObject {
             if (layout == 2) window().Form_OLEDragDrop({files[0]});
         });
         QCOMPARE(opened<LayWindow>().size(), 3);
-        QVERIFY(messages().empty());
-    }
-
-    void droppedFilesThatFailAreReported() {
-        // A file that does not read is reported by the reader and skipped.
-        const QString bad = QStr(p_->temp.Write("drop/bad.txt", "header\r\n300\tA\r\n"));
-        const QString missing = QStr(p_->folder + "/drop/missing.txt");
-        const QString good = LayoutFile("good.txt", {"A"});
-        window().Form_OLEDragDrop({bad, good, missing});
-        QCOMPARE(opened<LayWindow>().size(), 1);
-        QCOMPARE(opened<LayWindow>()[0]->windowTitle(), "KB Layout (" + good + ")");
         QCOMPARE(messages().size(), std::size_t{2});
-        for (const Message& m : messages()) QCOMPARE(m.title, std::string(msg::kLayoutTitle));
 
         // A layout the analyzer cannot grade (a finger Kdi has no row for) ends the drop with
         // an error; its window stays open, without grades.
@@ -290,13 +280,104 @@ class TestRunControl : public QObject {
         RecordingSink sink;
         QVERIFY(ws.analizer.Init(ws.digraphs, ws.weights.bestLoad, ws.keys, ws.weights.kdi, sink));
         messages().clear();
-        window().Form_OLEDragDrop({LayoutFile("broken.txt", {"X", "S"}), good});
-        QCOMPARE(opened<LayWindow>().size(), 2);
-        QVERIFY(opened<LayWindow>()[1]->txtAGrade()->text().isEmpty());
+        window().Form_OLEDragDrop({LayoutFile("broken.txt", {"X", "S"}), files[0]});
+        QCOMPARE(opened<LayWindow>().size(), 4);
+        QVERIFY(opened<LayWindow>()[3]->txtAGrade()->text().isEmpty());
         QCOMPARE(messages().size(), std::size_t{1});
         QCOMPARE(messages()[0].title, std::string("ERROR"));
         QVERIFY2(messages()[0].text.rfind("Error:key index 8 has finger 7", 0) == 0,
                  messages()[0].text.c_str());
+    }
+
+    // An unattended run must not wait on a box per failure.
+    void failedSavesShowTheFirstOfEachKindThenOneSummary() {
+        const std::string out = p_->folder + "/Out";
+        std::filesystem::remove_all(out);
+        p_->temp.Write("Out", "a file where the folder should be");
+        test::RunLayouts(window(), 3000);
+        QCOMPARE(engine().iterN(), 3000);
+        const SaveFailures& failed = engine().saveFailures();
+        QVERIFY(failed.count(SavedFile::Store) >= 1);
+        const std::size_t firsts = (failed.count(SavedFile::BestLayout) > 0 ? 1u : 0u) + 1u;
+        QCOMPARE(messages().size(), firsts + 1);
+        QCOMPARE(messages().back(), failed.Summary());
+        for (const Message& m : messages()) QCOMPARE(m.title, std::string(msg::kWriteTitle));
+    }
+
+    void editedBoxesKeepTheRunGoingAndShowTheirTextIsNotUsed() {
+        QLineEdit* sens = p_->box("txtPheroSens");
+        bool markedDuringRun = false, clearedWhenANumber = false;
+        QString tip;
+        test::RunLayouts(window(), 60, [&](int layout) {
+            if (layout == 10) sens->setText(QString());
+            if (layout == 11) {
+                markedDuringRun = sens->property("unused").toBool();
+                tip = sens->toolTip();
+                sens->setText(QStringLiteral("0,"));
+            }
+            if (layout == 20) sens->setText(QStringLiteral("0.5"));
+            if (layout == 21) clearedWhenANumber = !sens->property("unused").toBool();
+            if (layout == 30) p_->box("txtPheroModifK")->setText(QStringLiteral("x"));
+        });
+        QCOMPARE(engine().iterN(), 60);
+        QVERIFY(messages().empty());
+        QVERIFY(markedDuringRun);
+        QVERIFY2(tip.contains(QStringLiteral("0.8")), qPrintable(tip));
+        QVERIFY(clearedWhenANumber);
+        QVERIFY(!p_->box("txtPheroModifK")->property("unused").toBool());  // at rest, as before
+
+        // At Run a bad text is refused, and so are fewer than one ant.
+        window().cmdRun_Click();
+        QCOMPARE(messages().size(), std::size_t{1});
+        QVERIFY(Contains(messages()[0].text, "txtPheroModifK"));
+        p_->box("txtPheroModifK")->setText(QStringLiteral("0.1"));
+        p_->box("txtAnts")->setText(QStringLiteral("0"));
+        window().cmdRun_Click();
+        QCOMPARE(messages().size(), std::size_t{2});
+        QVERIFY(Contains(messages()[1].text, "txtAnts"));
+        QCOMPARE(engine().iterN(), 60);
+    }
+
+    void unreadableStoreIsNamedAndMovedAsideAtTheFirstSave() {
+        const std::string broken =
+            "\xEF\xBB\xBF"
+            "0,5\tx\r\n";
+        test::LoadedProgram p(
+            [&](const test::TempFolder& t) { t.Write("Out/Pheromones.txt", broken); });
+        QVERIFY(p.program);
+        QCOMPARE(p.messages().size(), std::size_t{1});
+        const std::string text = p.messages()[0].text;
+        QVERIFY2(Contains(text, std::string(msg::kPheroLoadText) + "\r\n" + p.folder +
+                                    "/Out/Pheromones.txt, line 1, field 1: \"0,5\""),
+                 text.c_str());
+        const std::string aside = p.ws().unreadableStore.aside;
+        QVERIFY2(Contains(text, aside) && Contains(aside, "/Out/Pheromones.unreadable-"),
+                 text.c_str());
+        QCOMPARE(p.temp.Read("Out/Pheromones.txt"), broken);  // nothing moves before a save
+
+        p.program->Show(false);
+        test::RunLayouts(p.window(), 10);
+        QCOMPARE(p.temp.Read("Out/" + std::filesystem::path(aside).filename().string()), broken);
+        QVERIFY(p.temp.Read("Out/Pheromones.txt") != broken);
+        QCOMPARE(p.messages().size(), std::size_t{1});
+    }
+
+    void outFolderIsCheckedAndClearedAtStart() {
+        const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(test::EndedPid());
+        test::LoadedProgram p([&](const test::TempFolder& t) { t.Write(stale, "half a store"); });
+        QVERIFY(p.program);
+        QVERIFY(!std::filesystem::exists(p.folder + "/" + stale));
+        QVERIFY(p.program->outFolderError().empty());
+
+        test::LoadedProgram noOut([](const test::TempFolder& t) {
+            std::filesystem::remove_all(t.path() + "/Out");
+            t.Write("Out", "a file");
+        });
+        QVERIFY(noOut.program);
+        noOut.program->ReportOutFolder(noOut.boxes.sink);
+        QCOMPARE(noOut.messages().size(), std::size_t{1});
+        QVERIFY(Contains(noOut.messages()[0].text, msg::kOutFolderText));
+        QVERIFY(Contains(noOut.messages()[0].text, noOut.folder + "/Out"));
     }
 };
 

@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include <QLineEdit>
 #include <QObject>
 
 #include "app/desktop_program.hpp"
@@ -47,28 +49,42 @@ class RecordedBoxes {
     RecordingSink sink;
 };
 
-// A program loaded from a copy of an input set, its message boxes recorded. `program` is null
-// when the load failed.
+// A program loaded from a copy of the small window set, its message boxes recorded. `prepare`
+// may change the folder's files before the load. `program` is null when the load failed.
 struct LoadedProgram {
-    explicit LoadedProgram(const std::string& set = SmallWindowSet())
-        : folder(MakeProgramFolder(temp, set)), program(DesktopProgram::Load(folder, boxes.sink)) {}
+    explicit LoadedProgram(const std::function<void(const TempFolder&)>& prepare = {})
+        : folder(MakeProgramFolder(temp, SmallWindowSet())) {
+        if (prepare) prepare(temp);
+        program = DesktopProgram::Load(folder, boxes.sink);
+    }
 
     MainWindow& window() { return program->window(); }
     SearchEngine& engine() { return program->engine(); }
     Workspace& ws() { return program->workspace(); }
+    std::vector<Message>& messages() { return boxes.sink.messages; }
     // A control of the main window by name; ends the test program when there is none.
-    template <typename T>
+    template <typename T = QWidget>
     T* child(const QString& name) {
         T* widget = window().findChild<T*>(name);
         if (!widget) qFatal("no control %s", qPrintable(name));
         return widget;
     }
+    QLineEdit* box(const QString& name) { return child<QLineEdit>(name); }
 
     TempFolder temp;
     RecordedBoxes boxes;
     std::string folder;
     std::unique_ptr<DesktopProgram> program;
 };
+
+// A loaded program whose window is shown, its random numbers the same at every test run.
+inline std::unique_ptr<LoadedProgram> ShownProgram() {
+    auto p = std::make_unique<LoadedProgram>();
+    if (!p->program) qFatal("the small window set does not load");
+    p->program->random().Seed(1);
+    p->program->Show(false);
+    return p;
+}
 
 // Calls `action` inside the run at the given layouts (counted from the start of this run
 // through OnRndKeyGen, so chkACO must be ticked), and stops the run after `stopAt` layouts.
