@@ -3,7 +3,6 @@
 
 #include "data/number_format.hpp"
 #include "engine_fixture.hpp"
-#include "fake_host.hpp"
 
 namespace antkeys {
 namespace {
