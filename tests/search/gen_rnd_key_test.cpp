@@ -143,5 +143,38 @@ TEST(GenRndKey, LetterWithoutCandidateIsReportedAndLeftOnKeyZero) {
     EXPECT_EQ(below.sink.letters, (std::vector<int>{0}));
 }
 
+// Generation keeps each letter's candidate keys from one layout to the next; any change of
+// the pheromone table must reach the next layout.
+TEST(GenRndKeyCandidates, FollowEveryChangeOfThePheromones) {
+    Generator g;
+    g.letters = MakeLetters({{'a', 0}});
+    PheroTable& phero = g.phero;
+    phero = MakePhero({{0, 0, 1, 0}});
+    auto keyOfA = [&g](const PheroTable& table) {
+        GenRndKey(g.lay, g.letters, table, 0.8, g.random, g.scratch, g.sink);
+        return g.lay['a'];
+    };
+    EXPECT_EQ(keyOfA(phero), 2);
+    phero.at(2, 0) = 0;  // written in place
+    phero.at(3, 0) = 1;
+    EXPECT_EQ(keyOfA(phero), 3);
+    phero.column(0)[1] = 1;  // through a column
+    phero.column(0)[3] = -1;
+    EXPECT_EQ(keyOfA(phero), 1);
+    phero = MakePhero({{0, 0, 1, 0}});  // replaced
+    EXPECT_EQ(keyOfA(phero), 2);
+    const PheroTable other = MakePhero({{1, 0, 0, 0}});  // another table, same scratch
+    EXPECT_EQ(keyOfA(other), 0);
+    EXPECT_EQ(keyOfA(phero), 2);
+    phero.Resize(3, -1);  // no letters left
+    EXPECT_EQ(keyOfA(phero), 0);
+    EXPECT_TRUE(g.sink.letters.empty());
+
+    // Keys beyond the first 64 (a table built by hand; no keyboard has them).
+    std::vector<double> wide(100, 0.0);
+    wide[70] = 1;
+    EXPECT_EQ(keyOfA(MakePhero({wide})), 70);
+}
+
 }  // namespace
 }  // namespace antkeys
