@@ -52,6 +52,7 @@ class FakeHost : public SearchHost {
     std::vector<Ant> ants;              // OnRndKeyGen, in order
     int pheroModifs = 0;                // OnPheroModif
     std::vector<Message> messages;      // show()
+    std::vector<Message> quiet;         // ShowQuietly()
     std::vector<std::string> captions;  // SetCaption()
     std::vector<bool> runStates;        // OnRunStateChanged()
     std::vector<std::string> log;       // the run's state changes, captions and exit, in order
@@ -63,16 +64,9 @@ class FakeHost : public SearchHost {
         if (onYield) onYield(*this);
     }
     void show(const Message& message) override { messages.push_back(message); }
+    void ShowQuietly(const Message& message) override { quiet.push_back(message); }
     std::string_view ParamText(ParamBox box) override {
-        switch (box) {
-            case ParamBox::Ants:
-                return antsText;
-            case ParamBox::PheroSens:
-                return sensText;
-            case ParamBox::PheroModifK:
-                return modifKText;
-        }
-        return {};
+        return box == ParamBox::Ants ? antsText : box == ParamBox::PheroSens ? sensText : modifKText;
     }
     bool IsChecked(CheckBox box) override { return box == CheckBox::Aco ? aco : drawGraph; }
     void OnRunStateChanged(bool running) override {

@@ -17,19 +17,12 @@ using test::EngineFixture;
 using test::Contains;
 using test::FakeHost;
 
-// Keeps the quiet messages apart from the shown ones.
-struct QuietHost : FakeHost {
-    using FakeHost::FakeHost;
-    void ShowQuietly(const Message& message) override { quiet.push_back(message); }
-    std::vector<Message> quiet;
-};
-
 TEST(SearchEngineSaves, FirstFailureOfEachKindIsShownLaterOnesCountedThenSummedUp) {
     EngineFixture f;
     f.ScaleReference(100);  // every layout beats the reference, the first ones beat the best
     std::filesystem::remove_all(f.ws.paths.OutFolder());
     f.folder.Write("Out", "a file where the folder should be");
-    QuietHost host(f.engine);
+    FakeHost host(f.engine);
     host.stopAfter = 200;
     ASSERT_TRUE(f.engine.RunEvaluation(host));
 

@@ -12,6 +12,7 @@
 
 #include "data/random.hpp"
 #include "search/layout_polish.hpp"
+#include "search/relocating_polisher.hpp"
 #include "support/workspaces.hpp"
 
 namespace antkeys {
@@ -35,9 +36,9 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 const char* const kKernelChoices[][2] = {
     {"ANTKEYS_PORTABLE", "1"}, {"ANTKEYS_VECTOR", "avx2"}, {"ANTKEYS_VECTOR", "avx512"}};
 
-// Every swap of two free letters ranked alone against a full grading of the swapped layout,
-// and side by side, with each set of lane kernels this processor has, for the same bits as
-// alone; likewise every move of a letter to a key, as the relocations rank them.
+// Every swap of two free letters and every relocation of one to an empty key, ranked alone,
+// against a full grading of the changed layout; swaps and moves ranked side by side, with
+// each set of lane kernels this processor has, for the same bits as ranked alone.
 TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
     for (const char* language : {"ka", "en"}) {
         Workspace ws;
@@ -57,12 +58,19 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
             if (ws.keys.alters[static_cast<std::size_t>(k)] != 0 && shared == 0)
                 shared = static_cast<Byte>(k);
 
+        int relocations = 0;
         for (const auto& choice : kKernelChoices) {
             SCOPED_TRACE(std::string(language) + " " + choice[1]);
             unsetenv("ANTKEYS_PORTABLE");
             setenv(choice[0], choice[1], 1);
             LayoutPolisher polisher(ws);
+            RelocatingPolisher relocator(ws);
             unsetenv(choice[0]);
+            const auto fullRatioSum = [&](const Layout& changed) {
+                Criteria full{};
+                EXPECT_TRUE(ws.analizer.CalcV1_6(changed, full));
+                return polisher.RatioSum(full);
+            };
             Random random(7);
             GenScratch scratch;
             test::QuietNoCandidate quiet;
@@ -86,9 +94,7 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
                         const double alone = polisher.SwappedRatioSum(lay, v, a, b);
                         Layout swapped = lay;
                         std::swap(swapped[a], swapped[b]);
-                        Criteria full{};
-                        ASSERT_TRUE(ws.analizer.CalcV1_6(swapped, full));
-                        const double expected = polisher.RatioSum(full);
+                        const double expected = fullRatioSum(swapped);
                         ASSERT_NEAR(alone, expected, 1e-12 * std::abs(expected))
                             << "layout " << n << " swap " << int{a} << "-" << int{b};
                         double s = 0;
@@ -100,6 +106,20 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
                     }
                 }
                 EXPECT_GT(ranked, 0);
+                // Every allowed relocation of a letter to an empty key, ranked alone.
+                relocator.Prepare(lay);
+                for (Byte a : ws.letters.letSet) {
+                    for (int key = 0; key <= ws.keys.nKeys() + 1; ++key) {
+                        if (!relocator.RelocationAllowed(lay, a, key)) continue;
+                        Layout moved = lay;
+                        moved[a] = static_cast<Byte>(key);
+                        const double expected = fullRatioSum(moved);
+                        ASSERT_NEAR(relocator.RelocatedRatioSum(v, a, key), expected,
+                                    1e-12 * std::abs(expected))
+                            << "layout " << n << " letter " << int{a} << " to key " << key;
+                        ++relocations;
+                    }
+                }
                 // Every free letter to every key (the figure does not ask whether the key is
                 // empty), in counts that leave some lanes unused.
                 std::vector<int> keys;
@@ -119,6 +139,7 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
                 }
             }
         }
+        EXPECT_GT(relocations, 100);
     }
 }
 
