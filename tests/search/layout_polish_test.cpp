@@ -177,15 +177,13 @@ TEST(LayoutPolisher, NeverWorsensNeverMovesAFixedLetterNorUsesAForbiddenKey) {
         EXPECT_EQ(r.swaps == 0, lay == before);
         EXPECT_EQ(lay[fixedCode], fixedKey);
 
-        std::vector<Byte> keysBefore, keysAfter;
         for (int j = 0; j <= ws.letters.nLet(); ++j) {
             const Byte c = ws.letters.letSet[static_cast<std::size_t>(j)];
-            keysBefore.push_back(before[c]);
-            keysAfter.push_back(lay[c]);
             if (lay[c] != before[c]) {
                 EXPECT_GT(ws.phero.at(lay[c], j), 0) << "letter " << j;
             }
         }
+        Layout keysBefore = before, keysAfter = lay;
         std::sort(keysBefore.begin(), keysBefore.end());
         std::sort(keysAfter.begin(), keysAfter.end());
         EXPECT_EQ(keysBefore, keysAfter) << "letters only trade keys";
