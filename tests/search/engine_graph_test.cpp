@@ -48,6 +48,7 @@ TEST(SearchEngineGraph, GroupsOf200FillARingOf101PointsPausedByTheBox) {
         host.stopAfter = 220;
         host.onLayout = [](FakeHost& h) { h.drawGraph = h.layouts < 180 || h.layouts >= 200; };
         ASSERT_TRUE(f.engine.RunEvaluation(host));
+        ASSERT_EQ(host.ants.size(), 220u);
         EXPECT_EQ(ring.pos, 1);
         EXPECT_EQ(ring.count, 0);
         Single sum = 0;

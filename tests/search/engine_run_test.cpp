@@ -20,6 +20,7 @@ TEST(SearchEngine, FirstLayoutBeatingTheReferenceIsSavedWithCounterZero) {
     f.ScaleReference(100);  // every layout beats the reference
     FakeHost host(f.engine);
     host.stopAfter = 1;
+    host.onLayout = [](FakeHost& h) { EXPECT_EQ(h.engine().iterN(), h.layouts); };
     ASSERT_TRUE(f.engine.RunEvaluation(host));
 
     ASSERT_EQ(host.ants.size(), 1u);
@@ -137,6 +138,7 @@ TEST(SearchEngine, StopFinishesThePassInHand) {
             EngineFixture f;
             FakeHost host(f.engine);
             host.drawGraph = true;
+            host.stopAfter = 10;  // ends the run should the request be missed
             bool nested = true;
             host.onYield = [&](FakeHost& h) {
                 if (h.yields == 2) nested = h.engine().RunEvaluation(h);
