@@ -108,10 +108,7 @@ TEST(SearchEngine, WithoutAcoNothingIsReinforcedOrStoredButBestsAreWritten) {
     EXPECT_TRUE(t.savedAt.empty());
     EXPECT_FALSE(f.StoreExists());
     EXPECT_EQ(f.engine.autosaveTicks(), 8) << "the ticks still count";
-    const std::vector<std::string> files = f.OutFiles();
-    EXPECT_FALSE(files.empty());
-    EXPECT_EQ(f.engine.lastBestLayPath().substr(f.engine.lastBestLayPath().rfind('/') + 1),
-              files.back());
+    EXPECT_TRUE(std::filesystem::exists(f.engine.lastBestLayPath()));
 }
 
 TEST(SearchEngine, AcoSwitchedOffMidIterationKeepsItsCount) {

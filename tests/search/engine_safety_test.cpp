@@ -113,12 +113,12 @@ TEST(SearchEngineParams, RunRefusesBadTextsAndFewerThanOneAntNamingTheBox) {
 
 // Read as the loaders read whole numbers.
 TEST(SearchEngineParams, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
+    EngineFixture f;
+    FakeHost host(f.engine);
     for (const auto& [text, ants] : {std::pair{" 7 ", 7}, std::pair{"2.5", 2},
                                      std::pair{"32767", 32767}}) {
-        EngineFixture f;
-        FakeHost host(f.engine);
         host.antsText = text;
-        host.stopAfter = 1;
+        host.stopAfter = host.layouts + 1;
         EXPECT_TRUE(f.engine.RunEvaluation(host)) << text;
         EXPECT_EQ(f.engine.antCount(), ants) << text;
     }
