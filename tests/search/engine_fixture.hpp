@@ -1,11 +1,12 @@
 #pragma once
-// A whole workspace in memory for the engine tests: a keyboard of 8 keys, one fixed and
-// five free letters, a few digraphs, and reference figures chosen so that about half of
-// the generated layouts beat them.
+// The engine tests' world: a whole workspace in memory (a keyboard of 8 keys, one fixed and
+// five free letters, a few digraphs, and reference figures chosen so that about half of the
+// generated layouts beat them) and a host that records what the engine does.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,13 +14,85 @@
 #include "data/message.hpp"
 #include "data/random.hpp"
 #include "eval/workspace.hpp"
-#include "fake_host.hpp"
 #include "search/search_engine.hpp"
+#include "search/search_host.hpp"
 #include "support/temp_folder.hpp"
+#include "support/workspaces.hpp"
 
 namespace antkeys::test {
 
-inline constexpr const char* kCaption = "A C O Algorithm (Version 2.3)";  // FakeHost's own
+inline constexpr const char* kCaption = "A C O Algorithm (Version 2.3)";  // the caption at rest
+
+class FakeHost : public SearchHost {
+  public:
+    explicit FakeHost(SearchEngine& engine) : engine_(engine) {}
+
+    // What the boxes hold.
+    std::string antsText = "50";
+    std::string sensText = "0.8";
+    std::string modifKText = "0.1";
+    bool aco = true;
+    bool drawGraph = false;
+    std::string caption = kCaption;
+
+    // Presses Stop once this many layouts have been counted (through OnPanelChanged), from
+    // the start of the host's life; 0 = never.
+    long stopAfter = 0;
+    // Called inside every Yield() and after every counted layout.
+    std::function<void(FakeHost&)> onYield;
+    std::function<void(FakeHost&)> onLayout;
+
+    // What happened.
+    struct Ant {
+        Layout lay;
+        Single grade;
+    };
+    long yields = 0;
+    long layouts = 0;
+    std::vector<Ant> ants;              // OnRndKeyGen, in order
+    int pheroModifs = 0;                // OnPheroModif
+    std::vector<Message> messages;      // show()
+    std::vector<Message> quiet;         // ShowQuietly()
+    std::vector<std::string> captions;  // SetCaption()
+    std::vector<bool> runStates;        // OnRunStateChanged()
+    std::vector<std::string> log;       // the run's state changes, captions and exit, in order
+
+    SearchEngine& engine() { return engine_; }
+
+    void Yield() override {
+        ++yields;
+        if (onYield) onYield(*this);
+    }
+    void show(const Message& message) override { messages.push_back(message); }
+    void ShowQuietly(const Message& message) override { quiet.push_back(message); }
+    std::string_view ParamText(ParamBox box) override {
+        return box == ParamBox::Ants ? antsText : box == ParamBox::PheroSens ? sensText : modifKText;
+    }
+    bool IsChecked(CheckBox box) override { return box == CheckBox::Aco ? aco : drawGraph; }
+    void OnRunStateChanged(bool running) override {
+        runStates.push_back(running);
+        log.push_back(running ? "run" : "rest");
+    }
+    std::string Caption() override { return caption; }
+    void SetCaption(const std::string& text) override {
+        caption = text;
+        captions.push_back(text);
+        log.push_back("caption " + text);
+    }
+    void OnPanelChanged() override {
+        ++layouts;
+        if (stopAfter > 0 && layouts >= stopAfter) engine_.RequestStop();
+        if (onLayout) onLayout(*this);
+    }
+    void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& /*keys*/) override {
+        ants.push_back({antLay, grade});
+    }
+    void OnPheroModif(const PheroTable& /*phero*/) override { ++pheroModifs; }
+    void OnExitRequested() override { log.push_back("exit"); }
+
+  private:
+    SearchEngine& engine_;
+};
 
 struct EngineFixture {
     TempFolder folder;
@@ -86,9 +159,7 @@ struct EngineFixture {
     void SetMedianReference() {
         Random draws(99);
         GenScratch scratch;
-        struct Quiet final : NoCandidateSink {
-            void OnNoCandidate(int) override {}
-        } quiet;
+        QuietNoCandidate quiet;
         Criteria sum{};
         constexpr int kSamples = 64;
         for (int n = 0; n < kSamples; ++n) {

@@ -1,20 +1,18 @@
-// The run loop: new bests, the layout counter, iterations and reinforcement, stop and exit.
+// The run loop: new bests, the layout counter, iterations and reinforcement, the timer's
+// saves, stop and exit.
 // Which layouts become bests in a long run (only a strictly greater grade) is pinned by the
 // goldens.
 #include <gtest/gtest.h>
 
-
 #include "data/loaders.hpp"
 #include "data/number_format.hpp"
 #include "engine_fixture.hpp"
-#include "fake_host.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::EngineFixture;
 using test::FakeHost;
-
 using test::kCaption;
 
 TEST(SearchEngine, FirstLayoutBeatingTheReferenceIsSavedWithCounterZero) {
@@ -22,6 +20,7 @@ TEST(SearchEngine, FirstLayoutBeatingTheReferenceIsSavedWithCounterZero) {
     f.ScaleReference(100);  // every layout beats the reference
     FakeHost host(f.engine);
     host.stopAfter = 1;
+    host.onLayout = [](FakeHost& h) { EXPECT_EQ(h.engine().iterN(), h.layouts); };
     ASSERT_TRUE(f.engine.RunEvaluation(host));
 
     ASSERT_EQ(host.ants.size(), 1u);
@@ -48,39 +47,68 @@ TEST(SearchEngine, FirstLayoutBeatingTheReferenceIsSavedWithCounterZero) {
     f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
 }
 
-TEST(SearchEngine, NoReinforcementWhenNoLayoutBeatsTheReference) {
+// Timer1 ticks once per layout here and notes the ticks after which the store appeared.
+struct TickingHost {
+    EngineFixture& f;
+    FakeHost host;
+    std::vector<int> savedAt;
+    int ticks = 0;
+
+    explicit TickingHost(EngineFixture& fixture) : f(fixture), host(fixture.engine) {
+        host.onLayout = [this](FakeHost& h) {
+            h.engine().Timer1Tick(h);
+            ++ticks;
+            if (f.StoreExists()) {
+                savedAt.push_back(ticks);
+                f.RemoveStore();
+            }
+        };
+    }
+};
+
+TEST(SearchEngine, WithoutABestNothingIsReinforcedAndOnlyTheTimerAndTheEndSave) {
     EngineFixture f;
     f.ScaleReference(1e-3);  // every layout is far worse than the reference
     const PheroTable initial = f.ws.phero;
-    FakeHost host(f.engine);
-    host.antsText = "5";
-    host.stopAfter = 100;
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(host.pheroModifs, 0);
+    TickingHost t(f);
+    for (int i = 0; i < 200; ++i) f.engine.Timer1Tick(t.host);  // at rest: ignored
+    EXPECT_EQ(f.engine.autosaveTicks(), 0);
+    EXPECT_FALSE(f.StoreExists());
+
+    t.host.antsText = "5";
+    t.host.stopAfter = 100;
+    ASSERT_TRUE(f.engine.RunEvaluation(t.host));
+    EXPECT_EQ(t.host.pheroModifs, 0);
     EXPECT_EQ(f.ws.phero, initial);
     EXPECT_EQ(f.engine.bestKeyGrade(), 0);
-    // Only the end of the run wrote the store.
-    EXPECT_EQ(f.OutFiles(), (std::vector<std::string>{"Pheromones.txt"}));
-    EXPECT_EQ(host.captions, (std::vector<std::string>{kCaption}));
+    EXPECT_EQ(t.host.captions, (std::vector<std::string>{kCaption}));
+    EXPECT_EQ(t.savedAt, (std::vector<int>{61}));  // every 61st tick of a run
+    EXPECT_EQ(f.engine.autosaveTicks(), 39);
+    EXPECT_EQ(f.OutFiles(), (std::vector<std::string>{"Pheromones.txt"}));  // the end's save
+    f.RemoveStore();
+
+    // 39 ticks carried over: the next save comes after 22 ticks of the second run.
+    t.host.stopAfter = 130;
+    ASSERT_TRUE(f.engine.RunEvaluation(t.host));
+    EXPECT_EQ(t.savedAt, (std::vector<int>{61, 122}));
 }
 
 TEST(SearchEngine, WithoutAcoNothingIsReinforcedOrStoredButBestsAreWritten) {
     EngineFixture f;
     f.ScaleReference(100);
     const PheroTable initial = f.ws.phero;
-    FakeHost host(f.engine);
-    host.aco = false;
-    host.antsText = "1";
-    host.stopAfter = 200;
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_TRUE(host.ants.empty()) << "OnRndKeyGen is raised only in ACO mode";
-    EXPECT_EQ(host.pheroModifs, 0);
+    TickingHost t(f);
+    t.host.aco = false;
+    t.host.antsText = "1";
+    t.host.stopAfter = 130;
+    ASSERT_TRUE(f.engine.RunEvaluation(t.host));
+    EXPECT_TRUE(t.host.ants.empty()) << "OnRndKeyGen is raised only in ACO mode";
+    EXPECT_EQ(t.host.pheroModifs, 0);
     EXPECT_EQ(f.ws.phero, initial);
+    EXPECT_TRUE(t.savedAt.empty());
     EXPECT_FALSE(f.StoreExists());
-    const std::vector<std::string> files = f.OutFiles();
-    EXPECT_FALSE(files.empty());
-    EXPECT_EQ(f.engine.lastBestLayPath().substr(f.engine.lastBestLayPath().rfind('/') + 1),
-              files.back());
+    EXPECT_EQ(f.engine.autosaveTicks(), 8) << "the ticks still count";
+    EXPECT_TRUE(std::filesystem::exists(f.engine.lastBestLayPath()));
 }
 
 TEST(SearchEngine, AcoSwitchedOffMidIterationKeepsItsCount) {
@@ -97,53 +125,41 @@ TEST(SearchEngine, AcoSwitchedOffMidIterationKeepsItsCount) {
     EXPECT_EQ(f.engine.antIdx(), 2);
 }
 
+// Stop or a close, asked for in pass 3 before generation, inside the grading or after the
+// counter, finishes that pass, saves the store and restores the caption; a close then asks
+// the host to end. A second run cannot start inside the first.
 TEST(SearchEngine, StopFinishesThePassInHand) {
-    for (const long stopAtYield : {13L, 16L, 18L}) {  // pass 3: before generation, inside
-                                                      // the grading, after the counter
-        EngineFixture f;
-        FakeHost host(f.engine);
-        host.drawGraph = true;
-        host.onYield = [stopAtYield](FakeHost& h) {
-            if (h.yields == stopAtYield) h.engine().RequestStop();
-        };
-        ASSERT_TRUE(f.engine.RunEvaluation(host));
-        EXPECT_EQ(f.engine.iterN(), 3) << stopAtYield;
-        EXPECT_EQ(host.ants.size(), 3u);
-        EXPECT_EQ(f.engine.ring().count, 3);
-        f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
-        EXPECT_EQ(host.log.back(), std::string("caption ") + kCaption);
-        EXPECT_EQ(host.exitRequests, 0);
+    for (const bool exit : {false, true}) {
+        for (const long stopAtYield : {13L, 16L, 18L}) {
+            SCOPED_TRACE(std::to_string(stopAtYield) + (exit ? " exit" : " stop"));
+            EngineFixture f;
+            FakeHost host(f.engine);
+            host.drawGraph = true;
+            host.stopAfter = 10;  // ends the run should the request be missed
+            bool nested = true;
+            host.onYield = [&](FakeHost& h) {
+                if (h.yields == 2) nested = h.engine().RunEvaluation(h);
+                if (h.yields != stopAtYield) return;
+                if (exit) h.engine().RequestExit();
+                else h.engine().RequestStop();
+            };
+            ASSERT_TRUE(f.engine.RunEvaluation(host));
+            EXPECT_FALSE(nested);
+            EXPECT_TRUE(host.messages.empty());
+            EXPECT_EQ(f.engine.iterN(), 3);
+            EXPECT_EQ(host.ants.size(), 3u);
+            EXPECT_EQ(f.engine.ring().count, 3);
+            f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
+            EXPECT_TRUE(f.StoreExists());
+            EXPECT_EQ(f.engine.exitRequested(), exit);
+            std::vector<std::string> end{"rest", std::string("caption ") + kCaption};
+            if (exit) end.push_back("exit");
+            ASSERT_GE(host.log.size(), end.size());
+            EXPECT_EQ(std::vector<std::string>(host.log.end() - static_cast<long>(end.size()),
+                                               host.log.end()),
+                      end);
+        }
     }
-}
-
-TEST(SearchEngine, ExitEndsTheRunThenAsksTheHostToClose) {
-    EngineFixture f;
-    FakeHost host(f.engine);
-    host.onYield = [](FakeHost& h) {
-        if (h.yields == 8) h.engine().RequestExit();
-    };
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_EQ(f.engine.iterN(), 2);
-    EXPECT_TRUE(f.engine.exitRequested());
-    ASSERT_GE(host.log.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(host.log.end() - 3, host.log.end()),
-              (std::vector<std::string>{"rest", std::string("caption ") + kCaption, "exit"}));
-    EXPECT_TRUE(f.StoreExists());
-}
-
-TEST(SearchEngine, ASecondRunCannotStartInsideTheFirst) {
-    EngineFixture f;
-    FakeHost host(f.engine);
-    host.stopAfter = 3;
-    bool nested = true;
-    host.onYield = [&nested](FakeHost& h) {
-        if (h.yields == 2) nested = h.engine().RunEvaluation(h);
-    };
-    ASSERT_TRUE(f.engine.RunEvaluation(host));
-    EXPECT_FALSE(nested);
-    f.ExpectEnded(host, SearchEngine::RunEnd::Stopped);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(f.engine.iterN(), 3);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// A run never stops or halts for a file it cannot write or a box being edited, and never
-// writes over a store it could not read.
+// What a run does when things go wrong: files it cannot write, parameter texts at the start
+// and while a box is edited, a letter without a key, a layout it cannot grade.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +7,7 @@
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
 #include "engine_fixture.hpp"
-#include "fake_host.hpp"
+#include "search/search_messages.hpp"
 #include "support/text.hpp"
 
 namespace antkeys {
@@ -17,19 +17,12 @@ using test::EngineFixture;
 using test::Contains;
 using test::FakeHost;
 
-// Keeps the quiet messages apart from the shown ones.
-struct QuietHost : FakeHost {
-    using FakeHost::FakeHost;
-    void ShowQuietly(const Message& message) override { quiet.push_back(message); }
-    std::vector<Message> quiet;
-};
-
 TEST(SearchEngineSaves, FirstFailureOfEachKindIsShownLaterOnesCountedThenSummedUp) {
     EngineFixture f;
     f.ScaleReference(100);  // every layout beats the reference, the first ones beat the best
     std::filesystem::remove_all(f.ws.paths.OutFolder());
     f.folder.Write("Out", "a file where the folder should be");
-    QuietHost host(f.engine);
+    FakeHost host(f.engine);
     host.stopAfter = 200;
     ASSERT_TRUE(f.engine.RunEvaluation(host));
 
@@ -116,6 +109,53 @@ TEST(SearchEngineParams, RunRefusesBadTextsAndFewerThanOneAntNamingTheBox) {
         EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::NotStarted);
         EXPECT_TRUE(f.OutFiles().empty());
     }
+}
+
+// Read as the loaders read whole numbers.
+TEST(SearchEngineParams, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
+    EngineFixture f;
+    FakeHost host(f.engine);
+    for (const auto& [text, ants] : {std::pair{" 7 ", 7}, std::pair{"2.5", 2},
+                                     std::pair{"32767", 32767}}) {
+        host.antsText = text;
+        host.stopAfter = host.layouts + 1;
+        EXPECT_TRUE(f.engine.RunEvaluation(host)) << text;
+        EXPECT_EQ(f.engine.antCount(), ants) << text;
+    }
+}
+
+TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
+    EngineFixture f;
+    // A keyboard whose key 3 has a finger the Kdi table does not hold: the analyzer fails
+    // on the first layout that uses the key in a digraph.
+    KeyTables keys = f.ws.keys;
+    keys.fingers[3] = 9;
+    RecordingSink sink;
+    ASSERT_TRUE(
+        f.ws.analizer.Init(f.ws.digraphs, f.ws.weights.bestLoad, keys, f.ws.weights.kdi, sink));
+    FakeHost host(f.engine);
+    host.stopAfter = 1000;
+    EXPECT_TRUE(f.engine.RunEvaluation(host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, msg::kGradingFailedTitle);
+    EXPECT_LT(f.engine.iterN(), 1000);
+    f.ExpectEnded(host, SearchEngine::RunEnd::GradingFailed);
+    EXPECT_TRUE(f.StoreExists());
+}
+
+TEST(SearchEngineFailures, LetterWithoutCandidateIsReportedOncePerLayoutAndGraded) {
+    EngineFixture f;
+    for (int k = 0; k <= EngineFixture::kKeys; ++k) f.ws.phero.at(k, 5) = 0;  // letter 'f'
+    FakeHost host(f.engine);
+    host.stopAfter = 4;
+    EXPECT_TRUE(f.engine.RunEvaluation(host));
+    EXPECT_EQ(f.engine.iterN(), 4);
+    ASSERT_EQ(host.messages.size(), 4u);
+    for (const Message& m : host.messages) {
+        EXPECT_EQ(m.title, "ERROR");
+        EXPECT_EQ(m.text, "Unexpected Error In GenRndKey!");
+    }
+    for (const auto& ant : host.ants) EXPECT_EQ(ant.lay['f'], 0);
 }
 
 }  // namespace

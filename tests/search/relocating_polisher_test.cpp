@@ -1,11 +1,7 @@
-// The polish with relocations: its incremental figure against full gradings, and which
-// relocations it takes.
+// The polish with relocations: which relocations it takes. Its figures are checked against
+// full gradings with the swaps'.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <vector>
-
-#include "data/random.hpp"
 #include "engine_fixture.hpp"
 #include "search/relocating_polisher.hpp"
 #include "support/workspaces.hpp"
@@ -14,41 +10,6 @@ namespace antkeys {
 namespace {
 
 using test::FullGrade;
-
-TEST(RelocatingPolisher, IncrementalFigureMatchesFullGradingForEveryAllowedRelocation) {
-    // English: 26 letters on 33 keys, so every layout has empty keys, the shared space bar
-    // among them.
-    Workspace ws;
-    test::LoadBundled(ws, "en");
-    RelocatingPolisher polisher(ws);
-    LayoutPolisher swaps(ws);
-    Random random(5);
-    GenScratch scratch;
-    test::QuietNoCandidate quiet;
-    int checked = 0;
-    for (int n = 0; n < 20; ++n) {
-        Layout lay{};
-        GenRndKey(lay, ws.letters, ws.phero, 0.0, random, scratch, quiet);
-        Criteria v{};
-        ASSERT_TRUE(ws.analizer.CalcV1_6(lay, v));
-        polisher.Prepare(lay);
-        for (Byte a : ws.letters.letSet) {
-            for (int key = 0; key <= ws.keys.nKeys() + 1; ++key) {
-                if (!polisher.RelocationAllowed(lay, a, key)) continue;
-                Layout moved = lay;
-                moved[a] = static_cast<Byte>(key);
-                Criteria full{};
-                ASSERT_TRUE(ws.analizer.CalcV1_6(moved, full));
-                const double expected = swaps.RatioSum(full);
-                EXPECT_NEAR(polisher.RelocatedRatioSum(v, a, key), expected,
-                            1e-12 * std::abs(expected))
-                    << "layout " << n << " letter " << int{a} << " to key " << key;
-                ++checked;
-            }
-        }
-    }
-    EXPECT_GT(checked, 1000);
-}
 
 // The engine fixture's letters b..f may each stay on their reference key or go to the empty
 // keys 6 and 7, nowhere else: no swap is allowed, so only relocations can improve.
