@@ -17,9 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The option of the steepest-descent polish of pair swaps, written POLISH in cases.txt.
-constexpr const char* kSwapPolish = "--polish=swaps";
-
 const std::string kGolden = std::string(ANTKEYS_TEST_DATA) + "/golden";
 
 struct GoldenCase {
@@ -35,8 +32,9 @@ std::vector<GoldenCase> ReadCases() {
         std::istringstream words(line.substr(0, line.find('#')));
         GoldenCase c;
         if (!(words >> c.name >> c.inputSet)) continue;
+        // POLISH stands for the steepest-descent polish of pair swaps.
         for (std::string word; words >> word;)
-            c.args.push_back(word == "POLISH" ? kSwapPolish : word);
+            c.args.push_back(word == "POLISH" ? "--polish=swaps" : word);
         cases.push_back(std::move(c));
     }
     return cases;

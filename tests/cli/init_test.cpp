@@ -13,7 +13,7 @@ namespace {
 using test::Contains;
 using test::RunTool;
 
-TEST(InitCommand, MakesAFolderThatLoadsAndRefusesToOverwriteIt) {
+TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStoreAside) {
     test::TempFolder temp;
     const std::string dir = temp.path() + "/new/folder";
     test::CliRun r = RunTool({"init", dir});
@@ -28,22 +28,18 @@ TEST(InitCommand, MakesAFolderThatLoadsAndRefusesToOverwriteIt) {
     EXPECT_TRUE(Contains(r.out, "In/RefKeyLay.txt")) << r.out;
 
     temp.Write("new/folder/In/Gj.txt", "mine");
+    temp.Write("new/folder/Out/Pheromones.txt", "learnt");
     r = RunTool({"init", "--set", "en", dir});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Contains(r.err, "--force")) << r.err;
     EXPECT_EQ(temp.Read("new/folder/In/Gj.txt"), "mine");
-}
 
-TEST(InitCommand, ForceReplacesInAndKeepsTheOldStoreAside) {
-    test::TempFolder temp;
-    ASSERT_EQ(RunTool({"init", temp.path()}).status, 0);
-    temp.Write("Out/Pheromones.txt", "learnt");
-    const test::CliRun r = RunTool({"init", "--force", "--set", "en", temp.path()});
+    r = RunTool({"init", "--force", "--set", "en", dir});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(temp.Read("In/RefKeyLay.txt"),
+    EXPECT_EQ(temp.Read("new/folder/In/RefKeyLay.txt"),
               test::ReadFile(test::BundledSet("en") + "/In/RefKeyLay.txt"));
-    EXPECT_EQ(temp.Read("Out/Pheromones.txt.old"), "learnt");
-    EXPECT_FALSE(std::filesystem::exists(temp.path() + "/Out/Pheromones.txt"));
+    EXPECT_EQ(temp.Read("new/folder/Out/Pheromones.txt.old"), "learnt");
+    EXPECT_FALSE(std::filesystem::exists(dir + "/Out/Pheromones.txt"));
 }
 
 }  // namespace

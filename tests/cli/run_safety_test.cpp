@@ -1,11 +1,14 @@
 // antkeys-cli run when files cannot be written or read: the exit status and the summary say
-// what was not saved, an unusable Out stops the run before it starts, an unreadable store is
-// kept.
+// what was not saved, an unreadable store is kept. An unusable Out is among the refused
+// command lines. And SIGINT and SIGTERM end a run of the real program like the Stop button.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "data/messages.hpp"
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "support/child_process.hpp"
 #include "support/cli_run.hpp"
 #include "support/input_set.hpp"
@@ -19,30 +22,14 @@ using test::Contains;
 using test::ProgramFolder;
 const auto RunCommand = test::RunSearchCommand;
 
-TEST(CliRunSafety, UnusableOutStopsBeforeTheSearch) {
-    ProgramFolder d("en");
-    d.Write("Out", "a file");
-    const test::CliRun r = RunCommand({"--dir", d.path(), "--layouts", "10"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(Contains(r.err, msg::kOutFolderText)) << r.err;
-    EXPECT_TRUE(Contains(r.err, d.path() + "/Out: it is a file")) << r.err;
-    EXPECT_TRUE(r.out.empty()) << r.out;
-}
-
 // The same seed finds the same bests; in the second folder every one of their names, and the
 // store's, is taken by a folder, so nothing can be written.
 TEST(CliRunSafety, NothingSavedGivesStatus3AndASummaryThatSaysSo) {
-    const std::vector<std::string> args = {"--seed", "7", "--layouts", "300"};
-    ProgramFolder first("en");
-    std::vector<std::string> run = {"--dir", first.path()};
-    run.insert(run.end(), args.begin(), args.end());
-    ASSERT_EQ(RunCommand(run).status, 0);
-
-    ProgramFolder second("en");
+    ProgramFolder first("en"), second("en");
+    ASSERT_EQ(RunCommand({"--dir", first.path(), "--seed", "7", "--layouts", "300"}).status, 0);
     for (const auto& [name, content] : first.Out())
         fs::create_directories(fs::path(second.path()) / "Out" / name);
-    run[1] = second.path();
-    const test::CliRun r = RunCommand(run);
+    const test::CliRun r = RunCommand({"--dir", second.path(), "--seed", "7", "--layouts", "300"});
     EXPECT_EQ(r.status, 3) << r.err;
     EXPECT_TRUE(Contains(r.out, "  (NOT SAVED: cannot write " + second.path() + "/Out/")) << r.out;
     EXPECT_TRUE(Contains(r.out, "NOT SAVED: the pheromone store")) << r.out;
@@ -73,6 +60,26 @@ TEST(CliRunSafety, UnreadableStoreIsNamedKeptAndTemporariesOfKilledRunsRemoved) 
     EXPECT_EQ(d.Read(fs::relative(aside, d.path()).string()), broken);
     EXPECT_NE(d.Read("Out/Pheromones.txt"), broken);
     EXPECT_FALSE(fs::exists(fs::path(d.path()) / stale));
+}
+
+TEST(CliRunSignals, InterruptAndTerminateEndTheRunWithItsEndSteps) {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        const ProgramFolder dir("ka");
+        test::ChildProcess child(
+            {ANTKEYS_CLI_EXE, "run", "--dir", dir.path(), "--seed", "9", "--quiet"});
+        ASSERT_TRUE(child.started());
+        // The parameters are printed once the handlers are in place.
+        ASSERT_TRUE(child.ReadUntil("  seed           9\n", 30)) << child.output();
+        ::usleep(200 * 1000);
+        ASSERT_TRUE(child.Signal(signal));
+        const int status = child.Wait(30);
+        ASSERT_NE(status, -1) << "still running 30 s after the signal";
+        ASSERT_TRUE(WIFEXITED(status)) << "killed by the signal instead of stopping";
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_TRUE(Contains(child.output(), "Layouts: ")) << child.output();
+        EXPECT_TRUE(fs::exists(fs::path(dir.path()) / "Out/Pheromones.txt"));
+    }
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 #pragma once
 // A small reader of Windows keyboard layout source files, written from the format's rules,
 // to check what the exporter writes: a UTF-16LE file with a byte order mark and CR LF line
-// ends, header keywords with their values, and the LAYOUT rows by scan code.
+// ends, header keywords with their values, and the LAYOUT rows by scan code. Qt decodes the
+// UTF-16, so no code of the exporter takes part in reading.
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringList>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include "data/charset.hpp"
 
 namespace antkeys::test {
 
@@ -29,77 +30,41 @@ struct KlcFile {
 
 inline KlcFile ReadKlc(const std::string& bytes) {
     KlcFile f;
-    if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') {
-        f.error = "no UTF-16LE byte order mark";
-        return f;
-    }
-    if (bytes.size() % 2 != 0) {
-        f.error = "odd number of bytes";
-        return f;
-    }
-    // UTF-16LE to UTF-8, surrogate pairs joined.
-    std::string text;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        const auto unit = [&bytes](std::size_t at) {
-            return static_cast<char32_t>(static_cast<unsigned char>(bytes[at])) |
-                   static_cast<char32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
-        };
-        char32_t u = unit(i);
-        if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
-            const char32_t low = unit(i + 2);
-            u = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
-            i += 2;
-        }
-        text += Utf8Of(u);
-    }
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find('\n', start)) != std::string::npos; start = at + 1) {
-        if (at == 0 || text[at - 1] != '\r') {
-            f.error = "a line ends without CR LF";
-            return f;
-        }
-        lines.push_back(text.substr(start, at - 1 - start));
-    }
-    if (start != text.size()) {
-        f.error = "the last line has no line end";
-        return f;
-    }
-    static const std::vector<std::string> kSections{"SHIFTSTATE",  "LAYOUT",       "KEYNAME",
-                                                    "KEYNAME_EXT", "DESCRIPTIONS", "LANGUAGENAMES",
-                                                    "ENDKBD"};
-    std::string section;
-    for (std::string line : lines) {
-        if (const auto c = line.find("//"); c != std::string::npos) line.resize(c);
-        std::istringstream fields(line);
-        std::string first;
-        if (!(fields >> first) || first[0] == ';') continue;
-        bool isSection = false;
-        for (const std::string& s : kSections) isSection = isSection || s == first;
-        if (isSection) {
+    QStringDecoder utf16(QStringConverter::Utf16LE);
+    const QString text = utf16(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (bytes.rfind("\xFF\xFE", 0) != 0 || bytes.size() % 2 != 0 || utf16.hasError())
+        f.error = "not UTF-16LE with a byte order mark";
+    else if (!text.endsWith("\r\n") || text.count('\n') != text.count("\r\n") ||
+             text.count('\r') != text.count("\r\n"))
+        f.error = "a line does not end in CR LF";
+    if (!f.error.empty()) return f;
+
+    static const QStringList kSections{"SHIFTSTATE",   "LAYOUT",        "KEYNAME", "KEYNAME_EXT",
+                                       "DESCRIPTIONS", "LANGUAGENAMES", "ENDKBD"};
+    static const QRegularExpression kKeywordAndRest(R"(^\s*(\S+)\s*(.*)$)");
+    QString section;
+    for (const QString& line : text.split("\r\n")) {
+        // A comment runs from // to the line's end; a line starting with ; is one too.
+        const QRegularExpressionMatch m = kKeywordAndRest.match(line.section("//", 0, 0));
+        if (!m.hasMatch() || m.captured(1).startsWith(';')) continue;
+        const QString first = m.captured(1);
+        const std::string rest = m.captured(2).toStdString();
+        if (kSections.contains(first)) {
             section = first;
-            f.sections.push_back(first);
-            continue;
-        }
-        std::string rest;
-        std::getline(fields, rest);
-        rest.erase(0, rest.find_first_not_of(" \t"));
-        if (section.empty()) {
-            f.header[first] = rest;
+            f.sections.push_back(first.toStdString());
+        } else if (section.isEmpty()) {
+            f.header[first.toStdString()] = rest;
         } else if (section == "LAYOUT") {
-            KlcRow row;
-            std::string base, shift;
-            std::istringstream values(rest);
-            values >> row.vk >> row.cap >> base >> shift;
-            row.base = static_cast<char32_t>(std::stoul(base, nullptr, 16));
-            row.shift = static_cast<char32_t>(std::stoul(shift, nullptr, 16));
-            f.layout[static_cast<int>(std::stoul(first, nullptr, 16))] = row;
-        } else if (section == "KEYNAME" || section == "KEYNAME_EXT") {
+            const QStringList v = m.captured(2).split(QRegularExpression(R"(\s+)"));
+            f.layout[first.toInt(nullptr, 16)] = {v.value(0).toStdString(), v.value(1).toInt(),
+                                                  v.value(2).toUInt(nullptr, 16),
+                                                  v.value(3).toUInt(nullptr, 16)};
+        } else if (section.startsWith("KEYNAME")) {
             f.keyNames.push_back(rest);
         } else if (section == "DESCRIPTIONS" && f.descriptions.empty()) {
-            f.descriptions = first + "\t" + rest;
+            f.descriptions = first.toStdString() + "\t" + rest;
         } else if (section == "LANGUAGENAMES" && f.languageNames.empty()) {
-            f.languageNames = first + "\t" + rest;
+            f.languageNames = first.toStdString() + "\t" + rest;
         }
     }
     return f;
