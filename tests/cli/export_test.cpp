@@ -18,7 +18,7 @@ using test::CountOf;
 using test::RunTool;
 
 // Each format is written where -o says, or to stdout; the formats themselves are checked in
-// tests/export. The XKB file must compile with xkbcomp.
+// tests/export, the macOS one read back as XML. The XKB file must compile with xkbcomp.
 TEST(ExportCommand, WritesEachFormatAndTheXkbFileCompiles) {
     test::TempFolder dir;
     const std::string set = test::BundledSet("ka");
@@ -27,13 +27,6 @@ TEST(ExportCommand, WritesEachFormatAndTheXkbFileCompiles) {
                                 "ka-GE", "--shift", "us", ref, "-o", dir.path() + "/k/antka.klc"});
     EXPECT_EQ(klc.status, 0) << klc.err;
     EXPECT_EQ(dir.Read("k/antka.klc").substr(0, 2), "\xFF\xFE");
-    const CliRun mac = RunTool(
-        {"export", "--keylayout", "--dir", set, ref, "-o", dir.path() + "/antka.keylayout"});
-    EXPECT_EQ(mac.status, 0) << mac.err;
-    if (std::system("xmllint --version >/dev/null 2>&1") == 0) {
-        const std::string check = "xmllint --noout " + dir.path() + "/antka.keylayout";
-        EXPECT_EQ(std::system(check.c_str()), 0);
-    }
     const CliRun kle = RunTool({"export", "--kle", "--dir", set, ref});
     EXPECT_EQ(kle.status, 0);
     EXPECT_EQ(kle.out.rfind("[\n{\"name\":\"RefKeyLay\"", 0), 0u) << kle.out;

@@ -108,14 +108,27 @@ TEST(RenderCommand, ShowsLoadsTargetsAndUnplacedLetters) {
     EXPECT_TRUE(Contains(png.err, "SVG only")) << png.err;
 }
 
+// Key F has a finger the Kdi table has no row for; a->e goes from row 3 to F's row 2 on one
+// hand, so a layout with e on F cannot be graded (what evaluate says is in the goldens). The
+// picture is still drawn.
+TEST(RenderCommand, ALayoutThatCannotBeGradedIsDrawnWithStatusOne) {
+    const test::ProgramFolder dir(test::InputSet::Small().Line("KeyDefs.txt", 8, "F\t0\t7\t2\t2\t0"));
+    const std::string onF =
+        dir.Write("f.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tF\r\n");
+    const CliRun r = RunTool({"render", "--dir", dir.path(), onF, "-o", dir.path() + "/f.svg"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_TRUE(Contains(r.err, "finger 7")) << r.err;
+    EXPECT_TRUE(Contains(dir.Read("f.svg"), "Not graded: "));
+}
+
 #ifdef ANTKEYS_HAVE_RASTER
 TEST(SvgRasterizer, ReportsWhatItCannotDraw) {
     test::TempFolder dir;
-    const std::string sized = R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="4"/>)";
     const std::pair<std::string, std::string> cases[] = {
         {"not a picture", "the picture could not be read as SVG"},
         {R"(<svg xmlns="http://www.w3.org/2000/svg" width="0" height="0"/>)", "the picture has no size"},
-        {sized, "cannot write " + dir.path() + "/no/such/x.png"},
+        {R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="4"/>)",
+         "cannot write " + dir.path() + "/no/such/x.png"},
     };
     for (const auto& [svg, says] : cases) {
         std::string error;

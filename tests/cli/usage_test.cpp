@@ -37,7 +37,6 @@ const Wrong kWrong[] = {
     {{"run", "--bogus"}, 2, "unknown option '--bogus'"},
     {{"run", "--colonies", "x"}, 2, "--colonies: \"x\" is not 'auto'"},
     {{"run", "--colonies", "257"}, 2, kRunUsage},
-    {{"run", "--colonies"}, 2, kRunUsage},
     {{"run", "--polish", "--no-aco"}, 2, "it cannot go with --no-aco"},
     {{"run", "--polish=1"}, 2, kRunUsage},
     {{"run", "--polish=relocate"}, 2, "--polish: \"relocate\" is not 'swaps'"},
