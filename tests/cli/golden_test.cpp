@@ -40,11 +40,6 @@ std::vector<GoldenCase> ReadCases() {
     return cases;
 }
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
-        text.replace(at, from.size(), to), at += to.size();
-}
-
 class Golden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Golden, MatchesTheStoredOutput) {
@@ -64,7 +59,10 @@ TEST_P(Golden, MatchesTheStoredOutput) {
 
         const CliRun run = RunTool(args);
         std::string printed = run.out + "exit " + std::to_string(run.status) + "\n" + run.err;
-        ReplaceAll(printed, kGolden + "/", "");
+        // The stored output names the layouts from the golden folder on.
+        const std::string folder = kGolden + "/";
+        for (auto at = printed.find(folder); at != std::string::npos; at = printed.find(folder, at))
+            printed.erase(at, folder.size());
         EXPECT_EQ(printed, ReadFile(kGolden + "/expected/" + c.name + ".tsv"));
     } else {
         const CliRun run = RunTool(args);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdint>
 #include <map>
 #include <regex>
 #include <string>
@@ -16,6 +15,8 @@
 #include "support/keyboards.hpp"
 #include "support/text.hpp"
 #ifdef ANTKEYS_HAVE_RASTER
+#include <QImage>
+
 #include "raster/svg_rasterizer.hpp"
 #endif
 
@@ -32,14 +33,6 @@ int SvgSize(const std::string& svg, const char* what) {
     const std::regex size(std::string("<svg [^>]*") + what + "=\"(\\d+)\"");
     return std::regex_search(svg, m, size) ? std::stoi(m[1]) : -1;
 }
-
-#ifdef ANTKEYS_HAVE_RASTER
-std::uint32_t BigEndian(const std::string& bytes, std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
-    return v;
-}
-#endif
 
 TEST(RenderCommand, DrawsTheBundledReferenceAsSvgAndPng) {
     test::TempFolder dir;
@@ -68,13 +61,9 @@ TEST(RenderCommand, DrawsTheBundledReferenceAsSvgAndPng) {
     const CliRun again = RunTool({"render", "--dir", set, ref, "-o", dir.path() + "/again.png"});
     ASSERT_EQ(png.status, 0) << png.err;
     ASSERT_EQ(again.status, 0) << again.err;
-    const std::string bytes = dir.Read("ref.png");
-    EXPECT_EQ(dir.Read("again.png"), bytes);
-    ASSERT_GT(bytes.size(), 24u);
-    EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1A\n");
-    EXPECT_EQ(bytes.substr(12, 4), "IHDR");
-    EXPECT_EQ(BigEndian(bytes, 16), static_cast<std::uint32_t>(SvgSize(svg, "width")));
-    EXPECT_EQ(BigEndian(bytes, 20), static_cast<std::uint32_t>(SvgSize(svg, "height")));
+    EXPECT_EQ(dir.Read("again.png"), dir.Read("ref.png"));
+    const QImage image(QString::fromStdString(dir.path() + "/ref.png"), "PNG");
+    EXPECT_EQ(image.size(), QSize(SvgSize(svg, "width"), SvgSize(svg, "height")));
 #endif
 }
 

@@ -65,14 +65,12 @@ const Wrong kWrong[] = {
     // digraphs
     {{"digraphs"}, 2, "no text given"},
     {{"digraphs", "--bogus", "REF"}, 2, "unknown option '--bogus'"},
-    {{"digraphs", "REF", "--alphabet"}, 2, "antkeys-cli digraphs: "},
     {{"digraphs", "--alphabet", "TMP/bad.txt", "REF"}, 2, "line 2"},
     {{"digraphs", "TMP/missing.txt"}, 1, "TMP/missing.txt"},
     {{"digraphs", "--alphabet", "TMP/empty.txt", "REF"}, 2, "the file is empty"},
     {{"digraphs", "--trigrams", "TMP/bad.txt/t.txt", "-o", "TMP/d.txt", "REF"}, 1, "TMP/bad.txt/t.txt"},
     {{"digraphs", "-o", "TMP/no/such/folder/out.txt", "REF"}, 1, "antkeys-cli digraphs: "},
     // init
-    {{"init"}, 2, "give one folder DIR"},
     {{"init", "--set", "xx", "somewhere"}, 2, "no input set 'xx' is installed"},
     {{"init", "a", "b"}, 2, "give one folder DIR"},
     {{"init", "TMP/bad.txt/folder"}, 1, "cannot create TMP/bad.txt/folder/In"},
