@@ -104,7 +104,9 @@ TEST(EvaluateExplain, TsvAndTableShowTheFiguresAndTrigramColumnsOnlyWithTrigrams
     EXPECT_TRUE(Contains(lines[0], "\tredirects\tone_hand_rolls\talternating_trigrams"));
     EXPECT_EQ(lines[1].substr(lines[1].size() - 6), "\t0\t0\t0");
 
-    // The table shows percentages and as many ranks of digraphs as --top asks.
+    // With the bundled trigrams, the table shows percentages and as many ranks of digraphs
+    // as --top asks.
+    dir.Write("In/TriGraphs.txt", test::ReadFile(test::BundledSet("en") + "/In/TriGraphs.txt"));
     r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--top", "3"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "Worst digraphs of In/RefKeyLay.txt:")) << r.out;

@@ -89,16 +89,36 @@ TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) 
     const std::string alphabet = dir.Write(
         "lay.txt",
         "header\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tB\t0\r\n192\tD\t0\r\n193\t\t0\r\n120\t\r\n\r\n");
-    const std::string output = dir.path() + "/DiGraphs.txt";
-    const CliRun r = Digraphs({"--alphabet", alphabet, "-o", output, dir.Write("one.txt", kText1),
-                               dir.Write("two.txt", kText2)});
+    const CliRun r = Digraphs({"--alphabet", alphabet, "-o", dir.path() + "/DiGraphs.txt",
+                               dir.Write("one.txt", kText1), dir.Write("two.txt", kText2)});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(dir.Read("DiGraphs.txt"),
               "code1\tcode2\tcount\r\n32\t97\t1\r\n32\t192\t1\r\n97\t98\t1\r\n98\t32\t1\r\n");
 }
 
-// A dropped character is named with its code point and its glyph, whatever its length.
+TEST(DigraphsCommand, TrigramsFollowTheSameTextAndAlphabet) {
+    test::TempFolder dir;
+    const std::string alphabet =
+        dir.Write("ref.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n");
+    // Codes: space a b space a b , space a b c space; the comma is not placed.
+    const std::string text = dir.Write("t.txt", "Ab  ab, abc");
+    const CliRun r = Digraphs({"--alphabet", alphabet, "--trigrams", dir.path() + "/TriGraphs.txt",
+                               "-o", dir.path() + "/d.txt", text});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.Read("TriGraphs.txt"),
+              "code1\tcode2\tcode3\tcount\r\n"
+              "32\t97\t98\t3\r\n"
+              "97\t98\t32\t1\r\n"
+              "97\t98\t99\t1\r\n"
+              "98\t32\t97\t1\r\n"
+              "98\t99\t32\t1\r\n");
+    EXPECT_TRUE(Contains(r.err, "trigrams: 5 sequences written, 7 occurrences")) << r.err;
+
+    // Without --trigrams nothing more is written.
+    EXPECT_FALSE(Contains(Digraphs({"-o", dir.path() + "/e.txt", text}).err, "trigrams"));
+}
+
 TEST(DigraphCounter, CharactersSplitBetweenChunksArePutTogether) {
     DigraphCounter whole, bytewise;
     ASSERT_TRUE(whole.ready()) << whole.error();

@@ -5,6 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <array>
 #include <map>
@@ -15,11 +18,72 @@
 #include "export/klc_exporter.hpp"
 #include "export/layout_svg.hpp"
 #include "export/us_keyboard.hpp"
-#include "klc_reader.hpp"
 #include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {
+
+// A small reader of Windows keyboard layout source files, written from the format's rules,
+// to check what the exporter writes: a UTF-16LE file with a byte order mark and CR LF line
+// ends, header keywords with their values, and the LAYOUT rows by scan code. Qt decodes the
+// UTF-16, so no code of the exporter takes part in reading.
+struct KlcRow {
+    std::string vk;
+    int cap = 0;
+    char32_t base = 0;
+    char32_t shift = 0;
+};
+
+struct KlcFile {
+    std::string error;                          // empty when the file follows the rules
+    std::map<std::string, std::string> header;  // "KBD" -> "name\t\"description\"", ...
+    std::vector<std::string> sections;          // section keywords in file order
+    std::map<int, KlcRow> layout;               // by scan code
+    std::vector<std::string> keyNames;          // KEYNAME and KEYNAME_EXT names
+    std::string descriptions, languageNames;    // their first entries
+};
+
+inline KlcFile ReadKlc(const std::string& bytes) {
+    KlcFile f;
+    QStringDecoder utf16(QStringConverter::Utf16LE);
+    const QString text = utf16(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (bytes.rfind("\xFF\xFE", 0) != 0 || bytes.size() % 2 != 0 || utf16.hasError())
+        f.error = "not UTF-16LE with a byte order mark";
+    else if (!text.endsWith("\r\n") || text.count('\n') != text.count("\r\n") ||
+             text.count('\r') != text.count("\r\n"))
+        f.error = "a line does not end in CR LF";
+    if (!f.error.empty()) return f;
+
+    static const QStringList kSections{"SHIFTSTATE",   "LAYOUT",        "KEYNAME", "KEYNAME_EXT",
+                                       "DESCRIPTIONS", "LANGUAGENAMES", "ENDKBD"};
+    static const QRegularExpression kKeywordAndRest(R"(^\s*(\S+)\s*(.*)$)");
+    QString section;
+    for (const QString& line : text.split("\r\n")) {
+        // A comment runs from // to the line's end; a line starting with ; is one too.
+        const QRegularExpressionMatch m = kKeywordAndRest.match(line.section("//", 0, 0));
+        if (!m.hasMatch() || m.captured(1).startsWith(';')) continue;
+        const QString first = m.captured(1);
+        const std::string rest = m.captured(2).toStdString();
+        if (kSections.contains(first)) {
+            section = first;
+            f.sections.push_back(first.toStdString());
+        } else if (section.isEmpty()) {
+            f.header[first.toStdString()] = rest;
+        } else if (section == "LAYOUT") {
+            const QStringList v = m.captured(2).split(QRegularExpression(R"(\s+)"));
+            f.layout[first.toInt(nullptr, 16)] = {v.value(0).toStdString(), v.value(1).toInt(),
+                                                  v.value(2).toUInt(nullptr, 16),
+                                                  v.value(3).toUInt(nullptr, 16)};
+        } else if (section.startsWith("KEYNAME")) {
+            f.keyNames.push_back(rest);
+        } else if (section == "DESCRIPTIONS" && f.descriptions.empty()) {
+            f.descriptions = first.toStdString() + "\t" + rest;
+        } else if (section == "LANGUAGENAMES" && f.languageNames.empty()) {
+            f.languageNames = first.toStdString() + "\t" + rest;
+        }
+    }
+    return f;
+}
 
 // A layout file on the keyboard of an input set, and what each key of the US keyboard should
 // type after it without Shift: the layout's character or the US one.
@@ -74,7 +138,7 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
     ASSERT_TRUE(r.problems.empty()) << r.problems.front();
     EXPECT_EQ(r.exported, l.placed);
 
-    const test::KlcFile klc = test::ReadKlc(r.bytes);
+    const KlcFile klc = ReadKlc(r.bytes);
     ASSERT_EQ(klc.error, "");
     EXPECT_EQ(klc.header.at("KBD"), "antka\t\"Georgian (antkeys)\"");
     EXPECT_EQ(klc.header.at("LOCALENAME"), "\"ka-GE\"");
@@ -89,12 +153,15 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
 
     std::set<std::string> vks;
     for (const auto& [sc, row] : klc.layout) EXPECT_TRUE(vks.insert(row.vk).second) << row.vk;
-    // --shift us: the same characters, with Shift the US ones.
+    // --shift us: the same characters, with Shift the US ones. Without a description Windows
+    // shows the name.
     options.usShift = true;
-    const test::KlcFile us = test::ReadKlc(ExportCaseAs(ExportFormat::Klc, l, options).bytes);
+    options.description.clear();
+    const KlcFile us = ReadKlc(ExportCaseAs(ExportFormat::Klc, l, options).bytes);
+    EXPECT_EQ(us.header.at("KBD"), "antka\t\"antka\"");
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
-        const test::KlcRow& row = klc.layout.at(key.scanCode);
+        const KlcRow& row = klc.layout.at(key.scanCode);
         const bool latin = l.expected[i] >= U'a' && l.expected[i] <= U'z';
         EXPECT_EQ(row.vk, key.vk);
         EXPECT_EQ(row.base, l.expected[i]) << key.legend;
@@ -103,7 +170,7 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
                              : l.expected[i] == key.base ? key.shift
                                                          : l.expected[i]);
         EXPECT_EQ(row.cap, latin ? 1 : 0) << key.legend;
-        const test::KlcRow& usRow = us.layout.at(key.scanCode);
+        const KlcRow& usRow = us.layout.at(key.scanCode);
         EXPECT_EQ(usRow.base, l.expected[i]) << key.legend;
         EXPECT_EQ(usRow.shift, key.shift) << key.legend;
         EXPECT_EQ(usRow.cap, latin && key.base == l.expected[i] ? 1 : 0) << key.legend;
