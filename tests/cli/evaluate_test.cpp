@@ -1,35 +1,51 @@
+// antkeys-cli evaluate: the table of figures, --tsv and --explain, and what ends a run with
+// status 1 or 2.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <sstream>
 
 #include "support/cli_run.hpp"
 #include "support/input_set.hpp"
+#include "support/text.hpp"
 
 namespace antkeys {
 namespace {
 
 using test::CliRun;
+using test::Contains;
+using test::InputSet;
+using test::ProgramFolder;
 using test::RunTool;
 
-// d and e swapped: no one-finger pair is left and no row change, so V4 and V5 are 0.
-const std::string kSwapped =
-    "grade\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tE\r\n101\tD\r\n";
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
 
-TEST(EvaluateCommand, TableShowsThePanelFormats) {
-    const test::ProgramFolder dir;
-    const std::string swapped = dir.Write("swapped.txt", kSwapped);
-    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), swapped});
-    EXPECT_EQ(r.status, 0) << r.err;
-    std::istringstream lines(r.out);
-    std::vector<std::vector<std::string>> rows;
-    for (std::string line; std::getline(lines, line);) {
+// A layout that cannot be read is reported and skipped; the others are still graded.
+TEST(EvaluateCommand, TableShowsThePanelFormatsAndSkipsAnUnreadableLayout) {
+    const ProgramFolder dir;
+    const std::string missing = dir.path() + "/missing.txt";
+    // d and e swapped: no one-finger pair is left and no row change, so V4 and V5 are 0.
+    const std::string swapped = dir.Write(
+        "swapped.txt", "grade\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tE\r\n101\tD\r\n");
+    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), missing, swapped});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("Error Loading Layout: Error Loading Custom Layout from:" + missing, 0),
+              0u)
+        << r.err;
+    using Row = std::vector<std::string>;
+    std::vector<Row> rows;
+    for (const std::string& line : Lines(r.out)) {
         std::istringstream cells(line);
         rows.emplace_back(std::istream_iterator<std::string>(cells),
                           std::istream_iterator<std::string>());
     }
-    using Row = std::vector<std::string>;
     ASSERT_EQ(rows.size(), 3u) << r.out;
     EXPECT_EQ(rows[0], (Row{"layout", "V1", "V2", "V3", "V4", "V5", "V6", "dV1", "dV2", "dV3",
                             "dV4", "dV5", "dV6", "absolute", "grade"}));
@@ -41,57 +57,62 @@ TEST(EvaluateCommand, TableShowsThePanelFormats) {
               (Row{swapped, "0.06", "1.00", "0.25", "0.00", "0.00", "0.13", "0.00%", "0.00%",
                    "150.00%", "+\u221E%", "+\u221E%", "200.00%", "0.44", "188.46%"}));
     // Numbers are right-aligned under their headings.
-    const std::string header = r.out.substr(0, r.out.find('\n'));
-    EXPECT_NE(header.find("    grade"), std::string::npos) << header;
+    EXPECT_TRUE(Contains(Lines(r.out)[0], "    grade")) << r.out;
 }
 
-TEST(EvaluateCommand, AnUnreadableLayoutIsReportedAndSkipped) {
-    const test::ProgramFolder dir;
-    const std::string missing = dir.path() + "/missing.txt";
-    const std::string swapped = dir.Write("swapped.txt", kSwapped);
-    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--tsv", missing, swapped});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.rfind("Error Loading Layout: Error Loading Custom Layout from:" + missing, 0),
-              0u)
-        << r.err;
-    EXPECT_EQ(r.out.find(missing), std::string::npos);
-    EXPECT_NE(r.out.find(swapped + "\t"), std::string::npos);
-}
-
-// Key F has a finger the Kdi table has no row for; a->e goes from row 3 to F's row 2 on one
-// hand, so a layout with e on F cannot be graded.
-TEST(EvaluateAndRender, ALayoutThatCannotBeGradedEndsWithStatusOne) {
-    const test::ProgramFolder dir(test::InputSet::Small().Line("KeyDefs.txt", 8, "F\t0\t7\t2\t2\t0"));
-    const std::string onF =
-        dir.Write("f.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tF\r\n");
-    const CliRun e = RunTool({"evaluate", "--dir", dir.path(), "--tsv", onF});
-    EXPECT_EQ(e.status, 1) << e.err;
-    EXPECT_NE(e.err.find("finger 7"), std::string::npos) << e.err;
-    const CliRun r = RunTool({"render", "--dir", dir.path(), onF, "-o", dir.path() + "/f.svg"});
-    EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_NE(dir.Read("f.svg").find("Not graded: "), std::string::npos);
-}
-
+// With --explain the trigram file must load too.
 TEST(EvaluateCommand, AFolderThatDoesNotLoadEndsWithStatusTwo) {
-    const test::ProgramFolder dir(test::InputSet::Small().Body("Gj.txt", {"V1\t1"}));
-    CliRun r = RunTool({"evaluate", "--dir", dir.path()});
+    const ProgramFolder gj(InputSet::Small().Body("Gj.txt", {"V1\t1"}));
+    CliRun r = RunTool({"evaluate", "--dir", gj.path()});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err.rfind("Error Loading  KGj: Error Loading Gj\n", 0), 0u) << r.err;
     EXPECT_EQ(r.out, "");
 
-    r = RunTool({"evaluate", "--dir", dir.path() + "/nowhere"});
+    const ProgramFolder trigrams(InputSet::Small().Text(
+        "TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n97\t98\t99\t5\r\n97\t98\tx\t1\r\n"));
+    r = RunTool({"evaluate", "--dir", trigrams.path(), "--explain"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err.rfind("Fatal Error: Error Loading KeyDefinitions!!!\n", 0), 0u) << r.err;
+    EXPECT_TRUE(Contains(r.err, "Error Loading Trigraphs")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "TriGraphs.txt, line 3, field 3")) << r.err;
+    EXPECT_EQ(r.out, "");
 }
 
-TEST(EvaluateCommand, DefaultsToTheProgramFolder) {
-    const test::ProgramFolder dir;
-    ::setenv("ANTKEYS_HOME", dir.path().c_str(), 1);
-    const CliRun r = RunTool({"evaluate", "--tsv"});
-    ::unsetenv("ANTKEYS_HOME");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("In/RefKeyLay.txt\t0.0625\t"), std::string::npos) << r.out;
+TEST(EvaluateExplain, TsvAndTableShowTheFiguresAndTrigramColumnsOnlyWithTrigrams) {
+    const ProgramFolder dir(InputSet::Bundled("en").Remove("TriGraphs.txt"));
+    const std::string dvorak = test::BundledSet("en") + "/Dvorak.txt";
+    // A layout that cannot be read is left out, and the status says so.
+    const std::string missing = dir.path() + "/none.txt";
+    CliRun r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--tsv", missing, dvorak});
+    EXPECT_EQ(r.status, 1) << r.err;
+    std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;  // the header, the reference and Dvorak
+    EXPECT_FALSE(Contains(r.out, missing));
+    EXPECT_EQ(lines[0].rfind("file\tsame_finger\trepeats\tsame_hand\talternation\t", 0), 0u);
+    EXPECT_FALSE(Contains(lines[0], "redirects"));
+    EXPECT_EQ(lines[1].rfind("In/RefKeyLay.txt\t", 0), 0u);
+    EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), '\t'),
+              std::count(lines[0].begin(), lines[0].end(), '\t'));
 
+    // An empty trigram file adds the trigram columns, all 0. Without --dir the program
+    // folder comes from $ANTKEYS_HOME.
+    dir.Write("In/TriGraphs.txt", "code1\tcode2\tcode3\tcount\r\n");
+    ::setenv("ANTKEYS_HOME", dir.path().c_str(), 1);
+    r = RunTool({"evaluate", "--explain", "--tsv"});
+    ::unsetenv("ANTKEYS_HOME");
+    ASSERT_EQ(r.status, 0) << r.err;
+    lines = Lines(r.out);
+    EXPECT_TRUE(Contains(lines[0], "\tredirects\tone_hand_rolls\talternating_trigrams"));
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 6), "\t0\t0\t0");
+
+    // With the bundled trigrams, the table shows percentages and as many ranks of digraphs
+    // as --top asks.
+    dir.Write("In/TriGraphs.txt", test::ReadFile(test::BundledSet("en") + "/In/TriGraphs.txt"));
+    r = RunTool({"evaluate", "--dir", dir.path(), "--explain", "--top", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "Worst digraphs of In/RefKeyLay.txt:")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "alternating_trigrams")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "%"));
+    EXPECT_EQ(Lines(r.out).back().rfind("3 ", 0), 0u) << r.out;  // three ranks, no more
 }
 
 }  // namespace

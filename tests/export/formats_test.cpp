@@ -5,24 +5,129 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringList>
 #include <QXmlStreamReader>
+#include <array>
 #include <map>
 #include <set>
 
+#include "data/loaders.hpp"
 #include "export/keylayout_exporter.hpp"
 #include "export/klc_exporter.hpp"
-#include "export_fixture.hpp"
-#include "klc_reader.hpp"
+#include "export/layout_svg.hpp"
+#include "export/us_keyboard.hpp"
+#include "support/temp_folder.hpp"
 
 namespace antkeys {
 namespace {
 
-using test::ExportCaseAs;
-using test::LoadCase;
+// A small reader of Windows keyboard layout source files, written from the format's rules,
+// to check what the exporter writes: a UTF-16LE file with a byte order mark and CR LF line
+// ends, header keywords with their values, and the LAYOUT rows by scan code. Qt decodes the
+// UTF-16, so no code of the exporter takes part in reading.
+struct KlcRow {
+    std::string vk;
+    int cap = 0;
+    char32_t base = 0;
+    char32_t shift = 0;
+};
+
+struct KlcFile {
+    std::string error;                          // empty when the file follows the rules
+    std::map<std::string, std::string> header;  // "KBD" -> "name\t\"description\"", ...
+    std::vector<std::string> sections;          // section keywords in file order
+    std::map<int, KlcRow> layout;               // by scan code
+    std::vector<std::string> keyNames;          // KEYNAME and KEYNAME_EXT names
+    std::string descriptions, languageNames;    // their first entries
+};
+
+inline KlcFile ReadKlc(const std::string& bytes) {
+    KlcFile f;
+    QStringDecoder utf16(QStringConverter::Utf16LE);
+    const QString text = utf16(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (bytes.rfind("\xFF\xFE", 0) != 0 || bytes.size() % 2 != 0 || utf16.hasError())
+        f.error = "not UTF-16LE with a byte order mark";
+    else if (!text.endsWith("\r\n") || text.count('\n') != text.count("\r\n") ||
+             text.count('\r') != text.count("\r\n"))
+        f.error = "a line does not end in CR LF";
+    if (!f.error.empty()) return f;
+
+    static const QStringList kSections{"SHIFTSTATE",   "LAYOUT",        "KEYNAME", "KEYNAME_EXT",
+                                       "DESCRIPTIONS", "LANGUAGENAMES", "ENDKBD"};
+    static const QRegularExpression kKeywordAndRest(R"(^\s*(\S+)\s*(.*)$)");
+    QString section;
+    for (const QString& line : text.split("\r\n")) {
+        // A comment runs from // to the line's end; a line starting with ; is one too.
+        const QRegularExpressionMatch m = kKeywordAndRest.match(line.section("//", 0, 0));
+        if (!m.hasMatch() || m.captured(1).startsWith(';')) continue;
+        const QString first = m.captured(1);
+        const std::string rest = m.captured(2).toStdString();
+        if (kSections.contains(first)) {
+            section = first;
+            f.sections.push_back(first.toStdString());
+        } else if (section.isEmpty()) {
+            f.header[first.toStdString()] = rest;
+        } else if (section == "LAYOUT") {
+            const QStringList v = m.captured(2).split(QRegularExpression(R"(\s+)"));
+            f.layout[first.toInt(nullptr, 16)] = {v.value(0).toStdString(), v.value(1).toInt(),
+                                                  v.value(2).toUInt(nullptr, 16),
+                                                  v.value(3).toUInt(nullptr, 16)};
+        } else if (section.startsWith("KEYNAME")) {
+            f.keyNames.push_back(rest);
+        } else if (section == "DESCRIPTIONS" && f.descriptions.empty()) {
+            f.descriptions = first.toStdString() + "\t" + rest;
+        } else if (section == "LANGUAGENAMES" && f.languageNames.empty()) {
+            f.languageNames = first.toStdString() + "\t" + rest;
+        }
+    }
+    return f;
+}
+
+// A layout file on the keyboard of an input set, and what each key of the US keyboard should
+// type after it without Shift: the layout's character or the US one.
+struct LoadedLayout {
+    KeyTables keys;
+    Layout lay{};
+    std::array<char32_t, kUsKeyCount> expected{};
+    int placed = 0;  // characters of the layout on the US keys
+};
+
+// The bundled reference layouts and the best layouts of two polished runs: input set, layout.
+LoadedLayout LoadCase(int index) {
+    const std::string golden = std::string(ANTKEYS_TEST_DATA) + "/golden/expected/";
+    const std::array<std::pair<std::string, std::string>, 4> cases{
+        {{"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"},
+         {"en", test::BundledSet("en") + "/In/RefKeyLay.txt"},
+         {"ka", golden + "run-ka-1-polish/029_2199.txt"},
+         {"en", golden + "run-en-1-polish/185_7449.txt"}}};
+    const auto& [set, layout] = cases[static_cast<std::size_t>(index)];
+    LoadedLayout l;
+    RecordingSink sink;
+    LoadKeyDefs(test::BundledSet(set) + "/In/KeyDefs.txt", l.keys, sink);
+    LoadKeyLay(layout, l.keys, l.lay, sink);
+    for (std::size_t i = 0; i < kUsKeyCount; ++i) l.expected[i] = UsKeys()[i].base;
+    for (int code = 0; code < kCharCodes; ++code) {
+        const int k = l.lay[static_cast<std::size_t>(code)];
+        const int key = k == 0 ? -1 : FindUsKey(l.keys.codes[static_cast<std::size_t>(k)]);
+        if (key < 0) continue;
+        l.expected[static_cast<std::size_t>(key)] =
+            CharacterMap::GeorgianPs().CodePoint(static_cast<Byte>(code));
+        ++l.placed;
+    }
+    return l;
+}
+
+ExportResult ExportCaseAs(ExportFormat format, const LoadedLayout& l, ExportOptions options = {}) {
+    const Exporter& e = ExporterFor(format);
+    if (options.name.empty()) options.name = e.NameFor("layout.txt");
+    return e.Export({l.lay, l.keys, CharacterMap::GeorgianPs(), options});
+}
 
 class EveryLayout : public ::testing::TestWithParam<int> {
   protected:
-    test::LoadedLayout l = LoadCase(test::ExportCases()[static_cast<std::size_t>(GetParam())]);
+    LoadedLayout l = LoadCase(GetParam());
 };
 
 TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
@@ -33,7 +138,7 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
     ASSERT_TRUE(r.problems.empty()) << r.problems.front();
     EXPECT_EQ(r.exported, l.placed);
 
-    const test::KlcFile klc = test::ReadKlc(r.bytes);
+    const KlcFile klc = ReadKlc(r.bytes);
     ASSERT_EQ(klc.error, "");
     EXPECT_EQ(klc.header.at("KBD"), "antka\t\"Georgian (antkeys)\"");
     EXPECT_EQ(klc.header.at("LOCALENAME"), "\"ka-GE\"");
@@ -47,20 +152,29 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
         for (char c : name) EXPECT_GE(static_cast<signed char>(c), 0) << name;  // ASCII only
 
     std::set<std::string> vks;
+    for (const auto& [sc, row] : klc.layout) EXPECT_TRUE(vks.insert(row.vk).second) << row.vk;
+    // --shift us: the same characters, with Shift the US ones. Without a description Windows
+    // shows the name.
+    options.usShift = true;
+    options.description.clear();
+    const KlcFile us = ReadKlc(ExportCaseAs(ExportFormat::Klc, l, options).bytes);
+    EXPECT_EQ(us.header.at("KBD"), "antka\t\"antka\"");
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
-        ASSERT_TRUE(klc.layout.count(key.scanCode)) << key.legend;
-        const test::KlcRow& row = klc.layout.at(key.scanCode);
+        const KlcRow& row = klc.layout.at(key.scanCode);
+        const bool latin = l.expected[i] >= U'a' && l.expected[i] <= U'z';
         EXPECT_EQ(row.vk, key.vk);
         EXPECT_EQ(row.base, l.expected[i]) << key.legend;
         // No case in Georgian: Shift gives the same letter; US letters keep their capitals.
-        const bool latin = l.expected[i] >= U'a' && l.expected[i] <= U'z';
         EXPECT_EQ(row.shift, latin                       ? l.expected[i] - 32
                              : l.expected[i] == key.base ? key.shift
                                                          : l.expected[i]);
         EXPECT_EQ(row.cap, latin ? 1 : 0) << key.legend;
+        const KlcRow& usRow = us.layout.at(key.scanCode);
+        EXPECT_EQ(usRow.base, l.expected[i]) << key.legend;
+        EXPECT_EQ(usRow.shift, key.shift) << key.legend;
+        EXPECT_EQ(usRow.cap, latin && key.base == l.expected[i] ? 1 : 0) << key.legend;
     }
-    for (const auto& [sc, row] : klc.layout) EXPECT_TRUE(vks.insert(row.vk).second) << row.vk;
 }
 
 TEST_P(EveryLayout, KeylayoutIsWellFormedWithEveryCharacterAtItsKeyCode) {
@@ -78,8 +192,11 @@ TEST_P(EveryLayout, KeylayoutIsWellFormedWithEveryCharacterAtItsKeyCode) {
         if (xml.name() == u"keyboard") {
             EXPECT_EQ(a.value("group").toInt(), 126);
             EXPECT_EQ(a.value("name").toString().toStdString(), options.name);
+            // A fixed id in the range for user layouts, made from the name.
             const int id = a.value("id").toInt();
             EXPECT_TRUE(id <= -2 && id >= -32768) << id;
+            EXPECT_EQ(id, KeylayoutId(options.name));
+            EXPECT_NE(id, KeylayoutId("antkeys other"));
         } else if (xml.name() == u"keyMap") {
             map = a.value("index").toInt();
         } else if (xml.name() == u"key") {
@@ -121,31 +238,22 @@ TEST_P(EveryLayout, KleShowsEveryKeysUsLegendAndCharacter) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 4));
-
-// What no format can take is reported once per character, and the rest is still written.
-TEST(Exporters, ReportEachCharacterTheyLeaveOutAndWriteTheRest) {
-    test::LoadedLayout l;
-    RecordingSink sink;
-    ASSERT_TRUE(
-        LoadKeyDefsText("h\r\nq\t0\t5\t5\t2\t0\r\nFn\t0\t5\t6\t2\t0\r\n"
-                        ";\t1\t5\t5\t3\t0\r\nAC01\t0\t5\t5\t3\t0\r\n",
-                        "KeyDefs.txt", l.keys, sink));
-    // 97 on q; 193 on Fn (no key of the US keyboard); 7 a control code; 100 and 98 on AC01.
-    ASSERT_TRUE(LoadKeyLayText("h\r\n97\tq\r\n193\tFn\r\n7\t;\r\n100\tAC01\r\n98\tAC01\r\n",
-                               "lay.txt", l.keys, l.lay, sink));
-    for (const Exporter* e : Exporters()) {
-        ExportOptions options;
-        options.name = e->NameFor("lay.txt");
-        const ExportResult r = e->Export({l.lay, l.keys, CharacterMap::GeorgianPs(), options});
-        EXPECT_EQ(r.exported, 2) << e->option();
-        ASSERT_EQ(r.problems.size(), 3u) << e->option();
-        EXPECT_NE(r.problems[0].find("character 7 "), std::string::npos) << r.problems[0];
-        EXPECT_NE(r.problems[1].find("already carries character 98"), std::string::npos);
-        EXPECT_NE(r.problems[2].find("'Fn'"), std::string::npos) << r.problems[2];
-        EXPECT_FALSE(r.bytes.empty());
-    }
+// The picture of a layout is well-formed XML, whatever its title and letters hold.
+TEST_P(EveryLayout, PictureIsWellFormedXml) {
+    LayoutPictureData data;
+    data.title = "<a & \"b\">.txt";
+    data.gradeLine = "Grade 1.00% against the reference layout";
+    data.figures = {{"dV1", "1.00%"}, {"dV2", "<2%>"}};
+    data.lay = l.lay;
+    data.unplaced = {'<', '&', '"'};
+    QXmlStreamReader xml(QByteArray::fromStdString(LayoutSvg(data, l.keys).text));
+    xml.readNextStartElement();
+    EXPECT_EQ(xml.name(), u"svg");
+    while (!xml.atEnd()) xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 4));
 
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     const Exporter& klc = KlcExporter();
@@ -165,23 +273,6 @@ TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     EXPECT_NE(klc.CheckOptions(o).find("ka-GE"), std::string::npos);
     EXPECT_EQ(klc.NameFor("/x/my best-layout.txt"), "mybestla");
     EXPECT_EQ(klc.NameFor("/x/ქართ.txt"), "antkeys");
-}
-
-TEST(KlcExporter, ShiftUsGivesTheUsCharactersWithShift) {
-    const test::LoadedLayout l = LoadCase(test::ExportCases()[0]);
-    ExportOptions options;
-    options.name = "antka";
-    options.usShift = true;
-    const test::KlcFile klc = test::ReadKlc(ExportCaseAs(ExportFormat::Klc, l, options).bytes);
-    const UsKey& q = UsKeys()[static_cast<std::size_t>(FindUsKey("Q"))];
-    EXPECT_NE(klc.layout.at(q.scanCode).base, U'q');
-    EXPECT_EQ(klc.layout.at(q.scanCode).shift, U'Q');
-    EXPECT_EQ(klc.layout.at(q.scanCode).cap, 0);
-}
-
-TEST(KeylayoutExporter, TheIdFollowsTheName) {
-    EXPECT_EQ(KeylayoutId("antka"), KeylayoutId("antka"));
-    EXPECT_NE(KeylayoutId("antka"), KeylayoutId("antkb"));
 }
 
 }  // namespace

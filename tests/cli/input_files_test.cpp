@@ -1,0 +1,144 @@
+// The commands that make a program folder's input: antkeys-cli init copies an installed set,
+// refuses to overwrite In/ and with --force keeps the old pheromone store aside; antkeys-cli
+// digraphs counts the pairs and triples of a language's texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "corpus/digraph_counter.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_folder.hpp"
+#include "support/text.hpp"
+
+namespace antkeys::cli {
+namespace {
+
+using test::CliRun;
+using test::Contains;
+
+TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStoreAside) {
+    test::TempFolder temp;
+    const std::string dir = temp.path() + "/new/folder";
+    CliRun r = test::RunTool({"init", dir});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(temp.Read("new/folder/In/RefKeyLay.txt"),
+              test::ReadFile(test::BundledSet("ka") + "/In/RefKeyLay.txt"));
+    EXPECT_TRUE(std::filesystem::exists(dir + "/Out/Pheromones.txt"));
+
+    r = test::RunTool({"evaluate", "--verbose", "--dir", dir});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.err, "Program folder: " + dir + "\n")) << r.err;
+    EXPECT_TRUE(Contains(r.out, "In/RefKeyLay.txt")) << r.out;
+
+    temp.Write("new/folder/In/Gj.txt", "mine");
+    temp.Write("new/folder/Out/Pheromones.txt", "learnt");
+    r = test::RunTool({"init", "--set", "en", dir});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.err, "--force")) << r.err;
+    EXPECT_EQ(temp.Read("new/folder/In/Gj.txt"), "mine");
+
+    r = test::RunTool({"init", "--force", "--set", "en", dir});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(temp.Read("new/folder/In/RefKeyLay.txt"),
+              test::ReadFile(test::BundledSet("en") + "/In/RefKeyLay.txt"));
+    EXPECT_EQ(temp.Read("new/folder/Out/Pheromones.txt.old"), "learnt");
+    EXPECT_FALSE(std::filesystem::exists(dir + "/Out/Pheromones.txt"));
+}
+
+CliRun Digraphs(std::vector<std::string> args) {
+    args.insert(args.begin(), "digraphs");
+    return test::RunTool(std::move(args));
+}
+
+// Georgian with a Mtavruli capital (U+1C90), upper-case ASCII, runs of white space, a
+// character with no code («), a control character; the second file adds a malformed byte.
+const std::string kText1 = "Ab \t \xE1\xB2\x90\xE1\x83\x91X\xC2\xABy\x01\r\n";
+const std::string kText2 = "z\xFF";
+
+TEST(DigraphsCommand, CountsPairsOfCodesAcrossFilesAndWhiteSpace) {
+    test::TempFolder dir;
+    // A third file: a and b around characters without a code, of two, three and four bytes.
+    const std::string third = dir.Write("three.txt", "a\xC2\xAB\xE2\x82\xAC\xF0\x9F\x98\x80" "b");
+    const CliRun r =
+        Digraphs({dir.Write("one.txt", kText1), dir.Write("two.txt", kText2), third});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "code1\tcode2\tcount\r\n"
+              "32\t97\t2\r\n"
+              "32\t122\t1\r\n"
+              "32\t192\t1\r\n"
+              "97\t98\t2\r\n"
+              "98\t32\t2\r\n"
+              "120\t121\t1\r\n"
+              "121\t32\t1\r\n"
+              "122\t32\t1\r\n"
+              "192\t193\t1\r\n"
+              "193\t120\t1\r\n");
+    EXPECT_TRUE(Contains(r.err, "6 dropped")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "malformed UTF-8")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "10 pairs written")) << r.err;
+    // A dropped character is named with its glyph and its code point, whatever its length.
+    for (const char* named : {"\xC2\xAB U+00AB", "\xE2\x82\xAC U+20AC", "\xF0\x9F\x98\x80 U+1F600"})
+        EXPECT_TRUE(Contains(r.err, named)) << named << "\n" << r.err;
+}
+
+TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) {
+    test::TempFolder dir;
+    // 193 and 120 are listed without a key: not placed.
+    const std::string alphabet = dir.Write(
+        "lay.txt",
+        "header\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tB\t0\r\n192\tD\t0\r\n193\t\t0\r\n120\t\r\n\r\n");
+    const CliRun r = Digraphs({"--alphabet", alphabet, "-o", dir.path() + "/DiGraphs.txt",
+                               dir.Write("one.txt", kText1), dir.Write("two.txt", kText2)});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(dir.Read("DiGraphs.txt"),
+              "code1\tcode2\tcount\r\n32\t97\t1\r\n32\t192\t1\r\n97\t98\t1\r\n98\t32\t1\r\n");
+}
+
+TEST(DigraphsCommand, TrigramsFollowTheSameTextAndAlphabet) {
+    test::TempFolder dir;
+    const std::string alphabet =
+        dir.Write("ref.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n");
+    // Codes: space a b space a b , space a b c space; the comma is not placed.
+    const std::string text = dir.Write("t.txt", "Ab  ab, abc");
+    const CliRun r = Digraphs({"--alphabet", alphabet, "--trigrams", dir.path() + "/TriGraphs.txt",
+                               "-o", dir.path() + "/d.txt", text});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.Read("TriGraphs.txt"),
+              "code1\tcode2\tcode3\tcount\r\n"
+              "32\t97\t98\t3\r\n"
+              "97\t98\t32\t1\r\n"
+              "97\t98\t99\t1\r\n"
+              "98\t32\t97\t1\r\n"
+              "98\t99\t32\t1\r\n");
+    EXPECT_TRUE(Contains(r.err, "trigrams: 5 sequences written, 7 occurrences")) << r.err;
+
+    // Without --trigrams nothing more is written.
+    EXPECT_FALSE(Contains(Digraphs({"-o", dir.path() + "/e.txt", text}).err, "trigrams"));
+}
+
+TEST(DigraphCounter, CharactersSplitBetweenChunksArePutTogether) {
+    DigraphCounter whole, bytewise;
+    ASSERT_TRUE(whole.ready()) << whole.error();
+    const std::string text =
+        kText1 + "\xE2\x80\x83\xE1\xB2\xBF\xE1\xB2\xBB";  // em space, U+1CBF, U+1CBB
+    whole.Boundary();
+    whole.Feed(text.data(), text.size());
+    whole.Boundary();
+    bytewise.Boundary();
+    for (char ch : text) bytewise.Feed(&ch, 1);
+    bytewise.Boundary();
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b)
+            ASSERT_EQ(whole.Count(a, b), bytewise.Count(a, b)) << a << " " << b;
+    EXPECT_EQ(whole.dropped(), bytewise.dropped());
+    // The em space separates; Mtavruli U+1CBF is the capital of U+10FF, which GEORGIAN-PS
+    // lacks, and U+1CBB is no letter: both dropped.
+    EXPECT_EQ(whole.Count(121, 32), 1u);
+    EXPECT_EQ(whole.dropped(), 4u);
+}
+
+}  // namespace
+}  // namespace antkeys::cli
