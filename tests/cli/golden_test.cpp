@@ -51,11 +51,8 @@ TEST_P(Golden, MatchesTheStoredOutput) {
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"--dir", dir.path()});
     if (args.front() == "evaluate") {
-        std::vector<std::string> layouts;
-        for (const auto& entry : fs::directory_iterator(kGolden + "/layouts/" + c.inputSet))
-            layouts.push_back(entry.path().generic_string());
-        std::sort(layouts.begin(), layouts.end());
-        args.insert(args.end(), layouts.begin(), layouts.end());
+        const std::string layouts = kGolden + "/layouts/" + c.inputSet;
+        for (const auto& [name, content] : FilesIn(layouts)) args.push_back(layouts + "/" + name);
 
         const CliRun run = RunTool(args);
         std::string printed = run.out + "exit " + std::to_string(run.status) + "\n" + run.err;

@@ -17,20 +17,22 @@ using test::CrLf;
 
 const std::string kHeader = "Code\tHand\tFinger\tCol\tRow\tAlt";
 
-TEST(LoadKeyDefs, ThreePlainKeysFillEntriesOneToThreeAfterTheDummy) {
+// Any flag but 0 marks a key and is followed by its companion: a companion of hand 0 is on
+// hand 1, of any other hand on 0. Fields after the sixth are not read.
+TEST(LoadKeyDefs, EveryKeyFillsItsEntryAfterTheDummyAndAFlaggedOneIsFollowedByItsCompanion) {
     KeyTables keys;
     RecordingSink sink;
-    ASSERT_TRUE(LoadKeyDefsText(
-        CrLf({kHeader, "Q\t0\t5\t4\t2\t0", "W\t1\t4\t-3\t3\t0", "E\t0\t1\t0\t4\t0\textra"}),
-        "KeyDefs.txt", keys, sink));
+    ASSERT_TRUE(LoadKeyDefsText(CrLf({kHeader, "Q\t0\t5\t4\t2\t0", "L\t0\t3\t-3\t4\t1",
+                                      "H\t3\t2\t1\t3\t-1", "Z\t1\t1\t0\t2\t0.5\textra"}),
+                                "KeyDefs.txt", keys, sink));
     EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(keys.nKeys(), 3);
-    EXPECT_EQ(keys.codes, (std::vector<std::string>{"", "Q", "W", "E"}));
-    EXPECT_EQ(keys.hands, (std::vector<Byte>{0, 0, 1, 0}));
-    EXPECT_EQ(keys.fingers, (std::vector<Byte>{0, 5, 4, 1}));
-    EXPECT_EQ(keys.cols, (std::vector<Integer>{0, 4, -3, 0}));
-    EXPECT_EQ(keys.rows, (std::vector<Integer>{0, 2, 3, 4}));
-    EXPECT_EQ(keys.alters, (std::vector<Byte>{0, 0, 0, 0}));
+    ASSERT_EQ(keys.nKeys(), 7);
+    EXPECT_EQ(keys.codes, (std::vector<std::string>{"", "Q", "L", "", "H", "", "Z", ""}));
+    EXPECT_EQ(keys.hands, (std::vector<Byte>{0, 0, 0, 1, 3, 0, 1, 0}));
+    EXPECT_EQ(keys.fingers, (std::vector<Byte>{0, 5, 3, 3, 2, 2, 1, 1}));
+    EXPECT_EQ(keys.cols, (std::vector<Integer>{0, 4, -3, -3, 1, 1, 0, 0}));
+    EXPECT_EQ(keys.rows, (std::vector<Integer>{0, 2, 4, 4, 3, 3, 2, 2}));
+    EXPECT_EQ(keys.alters, (std::vector<Byte>{0, 0, 1, 1, 1, 1, 1, 1}));
 
     // A header alone loads no keys.
     EXPECT_TRUE(LoadKeyDefsText(kHeader, "KeyDefs.txt", keys, sink));
@@ -42,19 +44,6 @@ TEST(LoadKeyDefs, ThreePlainKeysFillEntriesOneToThreeAfterTheDummy) {
     ASSERT_EQ(longest.size(), 32766u);
     EXPECT_TRUE(LoadKeyDefsText(CrLf({kHeader, longest}), "k", keys, sink));
     EXPECT_TRUE(sink.messages.empty());
-}
-
-// Any flag but 0 marks a key; a companion of hand 0 is on hand 1 and of any other hand on 0.
-TEST(LoadKeyDefs, EveryFlaggedKeyIsFollowedByItsCompanionOnTheOtherHand) {
-    const KeyTables keys = test::Keyboard(
-        {"A\t0\t1\t0\t2\t0", "L\t0\t3\t2\t4\t1", "H\t3\t2\t1\t3\t-1", "Z\t1\t1\t0\t2\t0.5"});
-    ASSERT_EQ(keys.nKeys(), 7);
-    EXPECT_EQ(keys.codes, (std::vector<std::string>{"", "A", "L", "", "H", "", "Z", ""}));
-    EXPECT_EQ(keys.hands, (std::vector<Byte>{0, 0, 0, 1, 3, 0, 1, 0}));
-    EXPECT_EQ(keys.fingers, (std::vector<Byte>{0, 1, 3, 3, 2, 2, 1, 1}));
-    EXPECT_EQ(keys.cols, (std::vector<Integer>{0, 0, 2, 2, 1, 1, 0, 0}));
-    EXPECT_EQ(keys.rows, (std::vector<Integer>{0, 2, 4, 4, 3, 3, 2, 2}));
-    EXPECT_EQ(keys.alters, (std::vector<Byte>{0, 0, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST(KeyCode2KeyID, FindsTheFirstExactMatchAndReportsLookupsThatCannotWork) {
@@ -116,10 +105,6 @@ TEST(LoadKdiAndGj, FillTheirTablesAndSumTheWeights) {
     EXPECT_EQ(kdi[1][5], 4);
     EXPECT_EQ(kdi[2][3], 12);
     EXPECT_EQ(kdi[5][5], 255);
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(kdi[0][i], 0);  // row and column 0 stay empty
-        EXPECT_EQ(kdi[i][0], 0);
-    }
 
     GjTable gj{};
     Double sum = 99;

@@ -12,8 +12,7 @@ using test::MakeAnalizer;
 using test::MakeDigraphs;
 using test::MakeKeys;
 using test::MakeLayout;
-
-constexpr int a = 97, b = 98, c = 99, d = 100;
+using namespace test::letters;
 
 // Runs `hook` inside the grading, as the desktop's event loop may.
 class HookYield final : public Yielder {
@@ -25,8 +24,7 @@ class HookYield final : public Yielder {
 };
 
 // The reference figures and the weighted sums of the full precision grades are pinned by the
-// goldens; here the rules for single criteria. Figures of `placed`: V1 0.25, V2 1, V3 1,
-// V4 0.75, V5 6.25, V6 0.5, all above 0.
+// goldens; here the rules for single criteria, from the figures of `placed`, all above 0.
 class Grading : public ::testing::Test {
   protected:
     Grading()

@@ -17,15 +17,6 @@ using test::SixKeys;
 using test::SixPlaced;
 using namespace test::letters;
 
-// The figures of a layout on SixKeys(); Kdi(i, j) = 1 + 10 i + j in these tests.
-Criteria Figures(const DigraphTables& digraphs, const BestLoadTable& target = {},
-                 const Layout& lay = SixPlaced()) {
-    Criteria v{};
-    std::string why;
-    EXPECT_TRUE(MakeAnalizer(digraphs, SixKeys(), target).CalcV1_6(lay, v, &why)) << why;
-    return v;
-}
-
 TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
     struct Case {
         const char* name;
@@ -41,7 +32,6 @@ TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
     big.Resize(65);
     const std::vector<Case> cases = {
         {"zero total", MakeDigraphs({{a, b, 0}, {b, a, 0}}), SixKeys(), "add up to 0"},
-        {"no digraphs", DigraphTables{}, SixKeys(), "add up to 0"},
         {"short counts", shortCounts, SixKeys(), "differ in size"},
         {"ragged keys", MakeDigraphs({{a, b, 1}}), ragged, "differ in size"},
         {"65 keys", MakeDigraphs({{a, b, 1}}), big, "65 keys"},
@@ -69,48 +59,14 @@ TEST(KeyAnalizerInit, RefusesTablesItCannotGradeWith) {
         MakeAnalizer(MakeDigraphs({{a, b, 1}}), big).CalcV1_6(MakeLayout({{a, 64}, {b, 63}}), v));
 }
 
-TEST(CalcV1_6, RollsTravelRowChangesAndKeyZero) {
-    struct Case {
-        const char* name;
-        DigraphTables digraphs;
-        std::vector<std::pair<std::size_t, double>> figures;  // (criterion, figure)
-    };
-    const Case cases[] = {
-        // a->b: index to middle on one row (outward); b->a back; a->c: one finger, 1 column and
-        // 1 row apart, at frequencies 0.25, 0.25, 0.5. V1: loads of keys 2, 1, 3, no targets.
-        {"one hand", MakeDigraphs({{a, b, 1}, {b, a, 1}, {a, c, 2}}),
-         {{1, 0.25 * 0.25 + 0.25 * 0.25 + 0.5 * 0.5}, {2, 1}, {3, 1}, {4, 1}, {5, 0}, {6, 0.25}}},
-        // Two fingers, rows 3 and 4: Kdi(2, 4) = 25 and Kdi(4, 2) = 43.
-        {"row change", MakeDigraphs({{a, d, 1}, {d, a, 3}}),
-         {{3, 1}, {4, 0}, {5, 25 * 0.25 + 43 * 0.75}, {6, 0.25}}},
-        // a->a is one hand without travel; a->e changes hands.
-        {"double letter", MakeDigraphs({{a, a, 1}, {a, e, 1}}),
-         {{1, 0.5 * 0.5 + 0.5 * 0.5}, {3, 0.5}, {4, 0}, {5, 0}, {6, 0}}},
-        // x and y are not placed: key 0 is hand 0, finger 0, row 0, target 0; Kdi(0, 2) = 0.
-        {"key zero", MakeDigraphs({{x, y, 1}, {x, a, 1}, {a, x, 1}, {a, b, 1}}),
-         {{1, 0.5 * 0.5 + 0.25 * 0.25 + 0.25 * 0.25}, {3, 1}, {4, 0}, {5, 0}, {6, 0.5}}},
-    };
-    for (const Case& t : cases) {
-        const Criteria v = Figures(t.digraphs);
-        for (const auto& [i, figure] : t.figures) EXPECT_EQ(v[i], figure) << t.name << " V" << i;
-    }
-}
-
 TEST(CalcV1_6, LoadsAreComparedWithTheTargetsAndEachFlaggedKeySharesItsOwnWithItsCompanion) {
-    BestLoadTable target{};
-    target[1] = 0.25;
-    target[2] = 0.75;
-    const DigraphTables ab = MakeDigraphs({{b, a, 1}, {a, b, 3}});
-    EXPECT_EQ(Figures(ab, target)[1], 0.0);
-    EXPECT_EQ(Figures(ab, target, MakeLayout({{a, 2}, {b, 1}}))[1], 0.5 * 0.5 + 0.5 * 0.5);
-
     // S (2) and T (4) are flagged, their companions 3 and 5. S carries half of the keystrokes,
     // T a quarter: each half stays with its own key and companion. A digraph touching a
     // flagged key adds only load.
     constexpr int s = 115, t = 116;
     const KeyTables keys =
         MakeKeys({{"A", 0, 2, 1, 3}, {"S", 0, 1, 0, 5, true}, {"T", 1, 1, 1, 5, true}});
-    target = {};
+    BestLoadTable target{};
     target[1] = 0.25;
     target[2] = target[3] = 0.25;
     target[4] = target[5] = 0.125;
