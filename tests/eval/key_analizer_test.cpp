@@ -1,5 +1,6 @@
-// The grading's figures V1..V6. The digraph pass has a portable and a vector form: they must
-// give the same bits, and the load of flagged keys must be shared with each one's own companion.
+// The grading's figures V1..V6; their rules on whole keyboards are pinned to the bit by the
+// evaluate goldens. The digraph pass has a portable and a vector form: they must give the same
+// bits, and the load of flagged keys must be shared with each one's own companion.
 #include <gtest/gtest.h>
 
 #include "data/random.hpp"
@@ -88,16 +89,8 @@ TEST(CalcV1_6, ReportsLayoutsTheKeyboardCannotHold) {
     EXPECT_NE(why.find("character 98 is on key index 8"), std::string::npos) << why;
     EXPECT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {b, 7}}), v));  // the companion is a key too
 
-    // A finger above 5 fails only where Kdi is read: on a change of rows.
-    const KeyAnalizer sixth =
-        MakeAnalizer(MakeDigraphs({{a, b, 1}, {b, a, 1}}),
-                     MakeKeys({{"A", 0, 2, 1, 3}, {"F", 0, 6, 2, 2}, {"G", 0, 6, 3, 3}}));
-    ASSERT_TRUE(sixth.CalcV1_6(MakeLayout({{a, 1}, {b, 3}}), v, &why)) << why;
-    EXPECT_EQ(v[6], 0.5);
-    EXPECT_FALSE(sixth.CalcV1_6(MakeLayout({{a, 1}, {b, 2}}), v, &why));
-    EXPECT_NE(why.find("finger 6"), std::string::npos) << why;
-
-    // The distance must fit 16 bits.
+    // The distance must fit 16 bits, exactly at its limits (that a finger Kdi has no row for
+    // fails on a change of rows is pinned by the r3 goldens).
     const KeyAnalizer far =
         MakeAnalizer(MakeDigraphs({{a, b, 1}}), MakeKeys({{"A", 0, 2, 0, 0},
                                                           {"B", 0, 2, 16384, 16383},
