@@ -133,10 +133,8 @@ TEST(KeyGeometry, StaggersRowsLikeAnAnsiBoard) {
     KeyTables keys;
     RecordingSink sink;
     ASSERT_TRUE(LoadKeyDefs(test::BundledSet("ka") + "/In/KeyDefs.txt", keys, sink));
-    const std::vector<KeyBox> boxes = KeyBoxes(keys);
-    ASSERT_EQ(boxes.size(), 34u);  // 35 key indexes, the companion shares the space bar
     std::map<std::string, KeyBox> box;
-    for (const KeyBox& b : boxes) box[keys.codes[static_cast<std::size_t>(b.key)]] = b;
+    for (const KeyBox& b : KeyBoxes(keys)) box[keys.codes[static_cast<std::size_t>(b.key)]] = b;
     // Key: x, y, width.
     const std::map<std::string, std::array<double, 3>> expected{
         {"Q", {0, 0, 1}}, {"W", {1, 0, 1}}, {"P", {9, 0, 1}},  {"]", {11, 0, 1}},

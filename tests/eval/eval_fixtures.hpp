@@ -18,7 +18,7 @@
 namespace antkeys::test {
 
 namespace letters {
-constexpr int a = 97, b = 98, c = 99, d = 100, e = 101, x = 120, y = 121, sp = 32;
+constexpr int a = 97, b = 98, c = 99, d = 100, e = 101, x = 120, sp = 32;
 }  // namespace letters
 
 // 1 A left index home, 2 B left middle home, 3 C left index top (one column out),
