@@ -82,9 +82,8 @@ TEST(EvaluateExplain, TsvAndTableShowTheFiguresAndTrigramColumnsOnlyWithATrigram
     EXPECT_TRUE(Contains(r.err, "TriGraphs.txt, line 3, field 3")) << r.err;
     EXPECT_EQ(r.out, "");
 
-    // With a trigram file the table adds the trigram figures, and shows percentages and as
-    // many ranks of digraphs as --top asks. Without --dir the program folder comes from
-    // $ANTKEYS_HOME.
+    // With a trigram file the table adds the trigram figures, and it shows as many ranks of
+    // digraphs as --top asks. Without --dir the program folder comes from $ANTKEYS_HOME.
     dir.Write("In/TriGraphs.txt", test::ReadFile(test::BundledSet("en") + "/In/TriGraphs.txt"));
     ::setenv("ANTKEYS_HOME", dir.path().c_str(), 1);
     r = RunTool({"evaluate", "--explain", "--top", "3"});
