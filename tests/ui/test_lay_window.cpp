@@ -58,8 +58,7 @@ class TestLayWindow : public QObject {
     Q_OBJECT
 
   private:
-    Workspace ws_;     // the bundled Georgian set, for the menu
-    Workspace small_;  // the small window set, without trigrams
+    Workspace ws_;  // the small window set, without trigrams
     RecordingSink messages_;
 
     // The event numbers (1-based) at which the window redrew, over `events` events whose
@@ -78,10 +77,9 @@ class TestLayWindow : public QObject {
 
   private slots:
     void initTestCase() {
-        ws_.paths.folder = BundledSet("ka");
-        small_.paths.folder = SmallWindowSet();
+        ws_.paths.folder = SmallWindowSet();
         RecordingSink sink;
-        QVERIFY(LoadWorkspace(ws_, sink) && LoadWorkspace(small_, sink));
+        QVERIFY(LoadWorkspace(ws_, sink));
         MessageBox::SetTestSink(&messages_);
     }
     void cleanupTestCase() {
@@ -238,10 +236,10 @@ class TestLayWindow : public QObject {
     // two letters that trade keys change some figure.
     void explainShowsTheDrawnLayoutBesideTheReference() {
         LayWindow w;
-        w.SetWorkspace(&small_);
-        Layout lay = small_.refKeyLay;
-        std::swap(lay[small_.letters.letSet[1]], lay[small_.letters.letSet[2]]);
-        w.DrawLay(lay, small_.keys);
+        w.SetWorkspace(&ws_);
+        Layout lay = ws_.refKeyLay;
+        std::swap(lay[ws_.letters.letSet[1]], lay[ws_.letters.letSet[2]]);
+        w.DrawLay(lay, ws_.keys);
         w.ContextMenu()->actions().back()->trigger();  // the last entry
         auto* dialog = w.findChild<ExplainDialog*>();
         QVERIFY(dialog);
@@ -261,7 +259,7 @@ class TestLayWindow : public QObject {
     void aBrokenTrigramFileIsReportedAndNothingOpens() {
         TempFolder dir;
         dir.Write("In/TriGraphs.txt", "h\r\n97\t98\r\n");
-        Workspace broken = small_;
+        Workspace broken = ws_;
         broken.paths.folder = dir.path();
         LayWindow w;
         QVERIFY(!ExplainDialog::Open(&w, broken, broken.refKeyLay));
