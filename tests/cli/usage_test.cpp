@@ -27,7 +27,6 @@ const Wrong kWrong[] = {
     {{}, 2, "Usage: antkeys-cli COMMAND"},
     // run: each option's value, and options that exclude each other.
     {{"run", "--ants", "x"}, 2, kRunUsage},
-    {{"run", "--ants", "40000"}, 2, kRunUsage},
     {{"run", "--sensitivity", "inf"}, 2, kRunUsage},
     {{"run", "--reinforcement"}, 2, kRunUsage},
     {{"run", "--layouts", "0"}, 2, kRunUsage},
