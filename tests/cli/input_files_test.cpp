@@ -16,6 +16,7 @@ namespace {
 
 using test::CliRun;
 using test::Contains;
+using test::RunTool;
 
 TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStoreAside) {
     test::TempFolder temp;
@@ -46,11 +47,6 @@ TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStore
     EXPECT_FALSE(std::filesystem::exists(dir + "/Out/Pheromones.txt"));
 }
 
-CliRun Digraphs(std::vector<std::string> args) {
-    args.insert(args.begin(), "digraphs");
-    return test::RunTool(std::move(args));
-}
-
 // Georgian with a Mtavruli capital (U+1C90), upper-case ASCII, runs of white space, a
 // character with no code («), a control character; the second file adds a malformed byte.
 const std::string kText1 = "Ab \t \xE1\xB2\x90\xE1\x83\x91X\xC2\xABy\x01\r\n";
@@ -61,7 +57,7 @@ TEST(DigraphsCommand, CountsPairsOfCodesAcrossFilesAndWhiteSpace) {
     // A third file: a and b around characters without a code, of two, three and four bytes.
     const std::string third = dir.Write("three.txt", "a\xC2\xAB\xE2\x82\xAC\xF0\x9F\x98\x80" "b");
     const CliRun r =
-        Digraphs({dir.Write("one.txt", kText1), dir.Write("two.txt", kText2), third});
+        RunTool({"digraphs", dir.Write("one.txt", kText1), dir.Write("two.txt", kText2), third});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "code1\tcode2\tcount\r\n"
@@ -89,8 +85,9 @@ TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) 
     const std::string alphabet = dir.Write(
         "lay.txt",
         "header\r\n32\tSpace\t1\r\n97\tA\t0\r\n98\tB\t0\r\n192\tD\t0\r\n193\t\t0\r\n120\t\r\n\r\n");
-    const CliRun r = Digraphs({"--alphabet", alphabet, "-o", dir.path() + "/DiGraphs.txt",
-                               dir.Write("one.txt", kText1), dir.Write("two.txt", kText2)});
+    const CliRun r =
+        RunTool({"digraphs", "--alphabet", alphabet, "-o", dir.path() + "/DiGraphs.txt",
+                 dir.Write("one.txt", kText1), dir.Write("two.txt", kText2)});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(dir.Read("DiGraphs.txt"),
@@ -103,8 +100,8 @@ TEST(DigraphsCommand, TrigramsFollowTheSameTextAndAlphabet) {
         dir.Write("ref.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n");
     // Codes: space a b space a b , space a b c space; the comma is not placed.
     const std::string text = dir.Write("t.txt", "Ab  ab, abc");
-    const CliRun r = Digraphs({"--alphabet", alphabet, "--trigrams", dir.path() + "/TriGraphs.txt",
-                               "-o", dir.path() + "/d.txt", text});
+    const CliRun r = RunTool({"digraphs", "--alphabet", alphabet, "--trigrams",
+                              dir.path() + "/TriGraphs.txt", "-o", dir.path() + "/d.txt", text});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(dir.Read("TriGraphs.txt"),
               "code1\tcode2\tcode3\tcount\r\n"
@@ -116,7 +113,8 @@ TEST(DigraphsCommand, TrigramsFollowTheSameTextAndAlphabet) {
     EXPECT_TRUE(Contains(r.err, "trigrams: 5 sequences written, 7 occurrences")) << r.err;
 
     // Without --trigrams nothing more is written.
-    EXPECT_FALSE(Contains(Digraphs({"-o", dir.path() + "/e.txt", text}).err, "trigrams"));
+    EXPECT_FALSE(
+        Contains(RunTool({"digraphs", "-o", dir.path() + "/e.txt", text}).err, "trigrams"));
 }
 
 TEST(DigraphCounter, CharactersSplitBetweenChunksArePutTogether) {

@@ -58,8 +58,7 @@ class TestLayWindow : public QObject {
     Q_OBJECT
 
   private:
-    Workspace ws_;     // the bundled Georgian set, for the menu
-    Workspace small_;  // the small window set, without trigrams
+    Workspace ws_;  // the small window set, without trigrams
     RecordingSink messages_;
 
     // The event numbers (1-based) at which the window redrew, over `events` events whose
@@ -78,10 +77,9 @@ class TestLayWindow : public QObject {
 
   private slots:
     void initTestCase() {
-        ws_.paths.folder = BundledSet("ka");
-        small_.paths.folder = SmallWindowSet();
+        ws_.paths.folder = SmallWindowSet();
         RecordingSink sink;
-        QVERIFY(LoadWorkspace(ws_, sink) && LoadWorkspace(small_, sink));
+        QVERIFY(LoadWorkspace(ws_, sink));
         MessageBox::SetTestSink(&messages_);
     }
     void cleanupTestCase() {
@@ -142,7 +140,6 @@ class TestLayWindow : public QObject {
         QTest::addColumn<int>("countLeft");
         QTest::newRow("empty") << QString() << 5 << QList<int>{} << 0;
         QTest::newRow("3x") << "3x" << 5 << QList<int>{} << 0;
-        QTest::newRow("3") << "3" << 10 << QList<int>{3, 6, 9} << 1;
         QTest::newRow("2.5") << "2.5" << 9 << QList<int>{3, 6, 9} << 0;
         QTest::newRow("0") << "0" << 3 << QList<int>{1, 2, 3} << 0;
         QTest::newRow("-4") << "-4" << 3 << QList<int>{1, 2, 3} << 0;
@@ -159,17 +156,21 @@ class TestLayWindow : public QObject {
         QCOMPARE(w.refrCount(), Integer(countLeft));
     }
 
+    // Without a layout every entry is disabled; a cancelled dialog writes nothing and says
+    // nothing; otherwise each entry writes its file.
     void everyEntryWritesItsFile() {
         LayWindow w;
+        for (QAction* a : w.ContextMenu()->actions()) QVERIFY(!a->isEnabled());
         w.setWindowTitle(QStringLiteral("Best KB Layout"));
         w.SetWorkspace(&ws_);
         w.DrawLay(ws_.refKeyLay, ws_.keys);
         w.txtRGrade()->setText(QStringLiteral("12.34%"));
+        FileDialog::SetTestAnswer([](const QString&) { return QString(); });
+        for (QAction* a : w.ContextMenu()->actions()) a->trigger();
+        QVERIFY(messages_.messages.empty());
         TempFolder dir;
         // Each dialog is answered with a file named after its caption.
-        QStringList asked;
         FileDialog::SetTestAnswer([&](const QString& caption) {
-            asked << caption;
             static const QMap<QString, QString> files{
                 {"Save layout as", "saved.txt"},
                 {"Export for Linux (XKB)", "antka"},
@@ -190,7 +191,6 @@ class TestLayWindow : public QObject {
                               "Export for the keyboard-layout-editor (JSON)...",
                               "Save picture (SVG/PNG)...", "Explain this layout..."}));
         for (QAction* a : menu->actions()) a->trigger();
-        QCOMPARE(asked.size(), 6);
         QVERIFY(messages_.messages.empty());
 
         // The saved layout reads back as the drawn one.
@@ -229,56 +229,37 @@ class TestLayWindow : public QObject {
         messages_.messages.clear();
     }
 
-    void aWindowWithoutLayoutOffersNothingAndACancelWritesNothing() {
-        LayWindow w;
-        for (QAction* a : w.ContextMenu()->actions()) QVERIFY(!a->isEnabled());
-        w.DrawLay(ws_.refKeyLay, ws_.keys);
-        FileDialog::SetTestAnswer([](const QString&) { return QString(); });
-        for (QAction* a : w.ContextMenu()->actions()) a->trigger();
-        QVERIFY(messages_.messages.empty());
-    }
-
-    // "Explain this layout..." shows the figures of the drawn layout beside the reference's.
+    // "Explain this layout..." shows the figures of the drawn layout beside the reference's:
+    // two letters that trade keys change some figure.
     void explainShowsTheDrawnLayoutBesideTheReference() {
         LayWindow w;
-        w.SetWorkspace(&small_);
-        const auto explain = [&](const Layout& lay) {
-            w.DrawLay(lay, small_.keys);
-            w.ContextMenu()->actions().back()->trigger();  // the last entry
-            return w.findChild<ExplainDialog*>();
-        };
-        ExplainDialog* dialog = explain(small_.refKeyLay);
+        w.SetWorkspace(&ws_);
+        Layout lay = ws_.refKeyLay;
+        std::swap(lay[ws_.letters.letSet[1]], lay[ws_.letters.letSet[2]]);
+        w.DrawLay(lay, ws_.keys);
+        w.ContextMenu()->actions().back()->trigger();  // the last entry
+        auto* dialog = w.findChild<ExplainDialog*>();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Explain this layout"));
         QTableWidget* figures = dialog->figures();
         QCOMPARE(figures->horizontalHeaderItem(0)->text(), QStringLiteral("Reference"));
         QCOMPARE(figures->verticalHeaderItem(0)->text(), QStringLiteral("same_finger"));
-        for (int row = 0; row < figures->rowCount(); ++row)
-            QCOMPARE(figures->item(row, 0)->text(), figures->item(row, 1)->text());
-        auto* worst = qobject_cast<QTableWidget*>(dialog->worst()->widget(0));
-        QVERIFY(worst && worst->horizontalHeaderItem(0)->text() == QStringLiteral("same_finger"));
-        delete dialog;
-
-        // Two letters trade keys: some figure of the layout differs from the reference's.
-        Layout lay = small_.refKeyLay;
-        std::swap(lay[small_.letters.letSet[1]], lay[small_.letters.letSet[2]]);
-        figures = explain(lay)->figures();
         bool differs = false;
         for (int row = 0; row < figures->rowCount(); ++row)
             differs = differs || figures->item(row, 0)->text() != figures->item(row, 1)->text();
         QVERIFY(differs);
+        auto* worst = qobject_cast<QTableWidget*>(dialog->worst()->widget(0));
+        QVERIFY(worst && worst->horizontalHeaderItem(0)->text() == QStringLiteral("same_finger"));
         QVERIFY(messages_.messages.empty());
     }
 
     void aBrokenTrigramFileIsReportedAndNothingOpens() {
-        TempFolder broken;
-        broken.Write("In/TriGraphs.txt", "h\r\n97\t98\r\n");
-        const std::string folder = small_.paths.folder;
-        small_.paths.folder = broken.path();
+        TempFolder dir;
+        dir.Write("In/TriGraphs.txt", "h\r\n97\t98\r\n");
+        Workspace broken = ws_;
+        broken.paths.folder = dir.path();
         LayWindow w;
-        const bool opened = ExplainDialog::Open(&w, small_, small_.refKeyLay) != nullptr;
-        small_.paths.folder = folder;
-        QVERIFY(!opened);
+        QVERIFY(!ExplainDialog::Open(&w, broken, broken.refKeyLay));
         QCOMPARE(messages_.messages.size(), std::size_t{1});
         QCOMPARE(messages_.messages[0].title, std::string("Error Loading Trigraphs"));
         messages_.messages.clear();

@@ -39,11 +39,6 @@ ProgressRing CountingRing(Integer pos) {
     return ring;
 }
 
-// Every pixel of the image is `colour`.
-bool AllOf(const QImage& image, QRgb colour) {
-    return test::Count(image, image.rect(), [&](QRgb p) { return p != colour; }) == 0;
-}
-
 bool Contains(const QImage& image, QRgb colour) {
     return test::Count(image, image.rect(), [&](QRgb p) { return p == colour; }) > 0;
 }
@@ -182,7 +177,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(p_->messages()[0].text, std::string(msg::kGenRndKeyText));
     }
 
-    void planDrawsOldestPointFirst() {
+    void graphDrawsOldestPointFirst() {
         const ProgressRing ring = CountingRing(37);
         const GraphPlan plan = PlanGraph(ring, true, 200, 100, "-0.9", "1");
         QVERIFY(plan.draw);
@@ -203,40 +198,36 @@ class TestMainWindow : public QObject {
         QCOMPARE(plan.points[3 * 63].y, zeroY - 0.1F * 100);
         QCOMPARE(plan.points[3 * 64].y, zeroY);
 
-        // Not ticked, or a setting that is not a number: nothing drawn.
-        QVERIFY(!PlanGraph(ring, false, 200, 100, "-0.9", "1").draw);
+        // An offset that is not a number draws nothing (the box and the scale: run control).
         QVERIFY(!PlanGraph(ring, true, 200, 100, "abc", "1").draw);
-        QVERIFY(!PlanGraph(ring, true, 200, 100, "-0.9", "").draw);
         // The pen is the step between points, halves to even, never below one pixel.
         QCOMPARE(PlanGraph(ring, true, 30, 20, "-0.9", "1").drawWidth, 1);
         QCOMPARE(PlanGraph(ring, true, 250, 20, "0", "1").drawWidth, 2);  // 2.5
-    }
 
-    void widgetDrawsTheRing() {
+        // The graph draws the plan.
         ProgressGraph graph;
         graph.resize(261, 153);
-        const QRgb background = graph.palette().color(QPalette::Base).rgb();
-        const ProgressRing ring = CountingRing(37);
-
         graph.Redraw(ring, true, "1e300", "1e300");  // every point far off the surface
         QVERIFY(!Contains(graph.surface(), QColor(0, 255, 0).rgb()));
         QVERIFY(Contains(graph.surface(), QColor(255, 255, 0).rgb()));
 
         graph.Redraw(ring, true, "0", "1");
         const QImage& surface = graph.surface();
-        const GraphPlan plan = PlanGraph(ring, true, surface.width(), surface.height(), "0", "1");
+        const GraphPlan drawn = PlanGraph(ring, true, surface.width(), surface.height(), "0", "1");
         const auto at = [&](const GraphPoint& p) {
             return surface.pixel(static_cast<int>(p.x), static_cast<int>(p.y));
         };
-        QCOMPARE(at(plan.points[0]), QColor(0, 255, 0).rgb());  // oldest average, left edge
-        QCOMPARE(at(plan.points[1]), QColor(0, 0, 255).rgb());  // its lowest
-        QCOMPARE(at(plan.points[2]), QColor(255, 0, 0).rgb());  // its highest
-        QCOMPARE(surface.pixel(surface.width() / 2, static_cast<int>(plan.halfHeight)),
+        QCOMPARE(at(drawn.points[0]), QColor(0, 255, 0).rgb());  // oldest average, left edge
+        QCOMPARE(at(drawn.points[1]), QColor(0, 0, 255).rgb());  // its lowest
+        QCOMPARE(at(drawn.points[2]), QColor(255, 0, 0).rgb());  // its highest
+        QCOMPARE(surface.pixel(surface.width() / 2, static_cast<int>(drawn.halfHeight)),
                  QColor(255, 255, 0).rgb());  // the half-height line
 
         graph.resize(20, 10);  // drawing width rounds to 0
         graph.Redraw(ring, true, "0", "1");
-        QVERIFY(!AllOf(graph.surface(), background));
+        const QRgb background = graph.palette().color(QPalette::Base).rgb();
+        QVERIFY(test::Count(graph.surface(), graph.surface().rect(),
+                            [&](QRgb p) { return p != background; }) > 0);
     }
 };
 

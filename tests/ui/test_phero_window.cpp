@@ -146,21 +146,17 @@ class TestPheroWindow : public QObject {
 
     void autoRefreshFollowsUpdatesOnlyWhenTickedAndShowPhero() {
         PheroWindow w;
-        PheroTable phero = Phero();
-        w.Init(Keys(), Letters(), phero);
-        phero.at(1, 0) = 0.9;  // the window works on its own copy
-        QCOMPARE(w.pheromones(), Phero());
+        w.Init(Keys(), Letters(), Phero());
         w.cmbLetter()->setCurrentIndex(0);
         const QImage before = Picture(w);
         PheroTable updated = Phero();
         updated.at(1, 0) = 1.0;  // radius 45
 
-        // Ticking the box alone changes nothing; the next update does (that an unticked window
-        // keeps its table is tested with the run control).
+        // Ticking the box alone changes nothing; the next update is drawn (which table a ticked
+        // or unticked window keeps through a run is tested with the run control).
         w.chkAutoRefresh()->setChecked(true);
         QCOMPARE(Picture(w), before);
         w.mfMain_OnPheroModif(updated);
-        QCOMPARE(w.pheromones(), updated);
         const QImage after = Grab(w);
         VerifyCircle(after, Centre(w, 1), 45);
         QCOMPARE(Count(after, Around(Centre(w, 1) + QPoint(23, 0), 1), IsBlue), 0);

@@ -59,11 +59,8 @@ class TestStartup : public QObject {
         QVERIFY2(err.find(std::string(msg::kGjTitle) + ": " + msg::kGjText) != std::string::npos,
                  err.c_str());
 
-        // A finger the Kdi table has no row for: the reference layout cannot be graded.
-        temp.Write("In/Gj.txt", "h\r\nV1\t1\r\nV2\t1\r\nV3\t1\r\nV4\t1\r\nV5\t1\r\nV6\t1\r\n");
-        temp.Write("In/KeyDefs.txt", "h\r\nA\t0\t9\t1\t3\t0\r\nS\t0\t2\t2\t2\t0\r\n");
-        temp.Write("In/RefKeyLay.txt", "h\r\n192\tA\t0\r\n193\tS\t0\r\n");
-        temp.Write("In/DiGraphs.txt", "h\r\n192\t193\t5\r\n193\t192\t5\r\n");
+        // Key E has a finger the Kdi table has no row for: the reference layout cannot be graded.
+        test::InputSet::Small().Line("KeyDefs.txt", 6, "E\t0\t7\t2\t2\t0").WriteTo(folder);
         boxes.sink.messages.clear();
         err = RunCapturingStderr(temp, status);
         qunsetenv("ANTKEYS_HOME");
@@ -74,8 +71,15 @@ class TestStartup : public QObject {
                  err.c_str());
     }
 
+    void aSignalClosesTheStartedProgram_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("as") << QStringList{QStringLiteral("as")};
+        QTest::newRow("no argument") << QStringList{};
+    }
     // A good folder opens the window, which SIGTERM closes; the program then ends with 0.
+    // Only with "as" has a run started, which the close ends by saving the store.
     void aSignalClosesTheStartedProgram() {
+        QFETCH(QStringList, arguments);
         test::TempFolder temp;
         qputenv("ANTKEYS_HOME", QByteArray::fromStdString(
                                     test::MakeProgramFolder(temp, test::SmallWindowSet())));
@@ -84,11 +88,11 @@ class TestStartup : public QObject {
         connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
         guard.start(10000);
         int status = -1;
-        const std::string err = RunCapturingStderr(temp, status, {QStringLiteral("as")});
+        const std::string err = RunCapturingStderr(temp, status, arguments);
         qunsetenv("ANTKEYS_HOME");
         QCOMPARE(status, 0);
         QVERIFY2(err.find(": program folder " + temp.path()) != std::string::npos, err.c_str());
-        QVERIFY(test::OutHolds(temp.path(), "Pheromones.txt"));  // the automatic run was saved
+        QCOMPARE(test::OutHolds(temp.path(), "Pheromones.txt"), !arguments.isEmpty());
     }
 
     void commandLines() {
@@ -97,35 +101,13 @@ class TestStartup : public QObject {
              {QStringList{}, QStringList{"AS"}, QStringList{"As"}, QStringList{"as", "x"},
               QStringList{"as x"}, QStringList{" as"}})
             QVERIFY2(!IsAutoStartCommandLine(line), qPrintable(line.join(QLatin1Char('|'))));
-        QVERIFY(InfoAnswer({QStringLiteral("--version")}).rfind("antkeys ", 0) == 0);
+        // --version and --help are checked on the installed program.
         QVERIFY(InfoAnswer({QStringLiteral("-h")}).rfind("Usage: antkeys [as]", 0) == 0);
-        QCOMPARE(InfoAnswer({QStringLiteral("--help")}), InfoAnswer({QStringLiteral("-h")}));
         for (const QStringList& line : {QStringList{}, QStringList{"as"}, QStringList{"--help", "x"}})
             QVERIFY(InfoAnswer(line).empty());
         char name[] = "antkeys", as[] = "as", style[] = "-style";
         char* argv[] = {name, style, as, nullptr};
         QCOMPARE(GivenArguments(3, argv), QStringList({QStringLiteral("-style"), QStringLiteral("as")}));
-    }
-
-    void autoStartRunsOnceTheWindowIsShown_data() {
-        QTest::addColumn<bool>("autoStart");
-        QTest::newRow("as") << true;
-        QTest::newRow("no argument") << false;
-    }
-    void autoStartRunsOnceTheWindowIsShown() {
-        QFETCH(bool, autoStart);
-        test::LoadedProgram p;
-        QVERIFY(p.program);
-        bool visibleInRun = false;
-        connect(&p.window(), &MainWindow::OnRndKeyGen, &p.window(), [&] {
-            visibleInRun = p.window().isVisible();
-            if (p.engine().iterN() >= 19) p.window().cmdStop_Click();
-        });
-        p.program->Show(autoStart);
-        QTest::qWait(200);
-        QCOMPARE(p.engine().iterN() == 20, autoStart);
-        QCOMPARE(visibleInRun, autoStart);
-        QVERIFY(!p.window().IsRunning());
     }
 };
 
