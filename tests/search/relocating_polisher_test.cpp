@@ -52,13 +52,11 @@ TEST(RelocatingPolisher, TakesARelocationThatHelpsAndNeverOneOntoAForbiddenKey) 
     EXPECT_GE(r.grade, bestGrade);
     EXPECT_EQ(r.grade, FullGrade(f.ws, lay));
 
-    // Forbid every pair that move used: the polish finds its way around them or stays.
-    int forbidden = 0;
+    // Forbid the pair that relocation used: the polish finds its way around it or stays.
     for (int j = 1; j <= 5; ++j) {
         const auto c = static_cast<std::size_t>('a' + j);
-        if (best[c] != f.ws.refKeyLay[c]) f.ws.phero.at(best[c], j) = forbidden++ % 2 ? 0 : -1;
+        if (best[c] != f.ws.refKeyLay[c]) f.ws.phero.at(best[c], j) = -1;
     }
-    ASSERT_EQ(forbidden, 1);
     RelocatingPolisher again(f.ws);
     Layout lay2 = f.ws.refKeyLay;
     const RelocatingPolisher::Result r2 = again.Polish(lay2);
