@@ -16,6 +16,7 @@
 #include "eval/workspace.hpp"
 #include "search/search_engine.hpp"
 #include "search/search_host.hpp"
+#include "support/keyboards.hpp"
 #include "support/temp_folder.hpp"
 #include "support/workspaces.hpp"
 
@@ -106,17 +107,10 @@ struct EngineFixture {
         ws.paths.folder = folder.path();
         std::filesystem::create_directories(ws.paths.OutFolder());
 
-        // Keys 1..4 left hand, 5..8 right hand; rows 2 and 3; fingers 2..5.
-        ws.keys.Resize(kKeys);
-        for (int k = 1; k <= kKeys; ++k) {
-            const auto at = static_cast<std::size_t>(k);
-            const int inHand = (k - 1) % 4;
-            ws.keys.codes[at] = "K" + std::to_string(k);
-            ws.keys.hands[at] = static_cast<Byte>(k <= 4 ? 0 : 1);
-            ws.keys.fingers[at] = static_cast<Byte>(2 + inHand);
-            ws.keys.cols[at] = static_cast<Integer>(1 + inHand);
-            ws.keys.rows[at] = static_cast<Integer>(k % 2 == 0 ? 2 : 3);
-        }
+        // Keys 1..4 left hand, 5..8 right hand; fingers 2..5 in columns 1..4; rows 3 and 2.
+        ws.keys = MakeKeys({{"K1", 0, 2, 1, 3}, {"K2", 0, 3, 2, 2}, {"K3", 0, 4, 3, 3},
+                            {"K4", 0, 5, 4, 2}, {"K5", 1, 2, 1, 3}, {"K6", 1, 3, 2, 2},
+                            {"K7", 1, 4, 3, 3}, {"K8", 1, 5, 4, 2}});
 
         // Letter 0 ('a') is fixed to key 8; 'b'..'f' are free on keys 1..7.
         ws.letters.letSet = {'a', 'b', 'c', 'd', 'e', 'f'};
@@ -126,11 +120,10 @@ struct EngineFixture {
         for (int j = 1; j <= 5; ++j) {
             for (int k = 1; k <= 7; ++k) ws.phero.at(k, j) = 0.1;
             ws.phero.at(j, j) = 1;  // the reference layout's own key
+            ws.refKeyLay[static_cast<std::size_t>('a' + j)] = static_cast<Byte>(j);
             NormalizePhero(ws.phero, j);
         }
         ws.refKeyLay['a'] = 8;
-        for (int j = 1; j <= 5; ++j)
-            ws.refKeyLay[static_cast<std::size_t>('a' + j)] = static_cast<Byte>(j);
 
         const int pairs[][3] = {{'a', 'b', 40}, {'b', 'c', 35}, {'c', 'd', 30}, {'d', 'e', 25},
                                 {'e', 'f', 20}, {'f', 'a', 15}, {'b', 'e', 12}, {'c', 'a', 10},
@@ -151,12 +144,9 @@ struct EngineFixture {
         RecordingSink sink;
         if (!ws.analizer.Init(ws.digraphs, ws.weights.bestLoad, ws.keys, ws.weights.kdi, sink))
             throw std::runtime_error("the analyzer could not be set up");
-        SetMedianReference();
-    }
 
-    // Reference figures: the per-criterion mean over some layouts drawn from the initial
-    // table, so that grades fall on both sides of 0.
-    void SetMedianReference() {
+        // Reference figures: the per-criterion mean over some layouts drawn from the initial
+        // table, so that grades fall on both sides of 0.
         Random draws(99);
         GenScratch scratch;
         QuietNoCandidate quiet;
@@ -180,9 +170,7 @@ struct EngineFixture {
 
     std::vector<std::string> OutFiles() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(ws.paths.OutFolder()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
+        for (const auto& [name, content] : FilesIn(ws.paths.OutFolder())) names.push_back(name);
         return names;
     }
     // A run that went through its end steps: the host saw it start and end, its caption is

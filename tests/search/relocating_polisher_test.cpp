@@ -2,6 +2,8 @@
 // full gradings with the swaps'.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine_fixture.hpp"
 #include "search/relocating_polisher.hpp"
 #include "support/workspaces.hpp"
@@ -20,17 +22,14 @@ struct OnlyRelocations : test::EngineFixture {
             ws.phero.at(j, j) = ws.phero.at(6, j) = ws.phero.at(7, j) = 1.0 / 3;
         }
     }
-    // The best layout one relocation away from the reference layout, by full gradings.
-    Layout BestRelocation(Single& grade) const {
-        Layout best = ws.refKeyLay;
-        grade = FullGrade(ws, best);
+    // The best grade one relocation away from the reference layout, by full gradings.
+    Single BestRelocation() const {
+        Single best = FullGrade(ws, ws.refKeyLay);
         for (int j = 1; j <= 5; ++j) {
             for (int key = 6; key <= 7; ++key) {
-                if (!(ws.phero.at(key, j) > 0)) continue;
                 Layout lay = ws.refKeyLay;
                 lay[static_cast<std::size_t>('a' + j)] = static_cast<Byte>(key);
-                const Single g = FullGrade(ws, lay);
-                if (g > grade) grade = g, best = lay;
+                best = std::max(best, FullGrade(ws, lay));
             }
         }
         return best;
@@ -40,8 +39,7 @@ struct OnlyRelocations : test::EngineFixture {
 TEST(RelocatingPolisher, TakesARelocationThatHelpsAndNeverOneOntoAForbiddenKey) {
     OnlyRelocations f;
     const Single start = FullGrade(f.ws, f.ws.refKeyLay);
-    Single bestGrade = 0;
-    const Layout best = f.BestRelocation(bestGrade);
+    const Single bestGrade = f.BestRelocation();
     ASSERT_GT(bestGrade, start) << "the fixture needs a relocation that helps";
 
     RelocatingPolisher polisher(f.ws);
@@ -52,21 +50,19 @@ TEST(RelocatingPolisher, TakesARelocationThatHelpsAndNeverOneOntoAForbiddenKey) 
     EXPECT_GE(r.grade, bestGrade);
     EXPECT_EQ(r.grade, FullGrade(f.ws, lay));
 
-    // Forbid every pair that move used: the polish finds its way around them or stays.
-    int forbidden = 0;
-    for (int j = 1; j <= 5; ++j) {
-        const auto c = static_cast<std::size_t>('a' + j);
-        if (best[c] != f.ws.refKeyLay[c]) f.ws.phero.at(best[c], j) = forbidden++ % 2 ? 0 : -1;
+    // Key 6 forbidden to every letter, by 0 or a negative pheromone: the polish finds its way
+    // around it or stays.
+    for (const double forbidden : {0.0, -1.0}) {
+        for (int j = 1; j <= 5; ++j) f.ws.phero.at(6, j) = forbidden;
+        RelocatingPolisher again(f.ws);
+        Layout lay2 = f.ws.refKeyLay;
+        const RelocatingPolisher::Result r2 = again.Polish(lay2);
+        ASSERT_TRUE(r2.ok);
+        EXPECT_GE(r2.grade, start);
+        EXPECT_EQ(lay2['a'], 8);  // the fixed letter stays
+        for (int j = 1; j <= 5; ++j)
+            EXPECT_GT(f.ws.phero.at(lay2[static_cast<std::size_t>('a' + j)], j), 0) << j;
     }
-    ASSERT_EQ(forbidden, 1);
-    RelocatingPolisher again(f.ws);
-    Layout lay2 = f.ws.refKeyLay;
-    const RelocatingPolisher::Result r2 = again.Polish(lay2);
-    ASSERT_TRUE(r2.ok);
-    EXPECT_GE(r2.grade, start);
-    EXPECT_EQ(lay2['a'], 8);  // the fixed letter stays
-    for (int j = 1; j <= 5; ++j)
-        EXPECT_GT(f.ws.phero.at(lay2[static_cast<std::size_t>('a' + j)], j), 0) << j;
 }
 
 }  // namespace

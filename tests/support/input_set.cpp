@@ -100,8 +100,4 @@ const std::string& InputSet::WriteTo(const std::string& folder) const {
     return folder;
 }
 
-std::map<std::string, std::string> ProgramFolder::Out() const {
-    return FilesIn(path() + "/Out");
-}
-
 }  // namespace antkeys::test

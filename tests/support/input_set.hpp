@@ -36,22 +36,14 @@ class InputSet {
 };
 
 // A scratch program folder whose In holds an input set.
-class ProgramFolder {
+class ProgramFolder : public TempFolder {
   public:
-    explicit ProgramFolder(const InputSet& set = InputSet::Small()) { set.WriteTo(temp_.path()); }
+    explicit ProgramFolder(const InputSet& set = InputSet::Small()) { set.WriteTo(path()); }
     // With a bundled set.
     explicit ProgramFolder(const char* language) : ProgramFolder(InputSet::Bundled(language)) {}
 
-    const std::string& path() const { return temp_.path(); }
-    std::string Write(const std::string& relative, const std::string& content) const {
-        return temp_.Write(relative, content);
-    }
-    std::string Read(const std::string& relative) const { return temp_.Read(relative); }
     // Every file of Out by name, with its content; empty when there is no Out.
-    std::map<std::string, std::string> Out() const;
-
-  private:
-    TempFolder temp_;
+    std::map<std::string, std::string> Out() const { return FilesIn(path() + "/Out"); }
 };
 
 }  // namespace antkeys::test
