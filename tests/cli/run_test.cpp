@@ -117,7 +117,6 @@ TEST(CliRun, EachParameterGoesToItsOwnBox) {
     EXPECT_TRUE(Contains(r.out, "  ants           7\n  sensitivity    0.5\n  reinforcement  0.3\n"
                                 "  ACO            off\n  polish         off\n"))
         << r.out;
-    EXPECT_TRUE(Contains(r.out, "Layouts: 300 in ")) << r.out;
     EXPECT_TRUE(Contains(r.out, "--ants 7 --sensitivity 0.5 --reinforcement 0.3 --no-aco "
                                 "--seed 1 --layouts 300"))
         << r.out;
@@ -156,7 +155,6 @@ TEST(RunColonies, ReportsEachColonyAndCleansUp) {
     const CliRun r = RunCommand({"--dir", d.path(), "--colonies", "2", "--polish=swaps", "--seed",
                                  "9", "--layouts", "3000", "--quiet"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(d.Out().count("Pheromones.txt"));
     EXPECT_TRUE(Contains(r.out, "  polish         swaps\n  colonies       2\n")) << r.out;
     EXPECT_TRUE(Contains(r.out, "Layouts: 6000 (3000 per colony) in ")) << r.out;
     EXPECT_TRUE(Contains(r.out, "  colony 2  seed " + std::to_string(ColonySeed(9, 1))));
@@ -218,7 +216,6 @@ TEST(CliRunSafety, NothingSavedGivesStatus3AndASummaryThatSaysSo) {
     EXPECT_TRUE(Contains(r.out, "  (NOT SAVED: cannot write " + second.path() + "/Out/")) << r.out;
     EXPECT_TRUE(Contains(r.out, "NOT SAVED: the pheromone store")) << r.out;
     EXPECT_TRUE(Contains(r.err, "Error Saving File: This run could not save ")) << r.err;
-    EXPECT_FALSE(Contains(r.err, ".tmp")) << r.err;
 
     const CliRun colonies = RunCommand(
         {"--dir", second.path(), "--seed", "7", "--layouts", "200", "--colonies", "2"});

@@ -33,10 +33,6 @@ TEST(SearchEngine, FirstLayoutBeatingTheReferenceIsSavedWithCounterZero) {
     const std::string name = BestLayFileName(grade * 100.0f, 0);
     EXPECT_EQ(f.OutFiles(), (std::vector<std::string>{name, "Pheromones.txt"}));
     EXPECT_NE(f.engine.lastBestLayPath().find(name), std::string::npos);
-    Layout back{};
-    RecordingSink sink;
-    ASSERT_TRUE(LoadKeyLay(f.ws.paths.Out(name), f.ws.keys, back, sink));
-    EXPECT_EQ(back, host.ants[0].lay);
 
     // The caption shows the best grade during the run and is restored at its end.
     EXPECT_EQ(host.captions, (std::vector<std::string>{FormatPercent(grade), kCaption}));
