@@ -23,10 +23,9 @@
 namespace antkeys {
 namespace {
 
-// A small reader of Windows keyboard layout source files, written from the format's rules,
-// to check what the exporter writes: a UTF-16LE file with a byte order mark and CR LF line
-// ends, header keywords with their values, and the LAYOUT rows by scan code. Qt decodes the
-// UTF-16, so no code of the exporter takes part in reading.
+// A reader of Windows keyboard layout source files, written from the format's rules: UTF-16LE
+// with a byte order mark (decoded by Qt, not the exporter), CR LF line ends, header keywords
+// with their values, and the LAYOUT rows by scan code.
 struct KlcRow {
     std::string vk;
     int cap = 0;
@@ -119,10 +118,18 @@ LoadedLayout LoadCase(int index) {
     return l;
 }
 
-ExportResult ExportCaseAs(ExportFormat format, const LoadedLayout& l, ExportOptions options = {}) {
-    const Exporter& e = ExporterFor(format);
-    if (options.name.empty()) options.name = e.NameFor("layout.txt");
-    return e.Export({l.lay, l.keys, CharacterMap::GeorgianPs(), options});
+ExportOptions Options(std::string name, std::string description = {},
+                      std::string locale = "ka-GE") {
+    ExportOptions o;
+    o.name = std::move(name);
+    o.description = std::move(description);
+    o.locale = std::move(locale);
+    return o;
+}
+
+ExportResult ExportCaseAs(ExportFormat format, const LoadedLayout& l,
+                          const ExportOptions& options) {
+    return ExporterFor(format).Export({l.lay, l.keys, CharacterMap::GeorgianPs(), options});
 }
 
 class EveryLayout : public ::testing::TestWithParam<int> {
@@ -131,9 +138,7 @@ class EveryLayout : public ::testing::TestWithParam<int> {
 };
 
 TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
-    ExportOptions options;
-    options.name = "antka";
-    options.description = "Georgian (antkeys)";
+    ExportOptions options = Options("antka", "Georgian (antkeys)");
     const ExportResult r = ExportCaseAs(ExportFormat::Klc, l, options);
     ASSERT_TRUE(r.problems.empty()) << r.problems.front();
     EXPECT_EQ(r.exported, l.placed);
@@ -178,8 +183,7 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
 }
 
 TEST_P(EveryLayout, KeylayoutIsWellFormedWithEveryCharacterAtItsKeyCode) {
-    ExportOptions options;
-    options.name = "antkeys ქართული";
+    const ExportOptions options = Options("antkeys ქართული");
     const ExportResult r = ExportCaseAs(ExportFormat::Keylayout, l, options);
     ASSERT_TRUE(r.problems.empty());
 
@@ -217,7 +221,7 @@ TEST_P(EveryLayout, KeylayoutIsWellFormedWithEveryCharacterAtItsKeyCode) {
 }
 
 TEST_P(EveryLayout, KleShowsEveryKeysUsLegendAndCharacter) {
-    const ExportResult r = ExportCaseAs(ExportFormat::Kle, l);
+    const ExportResult r = ExportCaseAs(ExportFormat::Kle, l, Options("layout"));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.bytes), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
@@ -257,20 +261,12 @@ INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0,
 
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     const Exporter& klc = KlcExporter();
-    ExportOptions o;
-    o.name = "antka123";
-    EXPECT_EQ(klc.CheckOptions(o), "");
-    for (const char* bad : {"", "antkeys12", "ant-ka", "ant ka", "ქართ"}) {
-        o.name = bad;
-        EXPECT_NE(klc.CheckOptions(o), "") << bad;
-    }
-    o.name = "antka";
-    o.description = "say \"hi\"";
-    EXPECT_NE(klc.CheckOptions(o), "");
-    o.description = "ქართული (antkeys)";
-    EXPECT_EQ(klc.CheckOptions(o), "");
-    o.locale = "xx-XX";
-    EXPECT_NE(klc.CheckOptions(o).find("ka-GE"), std::string::npos);
+    EXPECT_EQ(klc.CheckOptions(Options("antka123", "ქართული (antkeys)")), "");
+    for (const char* bad : {"", "antkeys12", "ant-ka", "ant ka", "ქართ"})
+        EXPECT_NE(klc.CheckOptions(Options(bad)), "") << bad;
+    EXPECT_NE(klc.CheckOptions(Options("antka", "say \"hi\"")), "");
+    const std::string locale = klc.CheckOptions(Options("antka", "", "xx-XX"));
+    EXPECT_NE(locale.find("ka-GE"), std::string::npos) << locale;
     EXPECT_EQ(klc.NameFor("/x/my best-layout.txt"), "mybestla");
     EXPECT_EQ(klc.NameFor("/x/ქართ.txt"), "antkeys");
 }
