@@ -39,13 +39,9 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
         for (std::size_t j = 0; j < ws.letters.letSet.size(); ++j)
             if (ws.letters.letFixKey[j] == 0) free.push_back(ws.letters.letSet[j]);
         ASSERT_GE(free.size(), 4u);
-        // A code no digraph and no letter uses, to rank relocations with.
-        std::vector<bool> taken(kCharCodes, false);
-        for (Byte c : ws.digraphs.first) taken[c] = true;
-        for (Byte c : ws.digraphs.second) taken[c] = true;
-        for (Byte c : ws.letters.letSet) taken[c] = true;
-        Byte standIn = 0;
-        while (taken[standIn]) ++standIn;
+        const Byte standIn = 0;  // a code no digraph and no letter uses, to rank moves with
+        for (const auto* codes : {&ws.digraphs.first, &ws.digraphs.second, &ws.letters.letSet})
+            ASSERT_EQ(std::count(codes->begin(), codes->end(), standIn), 0);
         // English has a shared key (the space bar, open to free letters).
         Byte shared = 0;
         for (int k = 1; k <= ws.keys.nKeys(); ++k)
