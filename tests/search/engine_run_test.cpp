@@ -1,7 +1,6 @@
 // The run loop: new bests, the layout counter, iterations and reinforcement, the timer's
 // saves, stop and exit.
-// Which layouts become bests in a long run (only a strictly greater grade) is pinned by the
-// goldens.
+// Which layouts become bests in a long run (a strictly greater grade) the goldens pin.
 #include <gtest/gtest.h>
 
 #include "data/loaders.hpp"
@@ -114,9 +113,8 @@ TEST(SearchEngine, AcoSwitchedOffMidIterationKeepsItsCount) {
     EXPECT_EQ(f.engine.antIdx(), 2);
 }
 
-// Stop or a close, asked for in pass 3 before generation, inside the grading or after the
-// counter, finishes that pass, saves the store and restores the caption; a close then asks
-// the host to end. A second run cannot start inside the first.
+// Stop or a close, asked for in pass 3 before generation, in the grading or after the counter,
+// finishes that pass, saves the store, restores the caption; a second run cannot start inside.
 TEST(SearchEngine, StopFinishesThePassInHand) {
     for (const bool exit : {false, true}) {
         for (const long stopAtYield : {13L, 16L, 18L}) {

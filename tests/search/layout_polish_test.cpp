@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,16 +20,12 @@ namespace {
 using test::FullGrade;
 using test::LoadBundled;
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-// Each kernel choice by the variables that make it; the vector ones fall back to what the
-// processor has.
+// Each kernel choice by its variables; the vector ones fall back to what the processor has.
 const char* const kKernelChoices[][2] = {
     {"ANTKEYS_PORTABLE", "1"}, {"ANTKEYS_VECTOR", "avx2"}, {"ANTKEYS_VECTOR", "avx512"}};
 
-// Every swap of two free letters and every relocation of one to an empty key, ranked alone,
-// against a full grading of the changed layout; swaps and moves ranked side by side, with
-// each set of lane kernels this processor has, for the same bits as ranked alone.
+// Every swap of two free letters and relocation to an empty key, ranked alone, against a full
+// grading; swaps and moves ranked side by side, with each kernel set, for the same figures.
 TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
     for (const char* language : {"ka", "en"}) {
         Workspace ws;
@@ -92,7 +87,7 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
                         ASSERT_EQ(allowed, polisher.SwapAllowed(lay, a, b));
                         if (!allowed) continue;
                         ++ranked;
-                        ASSERT_TRUE(SameBits(s, alone)) << "swap " << int{a} << "-" << int{b};
+                        ASSERT_EQ(s, alone) << "swap " << int{a} << "-" << int{b};
                     }
                 }
                 EXPECT_GT(ranked, 0);
@@ -122,8 +117,7 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
                     for (std::size_t k = 0; k < count; ++k) {
                         Layout probe = lay;
                         probe[standIn] = static_cast<Byte>(keys[k]);
-                        ASSERT_TRUE(
-                            SameBits(sums[k], polisher.SwappedRatioSum(probe, v, a, standIn)))
+                        ASSERT_EQ(sums[k], polisher.SwappedRatioSum(probe, v, a, standIn))
                             << "move " << int{a} << " to " << keys[k];
                     }
                 }
