@@ -37,11 +37,9 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
         const Byte standIn = 0;  // a code no digraph and no letter uses, to rank moves with
         for (const auto* codes : {&ws.digraphs.first, &ws.digraphs.second, &ws.letters.letSet})
             ASSERT_EQ(std::count(codes->begin(), codes->end(), standIn), 0);
-        // English has a shared key (the space bar, open to free letters).
-        Byte shared = 0;
-        for (int k = 1; k <= ws.keys.nKeys(); ++k)
-            if (ws.keys.alters[static_cast<std::size_t>(k)] != 0 && shared == 0)
-                shared = static_cast<Byte>(k);
+        Byte shared = 0;  // English's first shared key (the space bar, open to free letters)
+        for (int k = ws.keys.nKeys(); k >= 1; --k)
+            if (ws.keys.alters[static_cast<std::size_t>(k)] != 0) shared = static_cast<Byte>(k);
 
         int relocations = 0;
         for (const auto& choice : kKernelChoices) {
