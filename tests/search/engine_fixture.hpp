@@ -1,7 +1,6 @@
 #pragma once
-// The engine tests' world: a whole workspace in memory (a keyboard of 8 keys, one fixed and
-// five free letters, a few digraphs, and reference figures chosen so that about half of the
-// generated layouts beat them) and a host that records what the engine does.
+// The engine tests' world: a workspace in memory (8 keys, one fixed and five free letters, a few
+// digraphs, reference figures that about half of the layouts beat) and a recording host.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,8 +35,7 @@ class FakeHost : public SearchHost {
     bool drawGraph = false;
     std::string caption = kCaption;
 
-    // Presses Stop once this many layouts have been counted (through OnPanelChanged), from
-    // the start of the host's life; 0 = never.
+    // Presses Stop at this count of layouts (OnPanelChanged) in the host's life; 0 = never.
     long stopAfter = 0;
     // Called inside every Yield() and after every counted layout.
     std::function<void(FakeHost&)> onYield;
@@ -145,8 +143,7 @@ struct EngineFixture {
         if (!ws.analizer.Init(ws.digraphs, ws.weights.bestLoad, ws.keys, ws.weights.kdi, sink))
             throw std::runtime_error("the analyzer could not be set up");
 
-        // Reference figures: the per-criterion mean over some layouts drawn from the initial
-        // table, so that grades fall on both sides of 0.
+        // Reference figures: the mean of layouts drawn from the table, so grades fall round 0.
         Random draws(99);
         GenScratch scratch;
         QuietNoCandidate quiet;
@@ -162,8 +159,7 @@ struct EngineFixture {
         for (std::size_t i = 1; i <= 6; ++i) ws.layV.ref[i] = sum[i] / kSamples;
     }
 
-    // Multiplies the reference figures: above 1 makes every layout better than the
-    // reference (grades > 0), far below 1 makes every layout worse.
+    // Multiplies the reference figures: above 1 every grade is > 0, far below 1 every one < 0.
     void ScaleReference(double factor) {
         for (std::size_t i = 1; i <= 6; ++i) ws.layV.ref[i] *= factor;
     }
@@ -173,8 +169,7 @@ struct EngineFixture {
         for (const auto& [name, content] : FilesIn(ws.paths.OutFolder())) names.push_back(name);
         return names;
     }
-    // A run that went through its end steps: the host saw it start and end, its caption is
-    // back, and the engine is at rest for the given reason.
+    // A run through its end steps: started and ended once, caption back, at rest for `end`.
     void ExpectEnded(const FakeHost& host, SearchEngine::RunEnd end) const {
         EXPECT_EQ(host.runStates, (std::vector<bool>{true, false}));
         ASSERT_FALSE(host.captions.empty());

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "data/loaders.hpp"
 #include "data/messages.hpp"
 #include "engine_fixture.hpp"
 #include "search/run_params.hpp"
@@ -52,8 +51,7 @@ TEST(SearchEngineSaves, FirstFailureOfEachKindIsShownLaterOnesCountedThenSummedU
     EXPECT_TRUE(host.messages.empty());
 }
 
-// A box being edited holds "" or "0," for a moment: the run goes on with its last number,
-// exactly as if the text had never changed.
+// A box being edited holds "" or "0," for a moment: the run goes on exactly as with no edit.
 TEST(SearchEngineParams, TextThatIsNotANumberDuringTheRunKeepsTheLastNumber) {
     const auto run = [](bool edit) {
         EngineFixture f;
@@ -102,17 +100,14 @@ TEST(SearchEngineParams, RunRefusesBadTextsAndFewerThanOneAntNamingTheBox) {
         EXPECT_EQ(host.messages[0].title, msg::kParamTitle);
         for (const char* part : {c.box, c.text, c.why, "not started"})
             EXPECT_TRUE(Contains(host.messages[0].text, part)) << host.messages[0].text;
-        EXPECT_TRUE(host.runStates.empty() && host.captions.empty());
-        EXPECT_EQ(host.yields, 0);
+        EXPECT_TRUE(host.log.empty() && host.yields == 0) << "no run state, caption or pass";
         EXPECT_EQ(f.engine.lastRunEnd(), SearchEngine::RunEnd::NotStarted);
         EXPECT_TRUE(f.OutFiles().empty());
     }
 }
 
-// Read as the loaders read whole numbers, within an Integer.
+// Read as the loaders read whole numbers (tested with them), within an Integer.
 TEST(SearchEngineParams, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
-    EXPECT_EQ(ParseAntCount(" 7 "), Integer{7});
-    EXPECT_EQ(ParseAntCount("2.5"), Integer{2});
     EXPECT_EQ(ParseAntCount("32767"), Integer{32767});
     EXPECT_EQ(ParseAntCount("32768"), std::nullopt);
     EXPECT_EQ(ParseAntCount("5 ants"), std::nullopt);
@@ -120,8 +115,7 @@ TEST(SearchEngineParams, AntsTextIsReadAsTheLoadersReadWholeNumbers) {
 
 TEST(SearchEngineFailures, GradingFailureEndsTheRunWithAMessage) {
     EngineFixture f;
-    // A keyboard whose key 3 has a finger the Kdi table does not hold: the analyzer fails
-    // on the first layout that uses the key in a digraph.
+    // Key 3's finger is not in the Kdi table: grading fails on a layout using it in a digraph.
     KeyTables keys = f.ws.keys;
     keys.fingers[3] = 9;
     RecordingSink sink;
