@@ -135,8 +135,9 @@ TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveOrElseKept) {
 }
 
 // A file written in place would change under every hard link to it; a new file renamed over
-// the name leaves the old one, and its links, as they were.
-TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlace) {
+// the name leaves the old one, and its links, as they were. A file that cannot be written is
+// named, never its temporary, and no temporary is left.
+TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlaceAndAFailureNamesTheFile) {
     test::TempFolder folder;
     const std::string store = folder.Write("Out/Pheromones.txt", "old store");
     const std::string best = folder.Write("Out/012_7.txt", "old best");
@@ -150,15 +151,10 @@ TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlace) {
     EXPECT_EQ(folder.Read("best-link"), "old best");
     EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table()));
     EXPECT_NE(folder.Read("Out/012_7.txt"), "old best");
-    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 2);  // no temporary left behind
-}
+    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 2);
 
-// Both savers name the file they could not write, never its temporary, and leave none.
-TEST(SafeWrites, AFileThatCannotBeWrittenIsReportedByItsName) {
-    test::TempFolder folder;
-    const std::string blocked = folder.Write("Out", "a file where the folder should be");
+    const std::string blocked = folder.Write("Blocked", "a file where the folder should be");
     folder.Write("Store/Pheromones.txt/inside", "a folder with content: no rename over it");
-    RecordingSink sink;
     EXPECT_FALSE(SavePhero(blocked + "/Pheromones.txt", true, Table(), sink));
     EXPECT_FALSE(SavePhero(folder.path() + "/Store/Pheromones.txt", true, Table(), sink));
     EXPECT_EQ(SaveBestLay(blocked, 5.f, 3, Layout{}, KeyTables{}, sink), "");
@@ -177,7 +173,7 @@ TEST(SafeWrites, AFileThatCannotBeWrittenIsReportedByItsName) {
     EXPECT_EQ(test::FileCount(folder.path() + "/Store"), 1);
 }
 
-TEST(OutFolder, FileOrUncreatableFolderIsFoundAndAMissingOneIsMade) {
+TEST(OutFolder, AFileOrUncreatableFolderIsFoundAMissingOneMadeAndEndedTemporariesRemoved) {
     test::TempFolder folder;
     std::string error;
     EXPECT_TRUE(CheckOutFolder(folder.path() + "/Out", error)) << error;
@@ -188,10 +184,8 @@ TEST(OutFolder, FileOrUncreatableFolderIsFoundAndAMissingOneIsMade) {
     EXPECT_TRUE(Contains(error, folder.path() + "/File: it is a file")) << error;
     EXPECT_FALSE(CheckOutFolder(folder.path() + "/File/Out", error));
     EXPECT_TRUE(Contains(error, folder.path() + "/File/Out")) << error;
-}
 
-TEST(OutFolder, TemporariesOfEndedProcessesAreRemovedAndNothingElse) {
-    test::TempFolder folder;
+    // Only temporaries of ended processes are removed.
     const std::string dead = std::to_string(test::EndedPid());
     const std::string alive = std::to_string(::getppid());  // our parent is running
     const std::string self = std::to_string(::getpid());
