@@ -134,9 +134,8 @@ int ScratchFolders() {
     return n;
 }
 
-// What a seed and a count give (one colony or several, the swaps polish) is pinned by the
-// goldens; polished colonies must repeat too. Here also what the run reports and that it
-// leaves no scratch folder behind.
+// Goldens pin what a seed and a count give (one colony or several, the swaps polish); polished
+// colonies must repeat too, report each colony and leave no scratch folder behind.
 TEST(RunColonies, PolishedColoniesRepeatReportEachColonyAndCleanUp) {
     const ProgramFolder a("en"), b("en");
     for (const ProgramFolder* d : {&a, &b}) {
