@@ -127,7 +127,7 @@ std::string BestLoadText(const std::string& tenthLine = "") {
     return text + tenthLine;
 }
 
-TEST(LoadBestLoad, SharesAreRowTimesColumnWeightOverTheirSum) {
+TEST(LoadBestLoad, SharesAreRowTimesColumnWeightOverTheirSumAndMustFitTheFirst64Keys) {
     // Key 1 on row 3, column 1; key 2 on row 3, column 2; key 3 on row 7 counts nothing.
     const KeyTables keys =
         test::Keyboard({"A\t0\t1\t1\t3\t0", "B\t0\t2\t2\t3\t0", "C\t0\t2\t1\t7\t0"});
@@ -141,28 +141,24 @@ TEST(LoadBestLoad, SharesAreRowTimesColumnWeightOverTheirSum) {
     expected[1] = 0.25;
     expected[2] = 0.75;
     EXPECT_EQ(bestLoad, expected);
-}
 
-TEST(LoadBestLoad, FailsWhenTheSharesSumToZeroOrAWeightedKeyLiesBeyondSixtyFour) {
+    // It fails when the shares sum to zero or a weighted key lies beyond key 64.
     const KeyTables offRows = test::Keyboard({"A\t0\t1\t1\t7\t0"});
     const KeyTables zeroColumn = test::Keyboard({"A\t0\t1\t0\t3\t0"});
     const KeyTables none;
-    for (const KeyTables* keys : {&offRows, &zeroColumn, &none}) {
-        BestLoadTable bestLoad{};
-        RecordingSink sink;
-        EXPECT_FALSE(LoadBestLoadText(BestLoadText(), "b", *keys, bestLoad, sink));
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0].text.rfind(
+    for (const KeyTables* unweighted : {&offRows, &zeroColumn, &none}) {
+        RecordingSink failed;
+        EXPECT_FALSE(LoadBestLoadText(BestLoadText(), "b", *unweighted, bestLoad, failed));
+        ASSERT_EQ(failed.messages.size(), 1u);
+        EXPECT_EQ(failed.messages[0].text.rfind(
                       "Error Loading Best Load\r\nb: the target loads sum to 0", 0),
                   0u)
-            << sink.messages[0].text;
+            << failed.messages[0].text;
     }
 
     std::vector<std::string> defs;
     for (int k = 1; k <= 64; ++k) defs.push_back("K" + std::to_string(k) + "\t0\t1\t1\t3\t0");
     defs.push_back("K65\t0\t1\t1\t9\t0");  // row 9: no target, no fault
-    BestLoadTable bestLoad{};
-    RecordingSink sink;
     EXPECT_TRUE(LoadBestLoadText(BestLoadText(), "b", test::Keyboard(defs), bestLoad, sink));
     EXPECT_DOUBLE_EQ(bestLoad[64], 1.0 / 64);
 

@@ -56,11 +56,8 @@ TEST(PheroStore, IsWrittenOnlyWithAcoAndReadBackExactlyAndAFaultNamesFileLineAnd
     EXPECT_EQ(loaded, saved);
     EXPECT_TRUE(sink.messages.empty());
 
-    // A byte order mark is skipped.
-    folder.Write("Out/Pheromones.txt", "\xEF\xBB\xBF" + GetPheroStr(Table(1)));
-    EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Loaded) << description;
-    EXPECT_EQ(loaded, Table(1));
-    folder.Write("Out/Pheromones.txt", CrLf({"1\t2", "3\t0,5", "5\t6", "7\t8"}));
+    // A byte order mark is skipped: the first fault is on line 2.
+    folder.Write("Out/Pheromones.txt", "\xEF\xBB\xBF" + CrLf({"1\t2", "3\t0,5", "5\t6", "7\t8"}));
     EXPECT_EQ(ReadPheroStore(path, loaded, description), StoreLoad::Unreadable);
     EXPECT_TRUE(Contains(description, path + ", line 2, field 2: \"0,5\" is not a number"))
         << description;
@@ -138,35 +135,26 @@ TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveOrElseKept) {
 }
 
 // A file written in place would change under every hard link to it; a new file renamed over
-// the name leaves the old one, and its links, as they were.
-TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlace) {
+// the name leaves the old one, and its links, as they were. A file that cannot be written is
+// named, never its temporary, and no temporary is left.
+TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlaceAndAFailureNamesTheFile) {
     test::TempFolder folder;
     const std::string store = folder.Write("Out/Pheromones.txt", "old store");
-    KeyTables keys;
-    keys.Resize(2);
-    keys.codes[1] = "A";
-    Layout lay{};
-    lay['a'] = 1;
     const std::string best = folder.Write("Out/012_7.txt", "old best");
     fs::create_hard_link(store, folder.path() + "/store-link");
     fs::create_hard_link(best, folder.path() + "/best-link");
 
     RecordingSink sink;
     ASSERT_TRUE(SavePhero(store, true, Table(), sink));
-    ASSERT_EQ(SaveBestLay(folder.path() + "/Out", 12.0f, 7, lay, keys, sink), best);
+    ASSERT_EQ(SaveBestLay(folder.path() + "/Out", 12.0f, 7, Layout{}, KeyTables{}, sink), best);
     EXPECT_EQ(folder.Read("store-link"), "old store");
     EXPECT_EQ(folder.Read("best-link"), "old best");
     EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table()));
     EXPECT_NE(folder.Read("Out/012_7.txt"), "old best");
-    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 2);  // no temporary left behind
-}
+    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 2);
 
-// Both savers name the file they could not write, never its temporary, and leave none.
-TEST(SafeWrites, AFileThatCannotBeWrittenIsReportedByItsName) {
-    test::TempFolder folder;
-    const std::string blocked = folder.Write("Out", "a file where the folder should be");
+    const std::string blocked = folder.Write("Blocked", "a file where the folder should be");
     folder.Write("Store/Pheromones.txt/inside", "a folder with content: no rename over it");
-    RecordingSink sink;
     EXPECT_FALSE(SavePhero(blocked + "/Pheromones.txt", true, Table(), sink));
     EXPECT_FALSE(SavePhero(folder.path() + "/Store/Pheromones.txt", true, Table(), sink));
     EXPECT_EQ(SaveBestLay(blocked, 5.f, 3, Layout{}, KeyTables{}, sink), "");
@@ -185,7 +173,7 @@ TEST(SafeWrites, AFileThatCannotBeWrittenIsReportedByItsName) {
     EXPECT_EQ(test::FileCount(folder.path() + "/Store"), 1);
 }
 
-TEST(OutFolder, FileOrUncreatableFolderIsFoundAndAMissingOneIsMade) {
+TEST(OutFolder, AFileOrUncreatableFolderIsFoundAMissingOneMadeAndEndedTemporariesRemoved) {
     test::TempFolder folder;
     std::string error;
     EXPECT_TRUE(CheckOutFolder(folder.path() + "/Out", error)) << error;
@@ -196,10 +184,8 @@ TEST(OutFolder, FileOrUncreatableFolderIsFoundAndAMissingOneIsMade) {
     EXPECT_TRUE(Contains(error, folder.path() + "/File: it is a file")) << error;
     EXPECT_FALSE(CheckOutFolder(folder.path() + "/File/Out", error));
     EXPECT_TRUE(Contains(error, folder.path() + "/File/Out")) << error;
-}
 
-TEST(OutFolder, TemporariesOfEndedProcessesAreRemovedAndNothingElse) {
-    test::TempFolder folder;
+    // Only temporaries of ended processes are removed.
     const std::string dead = std::to_string(test::EndedPid());
     const std::string alive = std::to_string(::getppid());  // our parent is running
     const std::string self = std::to_string(::getpid());
