@@ -31,7 +31,12 @@ namespace fs = std::filesystem;
 using test::CliRun;
 using test::Contains;
 using test::ProgramFolder;
-const auto RunCommand = test::RunSearchCommand;
+
+// `antkeys-cli run` with `args`.
+CliRun RunCommand(std::vector<std::string> args) {
+    args.insert(args.begin(), "run");
+    return test::RunTool(std::move(args));
+}
 
 TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
     // Q W on the left of row 2, E on the right; A left and S right on row 3.

@@ -151,7 +151,7 @@ TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlaceAndAFailureNamesTheFile
     EXPECT_EQ(folder.Read("best-link"), "old best");
     EXPECT_EQ(folder.Read("Out/Pheromones.txt"), GetPheroStr(Table()));
     EXPECT_NE(folder.Read("Out/012_7.txt"), "old best");
-    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 2);
+    EXPECT_EQ(test::FilesIn(folder.path() + "/Out").size(), 2u);
 
     const std::string blocked = folder.Write("Blocked", "a file where the folder should be");
     folder.Write("Store/Pheromones.txt/inside", "a folder with content: no rename over it");
@@ -170,7 +170,7 @@ TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlaceAndAFailureNamesTheFile
         EXPECT_EQ(m.text.rfind(start, 0), 0u) << m.text;
         EXPECT_FALSE(Contains(m.text, ".tmp")) << m.text;
     }
-    EXPECT_EQ(test::FileCount(folder.path() + "/Store"), 1);
+    EXPECT_EQ(test::FilesIn(folder.path() + "/Store").size(), 1u);
 }
 
 TEST(OutFolder, AFileOrUncreatableFolderIsFoundAMissingOneMadeAndEndedTemporariesRemoved) {
@@ -197,7 +197,7 @@ TEST(OutFolder, AFileOrUncreatableFolderIsFoundAMissingOneMadeAndEndedTemporarie
 
     const auto removed = RemoveStaleTemporaries(folder.path() + "/Out");
     EXPECT_EQ(removed.size(), 3u);
-    EXPECT_EQ(test::FileCount(folder.path() + "/Out"), 6);
+    EXPECT_EQ(test::FilesIn(folder.path() + "/Out").size(), 6u);
     for (const std::string& gone :
          {"Pheromones.txt.tmp" + dead, "012_40.txt.tmp" + dead, "-003_0.txt.tmp" + dead})
         EXPECT_FALSE(fs::exists(folder.path() + "/Out/" + gone)) << gone;

@@ -19,10 +19,4 @@ inline CliRun RunTool(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
-// `antkeys-cli run` with `args`.
-inline CliRun RunSearchCommand(std::vector<std::string> args) {
-    args.insert(args.begin(), "run");
-    return RunTool(std::move(args));
-}
-
 }  // namespace antkeys::test

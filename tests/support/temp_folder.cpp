@@ -3,7 +3,6 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -51,11 +50,6 @@ std::map<std::string, std::string> FilesIn(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         files[entry.path().filename().string()] = ReadFile(entry.path().string());
     return files;
-}
-
-int FileCount(const std::string& folder) {
-    const std::filesystem::directory_iterator entries(folder);
-    return static_cast<int>(std::distance(begin(entries), end(entries)));
 }
 
 std::string BundledSet(const std::string& language) {

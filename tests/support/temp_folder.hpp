@@ -24,10 +24,9 @@ class TempFolder {
 
 // The whole content of a file, or "" when it cannot be read.
 std::string ReadFile(const std::string& path);
-// Every file of `folder` by name, with its content; empty when there is no such folder.
+// Every entry of `folder` by name, with its content ("" for a folder); empty when there is
+// no such folder. Its size tells whether a write through a temporary file left one behind.
 std::map<std::string, std::string> FilesIn(const std::string& folder);
-// How many entries a folder holds: a write through a temporary file must leave one.
-int FileCount(const std::string& folder);
 
 // The folder of a bundled input set in the source tree (holds In/).
 std::string BundledSet(const std::string& language = "ka");

@@ -16,18 +16,15 @@ inline bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The lines, each ended by CR LF, as the program writes its files.
-inline std::string CrLf(std::initializer_list<std::string> lines) {
+// The lines, each ended by `end`.
+inline std::string Ended(std::initializer_list<std::string> lines, const char* end) {
     std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
+    for (const auto& line : lines) text += line + end;
     return text;
 }
 
-// The lines, each ended by LF only.
-inline std::string Lf(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\n";
-    return text;
-}
+// The lines ended by CR LF, as the program writes its files, or by LF only.
+inline std::string CrLf(std::initializer_list<std::string> lines) { return Ended(lines, "\r\n"); }
+inline std::string Lf(std::initializer_list<std::string> lines) { return Ended(lines, "\n"); }
 
 }  // namespace antkeys::test
