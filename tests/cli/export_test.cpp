@@ -93,6 +93,13 @@ TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
         EXPECT_EQ(other.out.rfind(begins, 0), 0u) << other.out;
     }
 
+    // --shift us and --description reach the KLC file: with Shift, q gives 'Q' (0051), not 'A'.
+    const CliRun klc = RunTool(
+        {"export", "--klc", "--shift", "us", "--description", "Dd", "--dir", dir.path(), layout});
+    std::string ascii;  // the UTF-16LE text without its high bytes
+    for (std::size_t i = 0; i < klc.out.size(); i += 2) ascii += klc.out[i];
+    EXPECT_TRUE(Contains(ascii, "\"Dd\"") && Contains(ascii, "0051")) << ascii;
+
     const std::string nothing = dir.Write("control.txt", "h\r\n7\t;\r\n");
     const CliRun none = RunTool({"export", "--xkb", "--dir", dir.path(), nothing});
     EXPECT_EQ(none.status, 1);
