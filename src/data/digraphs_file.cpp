@@ -1,7 +1,5 @@
 // In/DiGraphs.txt: one digraph per line (first code, second code, count).
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <limits>
 #include <string>
 
@@ -17,22 +15,9 @@ namespace {
 constexpr long kLongMin = std::numeric_limits<Long>::min();
 constexpr long kLongMax = std::numeric_limits<Long>::max();
 
-// A pair listed on several lines (count files joined together) is one entry whose count is
-// the sum, so grading costs one step per distinct pair. The entry stays where the pair first
-// appeared: a file without repeats gives exactly the tables it always gave.
-class PairIndex {
-  public:
-    PairIndex() { entry_.fill(-1); }
-    int& at(long first, long second) { return entry_[static_cast<std::size_t>(first * 256 + second)]; }
-
-  private:
-    std::array<int, 256 * 256> entry_;
-};
-
 bool ParseDiGraphs(InputFile& in, DigraphTables& digraphs, std::string& description) {
     if (!in.ReadHeader(description)) return false;
     digraphs = DigraphTables{};
-    auto index = std::make_unique<PairIndex>();
     std::string line;
     while (!in.AtEnd()) {
         if (!in.ReadFieldLine(line, description)) return false;
@@ -56,26 +41,9 @@ bool ParseDiGraphs(InputFile& in, DigraphTables& digraphs, std::string& descript
             description = in.FieldFault(why);
             return false;
         }
-        int& entry = index->at(first, second);
-        if (entry < 0) {
-            entry = digraphs.nDi() - 1;
-            digraphs.count.back() = static_cast<Long>(count);
-            continue;
-        }
-        digraphs.first.pop_back();
-        digraphs.second.pop_back();
-        digraphs.count.pop_back();
-        Long& total = digraphs.count[static_cast<std::size_t>(entry)];
-        Long sum = 0;
-        if (__builtin_add_overflow(total, static_cast<Long>(count), &sum)) {
-            description = in.FieldFault("field 3: the counts of the pair " +
-                                        std::to_string(first) + " " + std::to_string(second) +
-                                        " add up to more than a count holds (" +
-                                        std::to_string(kLongMin) + ".." +
-                                        std::to_string(kLongMax) + ")");
-            return false;
-        }
-        total = sum;
+        // Every line is an entry of its own, repeats included: the figures add each
+        // line's share where it stands, so merging lines would move their last bits.
+        digraphs.count.back() = static_cast<Long>(count);
     }
     return true;
 }

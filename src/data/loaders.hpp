@@ -20,8 +20,8 @@ namespace antkeys {
 bool LoadKeyDefs(const std::string& path, KeyTables& keys, MessageSink& sink);
 bool LoadKeyDefsText(std::string content, const std::string& name, KeyTables& keys, MessageSink& sink);
 
-// DiGraphs.txt: first code, second code, count. A pair on several lines is one entry, at its
-// first line, with the sum of the counts; a sum beyond the count's range fails the load.
+// DiGraphs.txt: first code, second code, count. Every line is one entry, in file order (a pair
+// listed twice is two entries).
 bool LoadDiGraphs(const std::string& path, DigraphTables& digraphs, MessageSink& sink);
 bool LoadDiGraphsText(std::string content, const std::string& name, DigraphTables& digraphs, MessageSink& sink);
 

@@ -76,7 +76,7 @@ TEST(KeyCode2KeyID, FindsTheFirstExactMatchAndReportsLookupsThatCannotWork) {
     EXPECT_NE(sink.messages[1].text.find("key 260"), std::string::npos);
 }
 
-// Repeated pairs (count files joined together) add up at their first line.
+// A repeated pair is an entry of its own where it stands.
 TEST(LoadDiGraphs, EveryPairIsOneEntryInFileOrderAndAHeaderAloneGivesNone) {
     DigraphTables d;
     RecordingSink sink;
@@ -84,10 +84,10 @@ TEST(LoadDiGraphs, EveryPairIsOneEntryInFileOrderAndAHeaderAloneGivesNone) {
                                        "98\t97\t2147483647", "097\t98.0\t-2", "32\t97\t1"}),
                                  "d", d, sink));
     EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(d.nDi(), 4);
-    EXPECT_EQ(d.first, (std::vector<Byte>{97, 255, 98, 32}));
-    EXPECT_EQ(d.second, (std::vector<Byte>{98, 0, 97, 97}));
-    EXPECT_EQ(d.count, (std::vector<Long>{998, -5, 2147483647, 1}));
+    ASSERT_EQ(d.nDi(), 5);
+    EXPECT_EQ(d.first, (std::vector<Byte>{97, 255, 98, 97, 32}));
+    EXPECT_EQ(d.second, (std::vector<Byte>{98, 0, 97, 98, 97}));
+    EXPECT_EQ(d.count, (std::vector<Long>{1000, -5, 2147483647, -2, 1}));
 
     ASSERT_TRUE(LoadDiGraphsText("h\r\n", "d", d, sink));
     EXPECT_EQ(d.nDi(), 0);

@@ -140,13 +140,6 @@ TEST(Readers, BrokenFilesFailWithTheirFixedTitleAndText) {
         {kDiGraphs, CrLf({"h", "97\t98\t2147483648"}),
          "f.txt, line 2, field 3: \"2147483648\" is outside -2147483648..2147483647"},
         {kDiGraphs, CrLf({"h", "97\t98"}), "f.txt, line 2, field 3 is missing"},
-        // A repeated pair adds to the first line's count, which must hold the sum.
-        {kDiGraphs, CrLf({"h", "7\t8\t2147483647", "9\t9\t1", "7\t8\t1"}),
-         "f.txt, line 4, field 3: the counts of the pair 7 8 add up to more than a count holds "
-         "(-2147483648..2147483647)"},
-        {kDiGraphs, CrLf({"h", "7\t8\t-2147483648", "7\t8\t-1"}),
-         "f.txt, line 3, field 3: the counts of the pair 7 8 add up to more than a count holds "
-         "(-2147483648..2147483647)"},
         // Kdi: byte values, five data lines.
         {kKdi, CrLf({"h", "F1\t0\t1\t2\t3\t-1"}),
          "f.txt, line 2, field 6: \"-1\" is outside 0..255"},
