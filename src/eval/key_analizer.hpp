@@ -9,6 +9,7 @@
 #include "data/statistics_tables.hpp"
 #include "data/types.hpp"
 #include "eval/criteria.hpp"
+#include "eval/key_pair_rules.hpp"
 #include "eval/pair_pass.hpp"
 
 namespace antkeys {
@@ -34,34 +35,26 @@ class KeyAnalizer {
     int nDi() const { return static_cast<int>(first_.size()); }
     const std::vector<double>& frequencies() const { return freq_; }
 
+    // The rules of every key pair, which the polishers read too.
+    const KeyPairRules& pairRules() const { return rules_; }
+
   private:
-    // Per key index, packed for the digraph pass.
-    struct Key {
-        std::int16_t col = 0;
-        std::int16_t row = 0;
-        Byte hand = 0;
-        Byte finger = 0;
-        Byte alter = 0;
-        Byte kdiIndex = 0;  // the finger, or 6 for a finger Kdi has no row for
-    };
     std::vector<Byte> first_, second_;
     std::vector<Long> count_;
     std::vector<double> freq_;
-    std::vector<Key> keys_;
+    std::vector<Byte> fingers_;  // per key index, for the messages of a failed grading
+    std::vector<Byte> alters_;   // per key index: flagged key or companion
     BestLoadTable bestLoad_{};
-    KdiTable kdi_{};
-    // Kdi with a row and a column of zeros for fingers above 5, so the digraph pass can read it
-    // without a branch; such a finger is reported only where the value counts.
-    std::array<std::array<double, 7>, 7> kdiWide_{};
+    KeyPairRules rules_;
     std::vector<Byte> usedChars_;  // every character code the digraphs name
-    bool safe_ = false;            // no digraph can fail on this keyboard
-    // On a safe keyboard, the factors of every key pair, (k1, k2) at k1 * (nKeys + 1) + k2.
+    // The factors of every key pair for the pass without checks, (k1, k2) at
+    // k1 * (nKeys + 1) + k2; used when no pair can fail.
     std::vector<PairFactors> pairs_;
     PairPassFn pairPass_ = ChosenPairPass();
     int nKeys_ = -1;
 
     void BuildPairs();
-    // V3..V6 into v and the loads into `load`, testing each rule per digraph; stops at a
+    // V3..V6 into v and the loads into `load`, testing each digraph's pair; stops at a
     // finger above 5 where Kdi is read or a distance beyond 16 bits.
     bool CheckedPass(const Layout& lay, KeyLoadTable& load, Criteria& v, std::string* why) const;
 };

@@ -4,6 +4,20 @@
 
 namespace antkeys {
 
+void ShareCompanionLoads(const Byte* alters, int nKeys, KeyLoadTable& load) {
+    for (int k = 1; k <= nKeys;) {
+        const auto i = static_cast<std::size_t>(k);
+        if (alters[i] != 0 && k < nKeys) {
+            const double shared = (load[i] + load[i + 1]) / 2;
+            load[i] = shared;
+            load[i + 1] = shared;
+            k += 2;
+        } else {
+            ++k;
+        }
+    }
+}
+
 KeyLoadTable KeyLoads(const DigraphTables& digraphs, const KeyTables& keys, const Layout& lay) {
     KeyLoadTable load{};
     double total = 0;
@@ -14,18 +28,7 @@ KeyLoadTable KeyLoads(const DigraphTables& digraphs, const KeyTables& keys, cons
         const Byte k = lay[digraphs.second[i]];
         if (k <= kMaxKeys) load[k] += static_cast<double>(digraphs.count[i]) / total;
     }
-    const int nKeys = std::min(keys.nKeys(), kMaxKeys);
-    for (int k = 1; k <= nKeys;) {
-        const auto i = static_cast<std::size_t>(k);
-        if (keys.alters[i] != 0 && k < nKeys) {
-            const double shared = (load[i] + load[i + 1]) / 2;
-            load[i] = shared;
-            load[i + 1] = shared;
-            k += 2;
-        } else {
-            ++k;
-        }
-    }
+    ShareCompanionLoads(keys.alters.data(), std::min(keys.nKeys(), kMaxKeys), load);
     return load;
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "data/charset.hpp"
+#include "eval/key_loads.hpp"
 
 namespace antkeys {
 namespace {
@@ -110,8 +111,10 @@ bool LayoutExplainer::Init(const DigraphTables& digraphs, const KeyTables& keys,
     keys_.assign(static_cast<std::size_t>(keys.nKeys()) + 1, Key{});
     for (std::size_t k = 0; k < keys_.size(); ++k)
         keys_[k] = {keys.hands[k], keys.fingers[k], keys.cols[k], keys.rows[k], keys.alters[k] != 0};
+    alters_.assign(keys_.size(), 0);
+    for (std::size_t k = 0; k < keys_.size(); ++k) alters_[k] = keys_[k].alter ? 1 : 0;
+    rules_.Build(keys, kdi);
     bestLoad_ = bestLoad;
-    kdi_ = kdi;
 
     hasTrigrams_ = trigraphs != nullptr;
     tri_ = hasTrigrams_ ? *trigraphs : TrigraphTables{};
@@ -159,23 +162,21 @@ bool LayoutExplainer::Explain(const Layout& lay, int top, LayoutExplanation& out
 
         // V3..V6: every digraph, a character the layout does not place on key 0.
         const double freq = static_cast<double>(n) / total;
-        if (!a.alter && !b.alter && a.hand == b.hand) {
+        const KeyPairRule& r = rules_.at(k1, k2);
+        if (r.oneHand) {
             part[kV3] += freq;
             totals[kV3] += freq;
-            if (a.finger == b.finger) {
-                const double travel =
-                    static_cast<double>(std::abs(a.col - b.col) + std::abs(a.row - b.row)) * freq;
+            if (r.travel) {
+                const double travel = static_cast<double>(r.distance) * freq;
                 part[kV4] += travel;
                 totals[kV4] += travel;
             } else {
-                if (a.row != b.row && a.finger <= 5 && b.finger <= 5) {
-                    const double cost =
-                        static_cast<double>(kdi_[static_cast<std::size_t>(a.finger)]
-                                                [static_cast<std::size_t>(b.finger)]) * freq;
+                if (r.rowChange && !r.kdiMissing) {
+                    const double cost = static_cast<double>(r.kdi) * freq;
                     part[kV5] += cost;
                     totals[kV5] += cost;
                 }
-                if (b.finger > a.finger) {
+                if (r.outward) {
                     part[kV6] += freq;
                     totals[kV6] += freq;
                 }
@@ -268,7 +269,7 @@ bool LayoutExplainer::Explain(const Layout& lay, int top, LayoutExplanation& out
 
 void LayoutExplainer::KeystrokeFigures(const Layout& lay, LayoutFigures& f) const {
     // Keystrokes as the grade counts them: the second character of every digraph.
-    std::array<double, kMaxKeys + 1> load{};
+    KeyLoadTable load{};
     std::int64_t placed = 0;
     for (std::size_t i = 0; i < second_.size(); ++i) {
         const Byte k = lay[second_[i]];
@@ -278,16 +279,7 @@ void LayoutExplainer::KeystrokeFigures(const Layout& lay, LayoutFigures& f) cons
     }
     // A flagged key and its companion share their load half and half, as in the grade.
     const int nKeys = nKeys_;
-    for (int k = 1; k <= nKeys;) {
-        const auto i = static_cast<std::size_t>(k);
-        if (keys_[i].alter && k < nKeys) {
-            const double shared = (load[i] + load[i + 1]) / 2;
-            load[i] = load[i + 1] = shared;
-            k += 2;
-        } else {
-            ++k;
-        }
-    }
+    ShareCompanionLoads(alters_.data(), nKeys, load);
     const auto placedD = static_cast<double>(placed);
     double home = 0, topRow = 0, bottom = 0;
     for (int k = 1; k <= nKeys; ++k) {

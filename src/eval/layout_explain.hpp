@@ -11,6 +11,7 @@
 #include "data/statistics_tables.hpp"
 #include "data/trigraph_tables.hpp"
 #include "data/types.hpp"
+#include "eval/key_pair_rules.hpp"
 
 namespace antkeys {
 
@@ -103,8 +104,9 @@ class LayoutExplainer {
     TrigraphTables tri_;
     bool hasTrigrams_ = false;
     std::vector<Byte> usedChars_;
+    std::vector<Byte> alters_;  // per key index: flagged key or companion
+    KeyPairRules rules_;
     BestLoadTable bestLoad_{};
-    KdiTable kdi_{};
     int nKeys_ = -1;
 
     void KeystrokeFigures(const Layout& lay, LayoutFigures& f) const;

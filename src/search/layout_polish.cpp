@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace antkeys {
@@ -16,42 +15,45 @@ constexpr int kMaxSwaps = 10000;
 }  // namespace
 
 LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
-    const KeyTables& keys = ws.keys;
-    nKeys_ = std::min(keys.nKeys(), kMaxKeys);
-    const auto n = static_cast<std::size_t>(nKeys_ + 1);
+    nKeys_ = std::min(ws.keys.nKeys(), kMaxKeys);
     layV_.ref = ws.layV.ref;
     for (std::size_t i = 1; i <= 6; ++i)
         w_[i] = ws.layV.ref[i] > 0 ? ws.weights.gj[i] / ws.layV.ref[i] : 0;
+    BuildPairCosts();
+    BuildTouchLists();
+    BuildMovable();
+}
 
-    // The digraph rules of the analyzer, per key pair, weighted into one figure.
+void LayoutPolisher::BuildPairCosts() {
+    // The analyzer's key-pair rules, weighted into one figure per pair.
+    const KeyTables& keys = ws_.keys;
+    const KeyPairRules& rules = ws_.analizer.pairRules();
+    const auto n = static_cast<std::size_t>(nKeys_ + 1);
     alter_.assign(n, 0);
     cost_.assign(n * n, 0);
     for (std::size_t k = 0; k < n; ++k) alter_[k] = keys.alters[k] != 0 ? 1 : 0;
+    if (rules.stride() != n) return;  // an analyzer that was never set up grades nothing
     for (std::size_t k1 = 0; k1 < n; ++k1) {
         for (std::size_t k2 = 0; k2 < n; ++k2) {
-            const bool oneHand =
-                alter_[k1] == 0 && alter_[k2] == 0 && keys.hands[k1] == keys.hands[k2];
-            if (!oneHand) continue;
-            const int fa = keys.fingers[k1], fb = keys.fingers[k2];
+            const KeyPairRule& r = rules.at(k1, k2);
+            if (!r.oneHand) continue;
             double c = w_[3];
-            if (fa == fb) {
-                const int distance = std::abs(keys.cols[k1] - keys.cols[k2]) +
-                                     std::abs(keys.rows[k1] - keys.rows[k2]);
-                c += w_[4] * static_cast<double>(distance);
+            if (r.travel) {
+                c += w_[4] * static_cast<double>(r.distance);
             } else {
                 // A finger Kdi has no row for fails the full grading, which rejects the swap.
-                if (keys.rows[k1] != keys.rows[k2] && fa <= 5 && fb <= 5)
-                    c += w_[5] * static_cast<double>(ws.weights.kdi[static_cast<std::size_t>(fa)]
-                                                                   [static_cast<std::size_t>(fb)]);
-                if (fb > fa) c += w_[6];
+                if (r.rowChange && !r.kdiMissing) c += w_[5] * static_cast<double>(r.kdi);
+                if (r.outward) c += w_[6];
             }
             cost_[k1 * n + k2] = c;
         }
     }
+}
 
-    first_ = ws.digraphs.first;
-    second_ = ws.digraphs.second;
-    freq_ = ws.analizer.frequencies();
+void LayoutPolisher::BuildTouchLists() {
+    first_ = ws_.digraphs.first;
+    second_ = ws_.digraphs.second;
+    freq_ = ws_.analizer.frequencies();
     const std::size_t nDi = std::min({first_.size(), second_.size(), freq_.size()});
     std::array<int, kCharCodes + 1> counts{};
     for (std::size_t i = 0; i < nDi; ++i) {
@@ -63,7 +65,7 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
     for (std::size_t c = 0; c < kCharCodes; ++c) touchStart_[c + 1] = touchStart_[c] + counts[c];
     touch_.assign(static_cast<std::size_t>(touchStart_[kCharCodes]), TouchEntry{});
     std::array<int, kCharCodes> fill{};
-    const auto stride = static_cast<std::int32_t>(n);
+    const auto stride = static_cast<std::int32_t>(nKeys_ + 1);
     for (std::size_t i = 0; i < nDi; ++i) {
         const auto add = [&](Byte self, Byte other) {
             TouchEntry& e = touch_[static_cast<std::size_t>(touchStart_[self] + fill[self]++)];
@@ -79,9 +81,12 @@ LayoutPolisher::LayoutPolisher(const Workspace& ws) : ws_(ws) {
         add(first_[i], second_[i]);
         if (second_[i] != first_[i]) add(second_[i], first_[i]);
     }
+}
+
+void LayoutPolisher::BuildMovable() {
     // The letters that may move: free, and each code once (a code listed twice is one
     // character in a layout). The letters never change after the start.
-    const LetterTables& letters = ws.letters;
+    const LetterTables& letters = ws_.letters;
     letterOf_.fill(-1);
     std::array<int, kCharCodes> seen{};
     for (Byte c : letters.letSet) ++seen[c];

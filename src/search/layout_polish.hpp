@@ -75,6 +75,11 @@ class LayoutPolisher {
     const std::vector<Byte>& Movable() const { return movable_; }
 
   private:
+    // The constructor's steps: the weighted cost of every key pair, per character the
+    // digraphs it is part of, and the letters that may move.
+    void BuildPairCosts();
+    void BuildTouchLists();
+    void BuildMovable();
     double DigraphDelta(Byte a, Byte b, Byte ka, Byte kb) const;
     double LoadDelta(Byte a, Byte b, Byte ka, Byte kb) const;
 
