@@ -40,6 +40,12 @@ std::vector<GoldenCase> ReadCases() {
     return cases;
 }
 
+// How ctest lists a case: its command line.
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+    *os << c.inputSet << ":";
+    for (const std::string& a : c.args) *os << ' ' << a;
+}
+
 class Golden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Golden, MatchesTheStoredOutput) {
@@ -80,6 +86,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, Golden, ::testing::ValuesIn(ReadCases()),
                              std::string name = param.param.name;
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
+                         });
+
+// The folders of tests/data/figures, graded from inside a copy of the folder as their
+// expected.tsv was made: `evaluate --dir . --tsv layouts/*`.
+class Figures : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Figures, EvaluateReproducesTheStoredTable) {
+    const std::string source = std::string(ANTKEYS_TEST_DATA) + "/figures/" + GetParam();
+    TempFolder dir;
+    fs::copy(source, dir.path(), fs::copy_options::recursive);
+    std::vector<std::string> args = {"evaluate", "--dir", ".", "--tsv"};
+    for (const auto& [name, content] : FilesIn(dir.path() + "/layouts"))
+        args.push_back("layouts/" + name);
+    const fs::path before = fs::current_path();
+    fs::current_path(dir.path());
+    const CliRun run = RunTool(args);
+    fs::current_path(before);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ReadFile(source + "/expected.tsv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Figures, ::testing::Values("case201", "case202", "case203"),
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             return param.param;
                          });
 
 }  // namespace
