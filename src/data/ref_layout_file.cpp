@@ -19,7 +19,9 @@ namespace {
 constexpr double kOpenKeyPhero = static_cast<double>(0.1f);
 
 // Column j of a free letter named on key k: 0 on rows 0 and 1, on flagged keys and their
-// companions and on keys already fixed by an earlier line; 1 on its own key; 0.1 elsewhere.
+// companions and on keys already fixed by an earlier line, its own key included (the fixed
+// letter always takes that key, so the free letter never can); 1 on its own key; 0.1
+// elsewhere.
 void FillFreeColumn(const KeyTables& keys, const std::vector<bool>& fixedEarlier, int k,
                     PheroTable& phero, int j) {
     for (int x = 0; x <= keys.nKeys(); ++x) {
@@ -27,10 +29,10 @@ void FillFreeColumn(const KeyTables& keys, const std::vector<bool>& fixedEarlier
         double value = kOpenKeyPhero;
         if (keys.rows[at] == 0 || keys.rows[at] == 1 || keys.alters[at] != 0) {
             value = 0;
-        } else if (x == k) {
-            value = 1;
         } else if (fixedEarlier[at]) {
             value = 0;
+        } else if (x == k) {
+            value = 1;
         }
         phero.at(x, j) = value;
     }

@@ -67,10 +67,10 @@ TEST(LoadRefKeyLay, AFreeLetterStartsOnItsOpenKeyWithSingleTenthsOnTheOthersOrSh
 // and the later key wins.
 TEST(LoadRefKeyLay, AFixedLetterHasAllItsPheromoneOnItsKeyWhichLaterFreeLettersCannotTake) {
     const RefLoad r = LoadRef(CrLf({"Code\tKey\tFixed", "100\tJ\t0", "97\tA\t1", "122\tnone\t1",
-                                    "115\tS\t0", "106\tJ\t1", "97\tS\t0"}));
+                                    "115\tS\t0", "106\tJ\t1", "97\tS\t0", "98\tA\t0"}));
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.letters.letSet, (std::vector<Byte>{100, 97, 122, 115, 106, 97}));
-    EXPECT_EQ(r.letters.letFixKey, (std::vector<Integer>{0, kA, 0, 0, kJ, 0}));
+    EXPECT_EQ(r.letters.letSet, (std::vector<Byte>{100, 97, 122, 115, 106, 97, 98}));
+    EXPECT_EQ(r.letters.letFixKey, (std::vector<Integer>{0, kA, 0, 0, kJ, 0, 0}));
     EXPECT_EQ(r.lay[97], kS);
     EXPECT_EQ(r.lay[122], 0);
     EXPECT_EQ(Column(r.phero, 1), (std::vector<double>{0, 0, 1, 0, 0, 0, 0, 0}));
@@ -86,6 +86,10 @@ TEST(LoadRefKeyLay, AFixedLetterHasAllItsPheromoneOnItsKeyWhichLaterFreeLettersC
     // The second a comes after both: only S and D are open.
     EXPECT_EQ(Column(r.phero, 5),
               (std::vector<double>{0, 0, 0, 1 / (1 + kOpen), kOpen / (1 + kOpen), 0, 0, 0}));
+    // A free letter named on a key an earlier line fixed gets nothing there either: its
+    // column is the open keys S and D, equally.
+    EXPECT_EQ(r.lay[98], kA);
+    EXPECT_EQ(Column(r.phero, 6), (std::vector<double>{0, 0, 0, 0.5, 0.5, 0, 0, 0}));
 }
 
 // Keys 1 (A), 2 (S, flagged) with its companion at 3, 4 (D).
