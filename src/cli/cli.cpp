@@ -16,7 +16,7 @@ static const char* kUsage =
     "  evaluate   grade the reference layout and layout files\n"
     "  digraphs   count character pairs of UTF-8 texts into a DiGraphs.txt\n"
     "  run        run the search and write its results to Out\n"
-    "  export     write a layout file as a keyboard layout to install (XKB)\n"
+    "  export     write a layout file as a keyboard layout: XKB, KLC, keylayout or KLE\n"
     "  render     draw a layout with its key loads as an SVG or PNG picture\n"
     "  init       make a program folder from an installed input set\n"
     "\n"

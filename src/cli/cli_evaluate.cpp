@@ -1,6 +1,7 @@
 // antkeys-cli evaluate: grades the reference layout and layout files against it.
 #include <ostream>
 
+#include "cli/layout_argument.hpp"
 #include "cli/cli.hpp"
 #include "cli/cli_explain.hpp"
 #include "cli/cli_options.hpp"
@@ -96,7 +97,7 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     int status = 0;
     for (const std::string& file : parsed.positional) {
         Layout lay{};
-        if (!LoadKeyLay(file, ws.keys, lay, sink)) {
+        if (!LoadLayoutArgument(file, ws.keys, lay, sink)) {
             status = 1;
             continue;
         }

@@ -2,6 +2,7 @@
 // side by side, and the digraphs behind each.
 #include <ostream>
 
+#include "cli/layout_argument.hpp"
 #include "cli/cli_explain.hpp"
 #include "cli/evaluation_table.hpp"
 #include "cli/input_folder.hpp"
@@ -84,7 +85,7 @@ int RunExplain(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) {
     int status = 0;
     for (const std::string& file : parsed.positional) {
         Layout lay{};
-        if (!LoadKeyLay(file, ws.keys, lay, sink) || !explain(file, lay)) status = 1;
+        if (!LoadLayoutArgument(file, ws.keys, lay, sink) || !explain(file, lay)) status = 1;
     }
     if (parsed.Has("--tsv"))
         PrintTsv(files, layouts, out);

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/layout_argument.hpp"
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/stderr_sink.hpp"
@@ -99,7 +100,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     KeyTables keys;
     if (!LoadKeyDefs(paths.keyDefs(), keys, sink)) return 2;
     Layout lay{};
-    if (!LoadKeyLay(layoutPath, keys, lay, sink)) return 2;
+    if (!LoadLayoutArgument(layoutPath, keys, lay, sink)) return 2;
 
     const ExportResult result = exporter->Export({lay, keys, CharacterMap::GeorgianPs(), options});
     for (const std::string& problem : result.problems)

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/layout_argument.hpp"
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/input_folder.hpp"
@@ -78,7 +79,7 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     StderrSink sink(err);
     const std::string layoutPath = parsed.positional.front();
     Layout lay{};
-    if (!LoadKeyLay(layoutPath, ws.keys, lay, sink)) return 2;
+    if (!LoadLayoutArgument(layoutPath, ws.keys, lay, sink)) return 2;
     LayoutPictureData data = PictureOfLayout(lay, ws);
 
     data.title = std::filesystem::path(layoutPath).filename().string();

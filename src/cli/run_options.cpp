@@ -37,7 +37,7 @@ const char* const kRunUsage =
     "                         pheromones and random numbers (0 or 'auto': one per core);\n"
     "                         --layouts then counts the layouts of each colony\n"
     "  --quiet                no progress line and no keyboard drawing\n"
-    "  -h, --help             this help\n";
+    "  -h, --help             show this help\n";
 
 namespace {
 

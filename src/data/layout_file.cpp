@@ -15,9 +15,10 @@ namespace {
 
 // Character code and key code of every non-empty line; a third field is not needed here.
 bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, MessageSink& sink,
-                 std::string& description) {
+                 std::string& description, int& lines) {
     if (!in.ReadHeader(description)) return false;
     lay.fill(0);
+    lines = 0;
     std::string line;
     while (!in.AtEnd()) {
         if (!in.ReadFieldLine(line, description)) return false;
@@ -26,6 +27,7 @@ bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, MessageSink&
         LayoutLine placed;
         if (!ReadLayoutLine(in, fields, keys, sink, placed, description)) return false;
         lay[placed.ch] = placed.key;
+        ++lines;
     }
     return true;
 }
@@ -33,21 +35,25 @@ bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, MessageSink&
 }  // namespace
 
 bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
-                    Layout& lay, MessageSink& sink) {
+                    Layout& lay, MessageSink& sink, int* lines) {
     InputFile in(std::move(content), path);
     std::string description;
-    if (ParseKeyLay(in, keys, lay, sink, description)) return true;
+    int read = 0;
+    const bool ok = ParseKeyLay(in, keys, lay, sink, description, read);
+    if (lines) *lines = read;
+    if (ok) return true;
     ReportLoadFailure(sink, msg::kLayoutTitle, msg::kCustomLayoutText + path, description);
     return false;
 }
 
-bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink) {
+bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink,
+                int* lines) {
     std::string content, description;
     if (!ReadWholeFile(path, content, description)) {
         ReportLoadFailure(sink, msg::kLayoutTitle, msg::kCustomLayoutText + path, description);
         return false;
     }
-    return LoadKeyLayText(std::move(content), path, keys, lay, sink);
+    return LoadKeyLayText(std::move(content), path, keys, lay, sink, lines);
 }
 
 std::string GetLayStr(const Layout& lay, const KeyTables& keys) {

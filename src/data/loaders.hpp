@@ -44,10 +44,12 @@ bool LoadRefKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, 
 bool LoadRefKeyLayText(std::string content, const std::string& path, const KeyTables& keys, Layout& lay,
                        LetterTables& letters, PheroTable& phero, MessageSink& sink);
 
-// Any layout file (a best-layout file, a dropped file): clears `lay` and fills it.
-bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink);
+// Any layout file (a best-layout file, a dropped file): clears `lay` and fills it. `lines`,
+// when given, receives the number of non-empty lines after the header that were read.
+bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink,
+                int* lines = nullptr);
 bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys, Layout& lay,
-                    MessageSink& sink);
+                    MessageSink& sink, int* lines = nullptr);
 
 // The lines of a layout: "code<TAB>key code<CR LF>" for every placed character, ascending.
 std::string GetLayStr(const Layout& lay, const KeyTables& keys);

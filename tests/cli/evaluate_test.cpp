@@ -27,17 +27,23 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// A layout that cannot be read is reported and skipped; the others are still graded.
+// A layout that cannot be read, or a file that places nothing though it has lines (a
+// pheromone store), is reported and skipped; the others are still graded, a header-only
+// layout among them.
 TEST(EvaluateCommand, TableShowsThePanelFormatsAndSkipsAnUnreadableLayout) {
     const ProgramFolder dir;
     const std::string missing = dir.path() + "/missing.txt";
     // d and e swapped: no one-finger pair is left and no row change, so V4 and V5 are 0.
     const std::string swapped = dir.Write(
         "swapped.txt", "grade\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tE\r\n101\tD\r\n");
-    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), missing, swapped});
+    const std::string store = dir.Write("store.txt", "0.5\t0.5\r\n0.25\t0.75\r\n0\t1\r\n");
+    const std::string empty = dir.Write("empty.txt", "grade\r\n");
+    const CliRun r = RunTool({"evaluate", "--dir", dir.path(), missing, store, swapped, empty});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err.rfind("Error Loading Layout: Error Loading Custom Layout from:" + missing, 0),
               0u)
+        << r.err;
+    EXPECT_TRUE(Contains(r.err, "from:" + store + "\nnot a layout file: none of its 2 lines places"))
         << r.err;
     using Row = std::vector<std::string>;
     std::vector<Row> rows;
@@ -46,7 +52,8 @@ TEST(EvaluateCommand, TableShowsThePanelFormatsAndSkipsAnUnreadableLayout) {
         rows.emplace_back(std::istream_iterator<std::string>(cells),
                           std::istream_iterator<std::string>());
     }
-    ASSERT_EQ(rows.size(), 3u) << r.out;
+    ASSERT_EQ(rows.size(), 4u) << r.out;
+    EXPECT_EQ(rows[3][0], empty);
     EXPECT_EQ(rows[0], (Row{"layout", "V1", "V2", "V3", "V4", "V5", "V6", "dV1", "dV2", "dV3",
                             "dV4", "dV5", "dV6", "absolute", "grade"}));
     // V4 and V5 of 0 against positive reference figures are infinitely better.
