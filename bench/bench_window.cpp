@@ -54,6 +54,7 @@ class HeadlessHost final : public antkeys::SearchHost {
     }
     bool IsChecked(antkeys::CheckBox box) override { return box == antkeys::CheckBox::Aco; }
     void OnRunStateChanged(bool) override {}
+    void OnNoCandidate(int) override {}
     std::string Caption() override { return {}; }
     void SetCaption(const std::string&) override {}
     // Checked once per layout in ACO mode, as the window's event would be.

@@ -70,11 +70,6 @@ enum class StoreLoad { Missing, Loaded, Unreadable };
 StoreLoad ReadPheroStore(const std::string& path, PheroTable& phero, std::string& description);
 bool ReadPheroText(std::string content, const std::string& name, PheroTable& phero,
                    std::string& description);
-// The same, reporting "Error Loading Pheromones" and the description through the sink.
-void LoadPhero(const std::string& path, PheroTable& phero, MessageSink& sink);
-void LoadPheroText(std::string content, PheroTable& phero, MessageSink& sink,
-                   const std::string& name = "Pheromones.txt");
-
 // One line per key index, the letters' values TAB-separated, CR LF after each line.
 std::string GetPheroStr(const PheroTable& phero);
 

@@ -37,10 +37,6 @@ bool ReadRows(InputFile& in, PheroTable& phero, std::string& description) {
     return true;
 }
 
-void ReportLoadPheroFailure(MessageSink& sink, const std::string& description) {
-    sink.show(Message{msg::kProgramTitle, WithDescription(msg::kPheroLoadText, description), true});
-}
-
 }  // namespace
 
 bool ReadPheroText(std::string content, const std::string& name, PheroTable& phero,
@@ -59,19 +55,6 @@ StoreLoad ReadPheroStore(const std::string& path, PheroTable& phero, std::string
     if (!ReadWholeFile(path, content, description)) return StoreLoad::Unreadable;
     return ReadPheroText(std::move(content), path, phero, description) ? StoreLoad::Loaded
                                                                         : StoreLoad::Unreadable;
-}
-
-void LoadPheroText(std::string content, PheroTable& phero, MessageSink& sink,
-                   const std::string& name) {
-    std::string description;
-    if (!ReadPheroText(std::move(content), name, phero, description))
-        ReportLoadPheroFailure(sink, description);
-}
-
-void LoadPhero(const std::string& path, PheroTable& phero, MessageSink& sink) {
-    std::string description;
-    if (ReadPheroStore(path, phero, description) == StoreLoad::Unreadable)
-        ReportLoadPheroFailure(sink, description);
 }
 
 std::string GetPheroStr(const PheroTable& phero) {

@@ -1,7 +1,5 @@
 #include "search/search_host.hpp"
 
-#include "data/messages.hpp"
-
 namespace antkeys {
 
 const char* ParamBoxName(ParamBox box) {
@@ -14,10 +12,6 @@ const char* ParamBoxName(ParamBox box) {
             return "reinforcement factor (txtPheroModifK)";
     }
     return "parameter";
-}
-
-void SearchHost::OnNoCandidate(int /*letter*/) {
-    show(Message{msg::kGenRndKeyTitle, msg::kGenRndKeyText, true});
 }
 
 }  // namespace antkeys

@@ -43,8 +43,8 @@ public:
     // OnPheroModif: once per reinforcement, after all updates.
     virtual void OnPheroModif(const PheroTable& phero) { (void)phero; }
     // A letter found no free key with positive pheromone. The window shows the fixed
-    // "Unexpected Error In GenRndKey!" box; a batch host may count instead.
-    virtual void OnNoCandidate(int letter);
+    // "Unexpected Error In GenRndKey!" box; a batch host counts instead.
+    virtual void OnNoCandidate(int letter) = 0;
     // The run ended with ExitFlag set: the host closes the window and ends the program.
     virtual void OnExitRequested() {}
     // A message that must not hold up the run (a save that failed again, a file moved aside):

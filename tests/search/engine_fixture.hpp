@@ -50,6 +50,7 @@ class FakeHost : public SearchHost {
     long layouts = 0;
     std::vector<Ant> ants;              // OnRndKeyGen, in order
     int pheroModifs = 0;                // OnPheroModif
+    std::vector<int> noCandidate;       // OnNoCandidate, the letters
     std::vector<Message> messages;      // show()
     std::vector<Message> quiet;         // ShowQuietly()
     std::vector<std::string> captions;  // SetCaption()
@@ -87,6 +88,7 @@ class FakeHost : public SearchHost {
         ants.push_back({antLay, grade});
     }
     void OnPheroModif(const PheroTable& /*phero*/) override { ++pheroModifs; }
+    void OnNoCandidate(int letter) override { noCandidate.push_back(letter); }
     void OnExitRequested() override { log.push_back("exit"); }
 
   private:
