@@ -62,7 +62,7 @@ bool LayWindow::CharPosition(const KeyTables& keys, int k, ScreenPoint& point) c
 
 void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
     lay_ = lay;
-    keys_ = &keys;
+    keys_ = keys;
     canvas_->Clear();
     const QColor colour = QColor::fromRgb(kCharColour);
     const QFont charFont = font();

@@ -2,6 +2,8 @@
 // frmLay: one keyboard layout drawn on a keyboard picture, with its grades beside it. Opened
 // by the best-layout button (then it follows the search through fMain_OnRndKeyGen) and for
 // every dropped layout file. Any number may be open; each counts its own events.
+#include <optional>
+
 #include <QWidget>
 
 #include "data/key_tables.hpp"
@@ -40,11 +42,11 @@ class LayWindow : public QWidget {
     // False when the key is skipped.
     bool CharPosition(const KeyTables& keys, int k, ScreenPoint& point) const;
 
-    // The layout drawn last and its keyboard (owned by the main window, which outlives the
-    // window); the context menu saves and exports them.
-    bool hasLayout() const { return keys_ != nullptr; }
+    // The layout drawn last and a copy of its keyboard, so the window never depends on the
+    // caller's tables staying alive or unchanged; the context menu saves and exports them.
+    bool hasLayout() const { return keys_.has_value(); }
     const Layout& layout() const { return lay_; }
-    const KeyTables* keyTables() const { return keys_; }
+    const KeyTables* keyTables() const { return keys_ ? &*keys_ : nullptr; }
     // The loaded tables the picture takes its key loads from; set by the openers.
     void SetWorkspace(const Workspace* ws) { ws_ = ws; }
     const Workspace* workspace() const { return ws_; }
@@ -71,7 +73,7 @@ class LayWindow : public QWidget {
   private:
     KeyGrid grid_;
     Layout lay_{};
-    const KeyTables* keys_ = nullptr;
+    std::optional<KeyTables> keys_;
     const Workspace* ws_ = nullptr;
     Integer refrCount_ = 0;
     KeyboardCanvas* canvas_ = nullptr;

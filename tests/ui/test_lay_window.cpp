@@ -148,6 +148,9 @@ class TestLayWindow : public QObject {
         LayWindow w;
         QCOMPARE(Redraws(w, interval, events), redraws);
         QCOMPARE(w.refrCount(), Integer(countLeft));
+        // The keyboard drawn stays the window's own after the caller's tables are gone.
+        QCOMPARE(w.hasLayout(), !redraws.isEmpty());
+        if (w.hasLayout()) QVERIFY(w.keyTables()->codes == Keys().codes);
     }
 
     // Without a layout every entry is disabled; otherwise each entry writes its file. A file
