@@ -5,6 +5,10 @@
                                         (deterministic: the same files every time)
   tools/golden_cases.py expect CLI      runs every case of cases.txt with the antkeys-cli
                                         at CLI and stores what it printed or wrote
+  tools/golden_cases.py add CLI CASE... the same for new cases only: refuses a case that
+                                        already has an expected output
+
+An input set "bundled:LANG" is the bundled set data/LANG (with its layouts from layouts/LANG).
 
 The expected outputs must come from a build whose figures are trusted; never make them with
 a build under test.
@@ -132,19 +136,38 @@ def read_cases():
     return cases
 
 
+def set_name(input_set):
+    return input_set.split(":", 1)[1] if input_set.startswith("bundled:") else input_set
+
+
 def program_folder(tmp, input_set):
-    shutil.copytree(os.path.join(GOLDEN, "inputs", input_set), tmp, dirs_exist_ok=True)
+    if input_set.startswith("bundled:"):
+        source = os.path.join(ROOT, "data", set_name(input_set))
+    else:
+        source = os.path.join(GOLDEN, "inputs", input_set)
+    shutil.copytree(source, tmp, dirs_exist_ok=True)
     os.makedirs(os.path.join(tmp, "Out"), exist_ok=True)
 
 
-def expect(cli):
+def expect(cli, only=None):
     expected = os.path.join(GOLDEN, "expected")
-    shutil.rmtree(expected, ignore_errors=True)
-    for name, input_set, args in read_cases():
+    if only is None:
+        shutil.rmtree(expected, ignore_errors=True)
+    cases = read_cases()
+    if only is not None:
+        unknown = set(only) - {name for name, _, _ in cases}
+        if unknown:
+            sys.exit("no such case: " + " ".join(sorted(unknown)))
+        cases = [c for c in cases if c[0] in only]
+        for name, _, _ in cases:
+            for made in (os.path.join(expected, name), os.path.join(expected, name + ".tsv")):
+                if os.path.exists(made):
+                    sys.exit(made + " exists: goldens are never made again")
+    for name, input_set, args in cases:
         with tempfile.TemporaryDirectory() as tmp:
             program_folder(tmp, input_set)
             if args[0] == "evaluate":
-                layouts = os.path.join(GOLDEN, "layouts", input_set)
+                layouts = os.path.join(GOLDEN, "layouts", set_name(input_set))
                 files = [os.path.join(layouts, f) for f in sorted(os.listdir(layouts))]
                 done = subprocess.run([cli] + args + ["--dir", tmp] + files,
                                       capture_output=True, text=True)
@@ -164,5 +187,7 @@ if __name__ == "__main__":
         make_inputs()
     elif len(sys.argv) == 3 and sys.argv[1] == "expect":
         expect(os.path.abspath(sys.argv[2]))
+    elif len(sys.argv) > 3 and sys.argv[1] == "add":
+        expect(os.path.abspath(sys.argv[2]), sys.argv[3:])
     else:
         sys.exit(__doc__)

@@ -7,6 +7,7 @@
 
 #include "data/key_tables.hpp"
 #include "data/loaders.hpp"
+#include "data/trigraph_tables.hpp"
 #include "support/keyboards.hpp"
 #include "support/text.hpp"
 
@@ -92,6 +93,28 @@ TEST(LoadDiGraphs, EveryPairIsOneEntryInFileOrderAndAHeaderAloneGivesNone) {
     ASSERT_TRUE(LoadDiGraphsText("h\r\n", "d", d, sink));
     EXPECT_EQ(d.nDi(), 0);
     EXPECT_TRUE(d.count.empty());
+}
+
+// Each field of a trigram line lands in its own table, in file order; counts are not negative.
+TEST(LoadTriGraphs, FieldsFillTheirTablesInFileOrder) {
+    TrigraphTables t;
+    RecordingSink sink;
+    ASSERT_TRUE(LoadTriGraphsText(CrLf({"h", "1\t2\t3\t4", "255\t0\t7\t2147483647\tx", "9\t8\t6\t0"}),
+                                  "t", t, sink));
+    EXPECT_EQ(t.first, (std::vector<Byte>{1, 255, 9}));
+    EXPECT_EQ(t.second, (std::vector<Byte>{2, 0, 8}));
+    EXPECT_EQ(t.third, (std::vector<Byte>{3, 7, 6}));
+    EXPECT_EQ(t.count, (std::vector<Long>{4, 2147483647, 0}));
+    for (const auto& [text, fault] :
+         {std::pair<std::string, std::string>{"1\t2\t256\t4", "line 2, field 3"},
+          {"1\t2\t3\t-1", "line 2, field 4"},
+          {"1\t2\t3", "line 2, field 4 is missing"}}) {
+        RecordingSink broken;
+        EXPECT_FALSE(LoadTriGraphsText(CrLf({"h", text}), "t", t, broken));
+        ASSERT_EQ(broken.messages.size(), 1u);
+        EXPECT_NE(broken.messages[0].text.find("t, " + fault), std::string::npos)
+            << broken.messages[0].text;
+    }
 }
 
 TEST(LoadKdiAndGj, FillTheirTablesAndSumTheWeights) {
