@@ -87,7 +87,7 @@ void BM_GenerateAndGrade(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateAndGrade);
 
-// A host as cheap as the command-line one: fixed texts, ACO on, a stop after a number of
+// A host as cheap as the command-line one: fixed numbers, ACO on, a stop after a number of
 // layouts.
 class BenchHost final : public SearchHost {
   public:
@@ -96,10 +96,11 @@ class BenchHost final : public SearchHost {
         if (engine_.iterN() >= stopAt_) engine_.RequestStop();
     }
     void show(const Message&) override {}
-    std::string_view ParamText(ParamBox box) override {
-        return box == ParamBox::Ants ? "50" : box == ParamBox::PheroSens ? "0.8" : "0.1";
-    }
-    bool IsChecked(CheckBox box) override { return box == CheckBox::Aco; }
+    std::optional<RunParams> StartParams() override { return RunParams{}; }
+    double Sensitivity() override { return 0.8; }
+    double Reinforcement() override { return 0.1; }
+    bool AcoOn() override { return true; }
+    bool GraphOn() override { return false; }
     void OnRunStateChanged(bool running) override {
         if (running) stopAt_ = engine_.iterN() + layouts_;
     }

@@ -90,14 +90,6 @@ void CliRunHost::show(const Message& message) {
     StderrSink(err_).show(message);
 }
 
-std::string_view CliRunHost::ParamText(ParamBox box) {
-    return ParamTextOf(options_, box);
-}
-
-bool CliRunHost::IsChecked(CheckBox box) {
-    return IsCheckedIn(options_, box);
-}
-
 void CliRunHost::OnRunStateChanged(bool running) {
     running_ = running;
     const Clock::time_point now = Clock::now();

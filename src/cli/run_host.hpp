@@ -4,6 +4,7 @@
 #include <chrono>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "cli/run_options.hpp"
@@ -29,8 +30,11 @@ class CliRunHost final : public SearchHost {
 
     void Yield() override;
     void show(const Message& message) override;
-    std::string_view ParamText(ParamBox box) override;
-    bool IsChecked(CheckBox box) override;
+    std::optional<RunParams> StartParams() override { return options_.params; }
+    double Sensitivity() override { return options_.params.sensitivity; }
+    double Reinforcement() override { return options_.params.reinforcement; }
+    bool AcoOn() override { return options_.aco; }
+    bool GraphOn() override { return false; }
     void OnRunStateChanged(bool running) override;
     std::string Caption() override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }

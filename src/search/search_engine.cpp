@@ -1,6 +1,8 @@
 #include "search/search_engine.hpp"
 
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
@@ -106,7 +108,7 @@ bool SearchEngine::RunEvaluation(SearchHost& host) {
 bool SearchEngine::RunPass(SearchHost& host) {
     host.Yield();
 
-    const double sensitivity = Param(host, ParamBox::PheroSens);
+    const double sensitivity = host.Sensitivity();
     run_.sensitivity = sensitivity;
     HostNoCandidate noCandidate(host);
     GenRndKey(antLay_, ws_.letters, ws_.phero, sensitivity, random_, scratch_, noCandidate);
@@ -123,8 +125,8 @@ bool SearchEngine::RunPass(SearchHost& host) {
     const Single grade = graded.grade;
 
     if (grade > bestKeyGrade_) TakeNewBest(host, antLay_, grade);
-    if (host.IsChecked(CheckBox::Aco)) AcoStep(host, grade);
-    if (host.IsChecked(CheckBox::DrawGraph)) GraphStep(grade);
+    if (host.AcoOn()) AcoStep(host, grade);
+    if (host.GraphOn()) GraphStep(grade);
     host.Yield();
 
     ++iterN_;
@@ -169,7 +171,7 @@ void SearchEngine::AcoStep(SearchHost& host, Single grade) {
         if (relocator_) KeepTrails(host, false);
         return;
     }
-    const double factor = Param(host, ParamBox::PheroModifK);
+    const double factor = host.Reinforcement();
     ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
     if (relocator_) {
         KeepTrails(host, true);
@@ -246,42 +248,15 @@ void SearchEngine::EndRun(SearchHost& host) {
 }
 
 bool SearchEngine::ReadStartParams(SearchHost& host) {
-    const std::string_view antsText = host.ParamText(ParamBox::Ants);
-    const std::optional<Integer> ants = ParseAntCount(antsText);
-    if (!ants || *ants < 1) {
-        host.show(ants ? TooFewAntsMessage(antsText) : BadParamMessage(ParamBox::Ants, antsText, false));
+    const std::optional<RunParams> params = host.StartParams();
+    if (!params) return false;
+    // A host that passes numbers has not checked this: an iteration needs an ant.
+    if (params->ants < 1) {
+        host.show(TooFewAntsMessage(std::to_string(params->ants)));
         return false;
     }
-    for (const ParamBox box : {ParamBox::PheroSens, ParamBox::PheroModifK}) {
-        const std::string_view text = host.ParamText(box);
-        const std::optional<double> value = ParseParamNumber(text);
-        if (!value) {
-            host.show(BadParamMessage(box, text, false));
-            return false;
-        }
-        goodParam_[static_cast<std::size_t>(box)] = *value;
-    }
-    // The numbers now come from the boxes' texts as they stand.
-    sensitivity_.valid = reinforcement_.valid = false;
-    run_.antCount = *ants;
+    run_.antCount = params->ants;
     return true;
-}
-
-double SearchEngine::Param(SearchHost& host, ParamBox box) {
-    double& good = goodParam_[static_cast<std::size_t>(box)];
-    const std::string_view text = host.ParamText(box);
-    ParsedParam& cached = box == ParamBox::PheroSens ? sensitivity_ : reinforcement_;
-    // The text is parsed again only when it changes; good always holds the number of the
-    // last text that parsed (the run start sets it from the box too).
-    if (cached.valid && text == cached.text) return good;
-    // A box being edited may hold "" or "0," for a while: the run keeps its last number.
-    if (const std::optional<double> parsed = ParseParamNumber(text)) {
-        // assign() reuses the string's room, so an edit of the box seldom allocates.
-        cached.text.assign(text);
-        cached.valid = true;
-        good = *parsed;
-    }
-    return good;
 }
 
 void SearchEngine::Timer1Tick(SearchHost& host) {
@@ -301,8 +276,7 @@ void SearchEngine::SavePhero(SearchHost& host) {
     UnreadableStore& unreadable = ws_.unreadableStore;
     const bool toMove = unreadable.pending();
     SaveFailureSink sink(saveFailures_, host, SavedFile::Store);
-    SavePheroKeeping(ws_.paths.pheromones(), host.IsChecked(CheckBox::Aco), ws_.phero,
-                     unreadable, sink);
+    SavePheroKeeping(ws_.paths.pheromones(), host.AcoOn(), ws_.phero, unreadable, sink);
     if (toMove && unreadable.moved)
         host.ShowQuietly(Message{msg::kProgramTitle, StoreMovedText(unreadable.aside), false});
 }

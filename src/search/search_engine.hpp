@@ -24,7 +24,7 @@ class SearchEngine {
     // Why the last run ended.
     enum class RunEnd {
         None,           // no run yet
-        NotStarted,     // txtAnts could not be read, or a run was already in progress
+        NotStarted,     // the parameters could not be used, or a run was already in progress
         Stopped,        // StopFlag or ExitFlag
         GradingFailed,  // the analyzer could not grade a generated layout
         CounterFull,    // IterN reached the largest Long
@@ -48,10 +48,9 @@ class SearchEngine {
     int restarts() const { return restarts_; }
 
     // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, sums up the
-    // files it could not save, restores the buttons and the caption. At the start every
-    // parameter must be a number (ants a whole number of at least 1), else the run does not
-    // start and the box is named; during the run a text that is not a number leaves the
-    // search on the box's last number. Returns false when the run could not start.
+    // files it could not save, restores the buttons and the caption. The host gives the
+    // parameters (ants at least 1), else the run does not start. Returns false when the run
+    // could not start.
     bool RunEvaluation(SearchHost& host);
 
     bool running() const { return running_; }
@@ -83,8 +82,6 @@ class SearchEngine {
     const std::string& lastBestLayPath() const { return lastBestLayPath_; }
     // The files the last run (or the run in progress) could not write.
     const SaveFailures& saveFailures() const { return saveFailures_; }
-    // The number the run uses for a sensitivity or factor box: its last text that was one.
-    double paramValue(ParamBox box) const { return goodParam_[static_cast<std::size_t>(box)]; }
 
     // State of the run in progress (or of the last one): the ants per iteration read at its
     // start, the ants done in the current iteration and the iteration's best grade.
@@ -115,15 +112,6 @@ class SearchEngine {
     void GraphStep(Single grade);
     void EndRun(SearchHost& host);
     bool ReadStartParams(SearchHost& host);
-    double Param(SearchHost& host, ParamBox box);
-
-    // The last parameter text that parsed: the text is read at every use, as the box may
-    // change during a run, but parsed again only when it differs.
-    struct ParsedParam {
-        std::string text;
-        bool valid = false;
-    };
-    ParsedParam sensitivity_, reinforcement_;
 
     Workspace& ws_;
     Random& random_;
@@ -144,7 +132,6 @@ class SearchEngine {
     RunEnd lastRunEnd_ = RunEnd::None;
     std::string lastBestLayPath_;
     SaveFailures saveFailures_;
-    std::array<double, 3> goodParam_{};  // each box's last number, by ParamBox
     PolishMode polishMode_ = PolishMode::Off;
     std::unique_ptr<LayoutPolisher> polisher_;
     std::unique_ptr<RelocatingPolisher> relocator_;

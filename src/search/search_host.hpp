@@ -1,31 +1,33 @@
 #pragma once
 // What the search needs from whoever runs it: the window or the command-line tool.
+#include <optional>
 #include <string>
-#include <string_view>
 
 #include "data/key_tables.hpp"
 #include "data/message.hpp"
 #include "data/phero_table.hpp"
 #include "data/types.hpp"
 #include "eval/grading.hpp"
+#include "search/run_params.hpp"
 
 namespace antkeys {
 
-enum class ParamBox { Ants, PheroSens, PheroModifK };  // txtAnts, txtPheroSens, txtPheroModifK
-enum class CheckBox { Aco, DrawGraph };                // chkACO, chkDrawGraph
-
-// Names of the boxes as the user sees them in messages about their texts.
-const char* ParamBoxName(ParamBox box);
-
 class SearchHost : public Yielder, public MessageSink {
-public:
+  public:
     // Yield() (from Yielder): run pending events. Called four times per layout and twice more
     // inside each grading. show() (from MessageSink): a modal message.
 
-    // The current text of a parameter box; read when the search needs the value.
-    virtual std::string_view ParamText(ParamBox box) = 0;
-    // Whether a check box is ticked; read at every layout.
-    virtual bool IsChecked(CheckBox box) = 0;
+    // The parameters a run starts with, read once when it starts. Nothing when one cannot be
+    // used: the host has said why, and the run does not start.
+    virtual std::optional<RunParams> StartParams() = 0;
+    // The sensitivity for the next layout and the factor for the next reinforcement: a host
+    // whose user may change them during a run reads them again at each use.
+    virtual double Sensitivity() = 0;
+    virtual double Reinforcement() = 0;
+    // Learning (reinforcement, OnRndKeyGen, the store) and the progress graph's data: read at
+    // every layout.
+    virtual bool AcoOn() = 0;
+    virtual bool GraphOn() = 0;
 
     // The run has started (true: cmdRun disabled, cmdStop enabled) or ended (false).
     virtual void OnRunStateChanged(bool running) = 0;

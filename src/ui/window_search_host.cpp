@@ -20,12 +20,18 @@ void WindowSearchHost::show(const Message& message) {
     sink_.show(message);
 }
 
-std::string_view WindowSearchHost::ParamText(ParamBox box) {
-    return params_[static_cast<std::size_t>(box)];
+std::optional<RunParams> WindowSearchHost::StartParams() {
+    return read_.Start(params_[static_cast<std::size_t>(RunParam::Ants)],
+                       params_[static_cast<std::size_t>(RunParam::Sensitivity)],
+                       params_[static_cast<std::size_t>(RunParam::Reinforcement)], sink_);
 }
 
-bool WindowSearchHost::IsChecked(CheckBox box) {
-    return checked_[static_cast<std::size_t>(box)];
+double WindowSearchHost::Sensitivity() {
+    return read_.Sensitivity(params_[static_cast<std::size_t>(RunParam::Sensitivity)]);
+}
+
+double WindowSearchHost::Reinforcement() {
+    return read_.Reinforcement(params_[static_cast<std::size_t>(RunParam::Reinforcement)]);
 }
 
 void WindowSearchHost::OnRunStateChanged(bool running) {
@@ -60,12 +66,8 @@ void WindowSearchHost::ShowQuietly(const Message& message) {
     WriteToStderr(message);
 }
 
-void WindowSearchHost::SetParamText(ParamBox box, const QString& text) {
-    params_[static_cast<std::size_t>(box)] = text.toStdString();
-}
-
-void WindowSearchHost::SetChecked(CheckBox box, bool checked) {
-    checked_[static_cast<std::size_t>(box)] = checked;
+void WindowSearchHost::SetParamText(RunParam param, const QString& text) {
+    params_[static_cast<std::size_t>(param)] = text.toStdString();
 }
 
 }  // namespace antkeys
