@@ -70,8 +70,7 @@ void CliRunHost::CheckClock() {
     if (live_ && now >= nextRefresh_) {
         nextRefresh_ = now + std::chrono::milliseconds(250);
         err_ << '\r'
-             << ProgressText(layoutsThisRun(), runSeconds(),
-                             engine_.workspace().panel.bestGrade.Text(), options_)
+             << ProgressText(layoutsThisRun(), runSeconds(), engine_.bestGradeText(), options_)
              << "\x1b[K" << std::flush;
         progressShown_ = true;
     }

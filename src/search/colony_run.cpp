@@ -94,9 +94,7 @@ void ColonyRun::StepEnd() noexcept {
     const bool storeDue = Clock::now() - lastStoreWrite_ >= std::chrono::seconds(61);
     WriteBest(storeDue);
     const std::size_t best = BestColony();
-    const std::string grade = colonies_[best]->engine->bestKeyGrade() > 0
-                                  ? colonies_[best]->ws.panel.bestGrade.Text()
-                                  : std::string();
+    const std::string grade = colonies_[best]->engine->bestGradeText();
     watcher_->OnRoundEnd(layouts, seconds, grade);
 }
 
@@ -131,8 +129,7 @@ void ColonyRun::WriteBest(bool storeAnyway) {
     if (improved || storeAnyway) {
         RecordingSink failed;
         const bool toMove = unreadable_.pending();
-        SavePheroKeeping(outPaths_.pheromones(), settings_.aco, best.ws.phero, unreadable_,
-                         failed);
+        SavePheroKeeping(outPaths_.pheromones(), settings_.aco, best.ws.phero, unreadable_, failed);
         for (const Message& m : failed.messages)
             if (saveFailures_.Add(SavedFile::Store, m)) sink_.show(m);
         if (toMove && unreadable_.moved)

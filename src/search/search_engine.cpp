@@ -8,6 +8,7 @@
 #include "data/messages.hpp"
 #include "data/unreadable_store.hpp"
 #include "eval/grading.hpp"
+#include "eval/panel.hpp"
 #include "search/layout_polish.hpp"
 #include "search/modify_pheromones.hpp"
 #include "search/relocating_polisher.hpp"
@@ -114,8 +115,7 @@ bool SearchEngine::RunPass(SearchHost& host) {
     GenRndKey(antLay_, ws_.letters, ws_.phero, sensitivity, random_, scratch_, noCandidate);
     host.Yield();
 
-    const GradeResult graded =
-        EvaluateLay(antLay_, ws_.analizer, ws_.weights, ws_.layV, ws_.panel, host);
+    const GradeReport graded = GradeAndShow(host, antLay_);
     if (!graded.ok) {
         lastRunEnd_ = RunEnd::GradingFailed;
         host.show(Message{msg::kGradingFailedTitle,
@@ -126,7 +126,7 @@ bool SearchEngine::RunPass(SearchHost& host) {
 
     if (grade > bestKeyGrade_) TakeNewBest(host, antLay_, grade);
     if (host.AcoOn()) AcoStep(host, grade);
-    if (host.GraphOn()) GraphStep(grade);
+    if (host.GraphOn()) GraphStep(host, grade);
     host.Yield();
 
     ++iterN_;
@@ -138,12 +138,8 @@ bool SearchEngine::RunPass(SearchHost& host) {
 void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade) {
     bestKeyGrade_ = grade;
     bestKeyLay_ = lay;
-    CriteriaPanel& panel = ws_.panel;
-    panel.bestGrade = panel.difGrade;
-    host.SetCaption(panel.difGrade.Text());
-    for (int i = 1; i <= 6; ++i)
-        panel.vMaxPerc[static_cast<std::size_t>(i)] = panel.vPerc[static_cast<std::size_t>(i)];
-    ++panel.version;
+    host.OnNewBest(bestKeyLay_, grade);
+    host.SetCaption(bestGradeText());
     // The counter is IterN before this layout is counted: the first layout passes 0.
     SaveFailureSink sink(saveFailures_, host, SavedFile::BestLayout);
     // Empty when this best could not be saved: no older file stands in for it.
@@ -205,16 +201,29 @@ void SearchEngine::PolishIterationBest(SearchHost& host) {
         const LayoutPolisher::Result polished = polisher_->Polish(iterBestLay_);
         if (!polished.ok || polished.swaps == 0) return;
     }
-    // Graded again through the panel like every layout the run keeps; the grade is the one
-    // the polisher's own full grading found.
-    const GradeResult graded =
-        EvaluateLay(iterBestLay_, ws_.analizer, ws_.weights, ws_.layV, ws_.panel, host);
+    // Graded again and shown like every layout the run keeps; the grade is the one the
+    // polisher's own full grading found.
+    const GradeReport graded = GradeAndShow(host, iterBestLay_);
     if (!graded.ok) return;
     run_.iterBestGrade = graded.grade;
     if (graded.grade > bestKeyGrade_) TakeNewBest(host, iterBestLay_, graded.grade);
 }
 
-void SearchEngine::GraphStep(Single grade) {
+GradeReport SearchEngine::GradeAndShow(SearchHost& host, const Layout& lay) {
+    GradeReport report = Grade(lay, ws_.analizer, ws_.weights, ws_.layV.ref);
+    if (!report.ok) return report;
+    // The window lets events run twice in a grading; the report is this grading's own.
+    host.Yield();
+    host.Yield();
+    host.OnGraded(report);
+    return report;
+}
+
+std::string SearchEngine::bestGradeText() const {
+    return bestKeyGrade_ > 0 ? GradeText(bestKeyGrade_).Text() : std::string();
+}
+
+void SearchEngine::GraphStep(SearchHost& host, Single grade) {
     ProgressRing& ring = ring_;
     ring.sum += grade;
     if (grade > run_.groupMax) run_.groupMax = grade;
@@ -228,8 +237,7 @@ void SearchEngine::GraphStep(Single grade) {
     ring.avrg[at] = ring.sum;
     ring.min[at] = run_.groupMin;
     ring.max[at] = run_.groupMax;
-    ws_.panel.avrgGrade.SetPercent(ring.sum);
-    ++ws_.panel.version;
+    host.OnGraphPoint(ring.sum);
     ring.sum = 0;
     ring.pos =
         ring.pos + 1 < ProgressRing::kPoints ? static_cast<Integer>(ring.pos + 1) : Integer{0};

@@ -74,6 +74,8 @@ class SearchEngine {
     Long iterN() const { return iterN_; }
     const Layout& bestKeyLay() const { return bestKeyLay_; }
     Single bestKeyGrade() const { return bestKeyGrade_; }
+    // The best grade as every host shows it; empty before a layout beat the reference.
+    std::string bestGradeText() const;
     const ProgressRing& ring() const { return ring_; }
     Workspace& workspace() { return ws_; }
     const Workspace& workspace() const { return ws_; }
@@ -109,7 +111,8 @@ class SearchEngine {
     void AcoStep(SearchHost& host, Single grade);
     void PolishIterationBest(SearchHost& host);
     void KeepTrails(SearchHost& host, bool reinforced);
-    void GraphStep(Single grade);
+    GradeReport GradeAndShow(SearchHost& host, const Layout& lay);
+    void GraphStep(SearchHost& host, Single grade);
     void EndRun(SearchHost& host);
     bool ReadStartParams(SearchHost& host);
 

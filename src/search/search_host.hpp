@@ -38,6 +38,13 @@ class SearchHost : public Yielder, public MessageSink {
     // The panel changed (new best, graph point, counter). The host may repaint lazily.
     virtual void OnPanelChanged() {}
 
+    // A layout was graded; called after the two yields a grading makes room for.
+    virtual void OnGraded(const GradeReport& report) { (void)report; }
+    // A new best layout and its grade, before it is written to Out.
+    virtual void OnNewBest(const Layout& lay, Single grade) { (void)lay, (void)grade; }
+    // A point of the progress graph is complete: the average grade of its group.
+    virtual void OnGraphPoint(Single average) { (void)average; }
+
     // OnRndKeyGen: once per layout in ACO mode, with the layout just generated and its grade.
     virtual void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) {
         (void)antLay, (void)grade, (void)keys;

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 
 #include "data/messages.hpp"
+#include "eval/panel.hpp"
+#include "search/search_engine.hpp"
 #include "ui/main_window.hpp"
 
 namespace antkeys {
@@ -44,6 +46,18 @@ std::string WindowSearchHost::Caption() {
 
 void WindowSearchHost::SetCaption(const std::string& caption) {
     window_.setWindowTitle(QString::fromStdString(caption));
+}
+
+void WindowSearchHost::OnGraded(const GradeReport& report) {
+    ShowGrading(report, window_.engine().workspace().panel);
+}
+
+void WindowSearchHost::OnNewBest(const Layout& /*lay*/, Single /*grade*/) {
+    ShowBest(window_.engine().workspace().panel);
+}
+
+void WindowSearchHost::OnGraphPoint(Single average) {
+    ShowAverage(average, window_.engine().workspace().panel);
 }
 
 void WindowSearchHost::OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) {

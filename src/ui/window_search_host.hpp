@@ -34,6 +34,10 @@ class WindowSearchHost final : public SearchHost {
     void OnRunStateChanged(bool running) override;
     std::string Caption() override;
     void SetCaption(const std::string& caption) override;
+    // The criteria panel shows each grading, each new best and each graph point.
+    void OnGraded(const GradeReport& report) override;
+    void OnNewBest(const Layout& lay, Single grade) override;
+    void OnGraphPoint(Single average) override;
     void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) override;
     void OnPheroModif(const PheroTable& phero) override;
     void OnNoCandidate(int letter) override;

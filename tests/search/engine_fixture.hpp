@@ -12,6 +12,7 @@
 
 #include "data/message.hpp"
 #include "data/random.hpp"
+#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 #include "search/search_engine.hpp"
 #include "search/search_host.hpp"
@@ -87,6 +88,14 @@ class FakeHost : public SearchHost {
         if (stopAfter > 0 && layouts >= stopAfter) engine_.RequestStop();
         if (onLayout) onLayout(*this);
     }
+    // The panel as the window's host writes it.
+    void OnGraded(const GradeReport& report) override {
+        ShowGrading(report, engine_.workspace().panel);
+    }
+    void OnNewBest(const Layout& /*lay*/, Single /*grade*/) override {
+        ShowBest(engine_.workspace().panel);
+    }
+    void OnGraphPoint(Single average) override { ShowAverage(average, engine_.workspace().panel); }
     void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& /*keys*/) override {
         ants.push_back({antLay, grade});
     }
