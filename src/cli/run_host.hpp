@@ -1,6 +1,6 @@
 #pragma once
 // The search's host in the command-line tool: parameters from the options, messages to
-// stderr, Timer1 and the stop conditions driven from Yield(), and a live progress line.
+// stderr, the second ticks and the stop rules driven from Yield(), and a live progress line.
 #include <chrono>
 #include <iosfwd>
 #include <map>
@@ -55,6 +55,7 @@ class CliRunHost final : public SearchHost {
 
     SearchEngine& engine_;
     const RunOptions& options_;
+    const StopRules stop_;
     std::ostream& err_;
     const bool live_;
     std::string caption_;

@@ -6,6 +6,7 @@
 
 #include "search/polish_mode.hpp"
 #include "search/run_params.hpp"
+#include "search/stop_rules.hpp"
 
 namespace antkeys {
 
@@ -15,6 +16,8 @@ struct RunSettings {
     std::optional<std::int64_t> layouts;  // stop after this many layouts
     std::optional<double> seconds;        // stop after this much running time
     PolishMode polish = PolishMode::Off;  // polish each iteration's best before it reinforces
+
+    StopRules stopRules() const { return StopRules{layouts, seconds}; }
 };
 
 }  // namespace antkeys

@@ -106,13 +106,11 @@ bool SearchEngine::RunEvaluation(SearchHost& host) {
     return true;
 }
 
+// One ant: generate, grade, take a new best, count it into its iteration (ending the
+// iteration after the last ant), feed the graph, count the layout.
 bool SearchEngine::RunPass(SearchHost& host) {
     host.Yield();
-
-    const double sensitivity = host.Sensitivity();
-    run_.sensitivity = sensitivity;
-    HostNoCandidate noCandidate(host);
-    GenRndKey(antLay_, ws_.letters, ws_.phero, sensitivity, random_, scratch_, noCandidate);
+    GenerateAnt(host);
     host.Yield();
 
     const GradeReport graded = GradeAndShow(host, antLay_);
@@ -125,7 +123,7 @@ bool SearchEngine::RunPass(SearchHost& host) {
     const Single grade = graded.grade;
 
     if (grade > bestKeyGrade_) TakeNewBest(host, antLay_, grade);
-    if (host.AcoOn()) AcoStep(host, grade);
+    if (host.AcoOn()) CountAnt(host, grade);
     if (host.GraphOn()) GraphStep(host, grade);
     host.Yield();
 
@@ -148,33 +146,52 @@ void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade
     SavePhero(host);
 }
 
-void SearchEngine::AcoStep(SearchHost& host, Single grade) {
+void SearchEngine::GenerateAnt(SearchHost& host) {
+    run_.sensitivity = host.Sensitivity();
+    HostNoCandidate noCandidate(host);
+    GenRndKey(antLay_, ws_.letters, ws_.phero, run_.sensitivity, random_, scratch_, noCandidate);
+}
+
+void SearchEngine::CountAnt(SearchHost& host, Single grade) {
     host.OnRndKeyGen(antLay_, grade, ws_.keys);
+    ChooseIterationBest(grade);
+    ++run_.antIdx;
+    if (run_.antIdx >= run_.antCount) EndIteration(host);
+}
+
+// Ties keep the earliest ant; while polishing, an iteration's first ant is its best so far
+// whatever its grade, since the polished layout may beat the reference where no ant did.
+void SearchEngine::ChooseIterationBest(Single grade) {
     if (grade > run_.iterBestGrade || (polish() && !run_.iterHasBest)) {
         run_.iterBestGrade = grade;
         iterBestLay_ = antLay_;
         run_.iterHasBest = polish();
     }
-    ++run_.antIdx;
-    if (run_.antIdx < run_.antCount) return;
+}
+
+void SearchEngine::EndIteration(SearchHost& host) {
+    ++iterations_;
     run_.antIdx = 0;
     run_.polishMoves = 0;
     if (run_.iterHasBest) PolishIterationBest(host);
     run_.iterHasBest = false;
     // An iteration whose best does not beat the reference reinforces nothing.
-    if (!(run_.iterBestGrade > 0)) {
+    const bool reinforce = run_.iterBestGrade > 0;
+    if (reinforce)
+        Reinforce(host);
+    else
         run_.iterBestGrade = 0;  // a polished best below the reference
-        if (relocator_) KeepTrails(host, false);
-        return;
-    }
-    const double factor = host.Reinforcement();
-    ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
     if (relocator_) {
-        KeepTrails(host, true);
-    } else {
+        KeepTrails(host, reinforce);
+    } else if (reinforce) {
         host.OnPheroModif(ws_.phero);
     }
     run_.iterBestGrade = 0;
+}
+
+void SearchEngine::Reinforce(SearchHost& host) {
+    const double factor = host.Reinforcement();
+    ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
 }
 
 // After an iteration of the Full polish: the reinforced table within its limits, then a
@@ -267,13 +284,9 @@ bool SearchEngine::ReadStartParams(SearchHost& host) {
     return true;
 }
 
-void SearchEngine::Timer1Tick(SearchHost& host) {
+void SearchEngine::SecondTick(SearchHost& host) {
     if (!running_) return;
-    ++autosaveTicks_;
-    if (autosaveTicks_ > 60) {
-        autosaveTicks_ = 0;
-        SavePhero(host);
-    }
+    if (autosave_.Tick()) SavePhero(host);
 }
 
 void SearchEngine::ClearPheromones() {

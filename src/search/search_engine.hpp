@@ -12,6 +12,7 @@
 #include "search/progress_ring.hpp"
 #include "search/save_failures.hpp"
 #include "search/search_host.hpp"
+#include "search/stop_rules.hpp"
 #include "search/trail_limits.hpp"
 
 namespace antkeys {
@@ -54,24 +55,26 @@ class SearchEngine {
     bool RunEvaluation(SearchHost& host);
 
     bool running() const { return running_; }
-    void RequestStop() { stopFlag_ = true; }  // cmdStop_Click
+    void RequestStop() { stopFlag_ = true; }  // the Stop button
     void RequestExit() { exitFlag_ = true; }  // a close during a run
     bool exitRequested() const { return exitFlag_; }
     bool stopRequested() const { return stopFlag_; }
     RunEnd lastRunEnd() const { return lastRunEnd_; }
 
-    // Timer1: call every 1000 ms. During a run every 61st tick saves the store (when ACO is
+    // Call every second. During a run every 61st tick saves the store (when ACO is
     // ticked); ticks at rest are not counted; the count carries over between runs.
-    void Timer1Tick(SearchHost& host);
-    Integer autosaveTicks() const { return autosaveTicks_; }
+    void SecondTick(SearchHost& host);
+    Integer autosaveTicks() const { return autosave_.ticks(); }
 
-    // cmdClearPhero_Click.
+    // The clear-pheromones button.
     void ClearPheromones();
 
-    // SavePhero, honouring chkACO; failures are reported through the host and change nothing.
+    // SavePhero, only while ACO is on; failures are reported through the host and change nothing.
     void SavePhero(SearchHost& host);
 
     Long iterN() const { return iterN_; }
+    // Iterations of the colony ended (ACO mode), since the program started.
+    Long iterations() const { return iterations_; }
     const Layout& bestKeyLay() const { return bestKeyLay_; }
     Single bestKeyGrade() const { return bestKeyGrade_; }
     // The best grade as every host shows it; empty before a layout beat the reference.
@@ -108,7 +111,11 @@ class SearchEngine {
     // A pass; false when the run must end at once.
     bool RunPass(SearchHost& host);
     void TakeNewBest(SearchHost& host, const Layout& lay, Single grade);
-    void AcoStep(SearchHost& host, Single grade);
+    void GenerateAnt(SearchHost& host);
+    void CountAnt(SearchHost& host, Single grade);
+    void ChooseIterationBest(Single grade);
+    void EndIteration(SearchHost& host);
+    void Reinforce(SearchHost& host);
     void PolishIterationBest(SearchHost& host);
     void KeepTrails(SearchHost& host, bool reinforced);
     GradeReport GradeAndShow(SearchHost& host, const Layout& lay);
@@ -124,10 +131,11 @@ class SearchEngine {
     RunState run_;
 
     Long iterN_ = 0;
+    Long iterations_ = 0;  // iterations ended since the program started
     Layout bestKeyLay_{};
     Single bestKeyGrade_ = 0;
     ProgressRing ring_;
-    Integer autosaveTicks_ = 0;
+    AutosaveClock autosave_;
 
     bool stopFlag_ = false;
     bool exitFlag_ = false;

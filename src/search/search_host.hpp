@@ -29,7 +29,7 @@ class SearchHost : public Yielder, public MessageSink {
     virtual bool AcoOn() = 0;
     virtual bool GraphOn() = 0;
 
-    // The run has started (true: cmdRun disabled, cmdStop enabled) or ended (false).
+    // The run has started (true: Run disabled, Stop enabled) or ended (false).
     virtual void OnRunStateChanged(bool running) = 0;
     // The window caption: remembered when a run starts, shows the best grade during a run,
     // restored at its end.

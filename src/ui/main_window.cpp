@@ -286,7 +286,7 @@ void MainWindow::chkDrawGraph_Click() {
 }
 
 void MainWindow::Timer1_Timer() {
-    engine_.Timer1Tick(*host_);
+    engine_.SecondTick(*host_);
 }
 
 void MainWindow::Timer2_Timer() {

@@ -56,7 +56,7 @@ void RunCase(const SeededCase& c, const std::string& folder, std::string& report
     host.antsText = "20";
     host.drawGraph = true;
     host.onLayout = [&engine](FakeHost& h) {
-        if (h.layouts % 25 == 0) engine.Timer1Tick(h);  // a second every 25 layouts
+        if (h.layouts % 25 == 0) engine.SecondTick(h);  // a second every 25 layouts
         switch (h.layouts) {
             case 700:
                 h.sensText = "0.5";
