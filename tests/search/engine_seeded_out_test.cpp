@@ -123,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SeededOut,
                                            SeededCase{"en-plain", "en", 6, PolishMode::Off},
                                            SeededCase{"r2-plain", "r2", 7, PolishMode::Off},
                                            SeededCase{"ka-swaps", "ka", 8, PolishMode::Swaps},
-                                           SeededCase{"en-full", "en", 9, PolishMode::Full}),
+                                           SeededCase{"en-full", "en", 9, PolishMode::Full},
+                                           SeededCase{"ka-full", "ka", 10, PolishMode::Full}),
                          [](const ::testing::TestParamInfo<SeededCase>& param) {
                              std::string name = param.param.name;
                              for (char& ch : name)
