@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "data/fields.hpp"
 #include "search/run_params.hpp"
 
 namespace antkeys::cli {
@@ -44,9 +45,7 @@ namespace {
 constexpr std::uint64_t kMaxColonies = 256;
 
 bool ReadUnsigned(const std::string& text, std::uint64_t& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return !text.empty() && ec == std::errc() && ptr == end;
+    return ParseCount(text, std::numeric_limits<std::uint64_t>::max(), value);
 }
 
 bool Fail(std::string& error, std::string text) {
