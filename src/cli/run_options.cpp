@@ -68,6 +68,7 @@ struct OptionRule {
     bool inlineValue = false;
 };
 
+// A table, not a function: one short rule per option, longer than 60 lines only by their count.
 constexpr OptionRule kOptionRules[] = {
     {"--help", "-h", false,
      [](Value, Options o, Error) {
