@@ -7,6 +7,7 @@
 #include "data/message.hpp"
 #include "data/random.hpp"
 #include "eval/grading.hpp"
+#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 
 namespace antkeys {
@@ -61,18 +62,30 @@ void BM_CalcV1_6(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcV1_6);
 
+// A grading as the window's run makes it: the report, then the panel's current column.
 void BM_EvaluateLay(benchmark::State& state) {
     Workspace& ws = Georgian();
     const std::vector<Layout> lays = Shuffled(ws, 64);
-    NoYield noYield;
     std::size_t i = 0;
     for (auto _ : state) {
-        const GradeResult g =
-            EvaluateLay(lays[i++ & 63], ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+        const GradeReport g = Grade(lays[i++ & 63], ws.analizer, ws.weights, ws.layV.ref);
+        ShowGrading(g, ws.panel);
         benchmark::DoNotOptimize(g.grade);
     }
 }
 BENCHMARK(BM_EvaluateLay);
+
+// The grading alone, as the command-line tool and the polisher make it.
+void BM_Grade(benchmark::State& state) {
+    Workspace& ws = Georgian();
+    const std::vector<Layout> lays = Shuffled(ws, 64);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const GradeReport g = Grade(lays[i++ & 63], ws.analizer, ws.weights, ws.layV.ref);
+        benchmark::DoNotOptimize(g.grade);
+    }
+}
+BENCHMARK(BM_Grade);
 
 }  // namespace
 }  // namespace antkeys

@@ -9,6 +9,7 @@
 #include "bench_sets.hpp"
 #include "data/random.hpp"
 #include "eval/grading.hpp"
+#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 #include "search/gen_rnd_key.hpp"
 #include "search/search_engine.hpp"
@@ -60,11 +61,10 @@ void BM_EvaluateLay(benchmark::State& state) {
     QuietGeneration quiet;
     std::vector<Layout> lays(256);
     for (Layout& lay : lays) GenRndKey(lay, ws.letters, ws.phero, 0.8, random, scratch, quiet);
-    NoYield noYield;
     std::size_t i = 0;
     for (auto _ : state) {
-        const GradeResult r =
-            EvaluateLay(lays[i++ & 255], ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+        const GradeReport r = Grade(lays[i++ & 255], ws.analizer, ws.weights, ws.layV.ref);
+        ShowGrading(r, ws.panel);
         benchmark::DoNotOptimize(r.grade);
     }
     state.SetItemsProcessed(state.iterations());
@@ -76,18 +76,18 @@ void BM_GenerateAndGrade(benchmark::State& state) {
     Random random(3);
     GenScratch scratch;
     QuietGeneration quiet;
-    NoYield noYield;
     Layout lay{};
     for (auto _ : state) {
         GenRndKey(lay, ws.letters, ws.phero, 0.8, random, scratch, quiet);
-        const GradeResult r = EvaluateLay(lay, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+        const GradeReport r = Grade(lay, ws.analizer, ws.weights, ws.layV.ref);
+        ShowGrading(r, ws.panel);
         benchmark::DoNotOptimize(r.grade);
     }
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_GenerateAndGrade);
 
-// A host as cheap as the command-line one: fixed texts, ACO on, a stop after a number of
+// A host as cheap as the command-line one: fixed numbers, ACO on, a stop after a number of
 // layouts.
 class BenchHost final : public SearchHost {
   public:
@@ -96,10 +96,11 @@ class BenchHost final : public SearchHost {
         if (engine_.iterN() >= stopAt_) engine_.RequestStop();
     }
     void show(const Message&) override {}
-    std::string_view ParamText(ParamBox box) override {
-        return box == ParamBox::Ants ? "50" : box == ParamBox::PheroSens ? "0.8" : "0.1";
-    }
-    bool IsChecked(CheckBox box) override { return box == CheckBox::Aco; }
+    std::optional<RunParams> StartParams() override { return RunParams{}; }
+    double Sensitivity() override { return 0.8; }
+    double Reinforcement() override { return 0.1; }
+    bool AcoOn() override { return true; }
+    bool GraphOn() override { return false; }
     void OnRunStateChanged(bool running) override {
         if (running) stopAt_ = engine_.iterN() + layouts_;
     }

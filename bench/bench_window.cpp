@@ -41,18 +41,11 @@ class HeadlessHost final : public antkeys::SearchHost {
     void show(const antkeys::Message& message) override {
         std::fprintf(stderr, "%s: %s\n", message.title.c_str(), message.text.c_str());
     }
-    std::string_view ParamText(antkeys::ParamBox box) override {
-        switch (box) {
-            case antkeys::ParamBox::Ants:
-                return "50";
-            case antkeys::ParamBox::PheroSens:
-                return "0.8";
-            case antkeys::ParamBox::PheroModifK:
-                return "0.1";
-        }
-        return {};
-    }
-    bool IsChecked(antkeys::CheckBox box) override { return box == antkeys::CheckBox::Aco; }
+    std::optional<antkeys::RunParams> StartParams() override { return antkeys::RunParams{}; }
+    double Sensitivity() override { return antkeys::RunParams{}.sensitivity; }
+    double Reinforcement() override { return antkeys::RunParams{}.reinforcement; }
+    bool AcoOn() override { return true; }
+    bool GraphOn() override { return false; }
     void OnRunStateChanged(bool) override {}
     void OnNoCandidate(int) override {}
     std::string Caption() override { return {}; }

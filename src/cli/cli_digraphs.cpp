@@ -17,7 +17,7 @@
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
 #include "corpus/digraph_counter.hpp"
-#include "data/fields.hpp"
+#include "data/count_files.hpp"
 #include "data/text_file.hpp"
 
 namespace antkeys::cli {
@@ -46,30 +46,6 @@ constexpr const char* kHelp =
 
 constexpr const char* kName = "antkeys-cli digraphs: ";
 constexpr std::size_t kChunk = 1 << 20;
-
-// The characters a layout file places: listed with a non-empty key code.
-bool LoadAlphabet(const std::string& path, std::array<bool, 256>& placed, std::string& error) {
-    auto reader = LineReader::Open(path, error);
-    if (!reader) return false;
-    std::string line;
-    if (!reader->ReadLine(line)) {
-        error = path + ": the file is empty, a header line was expected";
-        return false;
-    }
-    while (reader->ReadLine(line)) {
-        if (line.empty()) continue;
-        FieldCursor fields(line);
-        long code = 0;
-        std::string_view key;
-        std::string why;
-        if (!fields.Whole(0, 255, code, why) || !fields.Text(key, why)) {
-            error = path + " line " + std::to_string(reader->LineNumber()) + ": " + why;
-            return false;
-        }
-        if (!key.empty()) placed[static_cast<std::size_t>(code)] = true;
-    }
-    return true;
-}
 
 // A one-line progress report, shown only when stderr is a terminal.
 class Progress {
@@ -176,34 +152,37 @@ void Summary(const DigraphCounter& counter, std::uint64_t pairs, std::uint64_t o
 }
 
 // The trigram file, sorted by codes; a count beyond a 32-bit number fails.
-bool WriteTrigrams(const DigraphCounter& counter, const std::array<bool, 256>& placed,
+bool WriteTrigrams(const DigraphCounter& counter, const PlacedCodes& placed,
                    const std::string& path, std::ostream& err) {
-    std::vector<std::pair<std::uint32_t, std::uint64_t>> kept;
-    for (const auto& [key, n] : counter.trigrams())
-        if (placed[key >> 16] && placed[(key >> 8) & 0xFF] && placed[key & 0xFF])
-            kept.emplace_back(key, n);
-    std::sort(kept.begin(), kept.end());
-    std::ostringstream text;
-    text << "code1\tcode2\tcode3\tcount\r\n";
-    std::uint64_t occurrences = 0;
-    for (const auto& [key, n] : kept) {
-        if (n > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
-            err << kName << "the sequence " << (key >> 16) << ", " << ((key >> 8) & 0xFF) << ", "
-                << (key & 0xFF) << " occurs " << n << " times, more than a count can hold\n";
-            return false;
-        }
-        text << (key >> 16) << '\t' << ((key >> 8) & 0xFF) << '\t' << (key & 0xFF) << '\t' << n
-             << "\r\n";
-        occurrences += n;
-    }
+    CountsWritten written;
     std::string error;
-    if (!WriteWholeFile(path, text.str(), error)) {
+    if (!TrigraphsText(counter.trigrams(), placed, written, error) ||
+        !WriteWholeFile(path, written.text, error)) {
         err << kName << error << '\n';
         return false;
     }
-    err << "trigrams: " << kept.size() << " sequences written, " << occurrences
+    err << "trigrams: " << written.lines << " sequences written, " << written.occurrences
         << " occurrences\n";
     return true;
+}
+
+// The pairs of placed codes, to `out` or the file of -o.
+bool WriteDigraphs(const DigraphCounter& counter, const PlacedCodes& placed,
+                   const ParsedArgs& parsed, std::ostream& out, std::ostream& err,
+                   CountsWritten& written) {
+    std::string error;
+    const auto count = [&counter](int a, int b) { return counter.Count(a, b); };
+    if (!DigraphsText(count, placed, written, error)) {
+        err << kName << error << '\n';
+        return false;
+    }
+    if (!parsed.Has("-o")) {
+        out << written.text << std::flush;
+        return true;
+    }
+    if (WriteWholeFile(parsed.Value("-o"), written.text, error)) return true;
+    err << kName << error << '\n';
+    return false;
 }
 
 }  // namespace
@@ -211,7 +190,9 @@ bool WriteTrigrams(const DigraphCounter& counter, const std::array<bool, 256>& p
 int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedArgs parsed;
     std::string error;
-    if (!ParseArgs(args, {{{"--alphabet"}, true}, {{"-o", "--output"}, true}, {{"--trigrams"}, true}}, parsed, error)) {
+    if (!ParseArgs(args,
+                   {{{"--alphabet"}, true}, {{"-o", "--output"}, true}, {{"--trigrams"}, true}},
+                   parsed, error)) {
         err << kName << error << "\nRun 'antkeys-cli digraphs --help' for the options.\n";
         return 2;
     }
@@ -224,11 +205,11 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
         return 2;
     }
 
-    std::array<bool, 256> placed{};
+    PlacedCodes placed{};
     placed.fill(true);
     if (parsed.Has("--alphabet")) {
         placed.fill(false);
-        if (!LoadAlphabet(parsed.Value("--alphabet"), placed, error)) {
+        if (!LoadPlacedCodes(parsed.Value("--alphabet"), placed, error)) {
             err << kName << error << '\n';
             return 2;
         }
@@ -251,35 +232,9 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
         }
     }
 
-    std::ostringstream text;
-    text << "code1\tcode2\tcount\r\n";
-    std::uint64_t pairs = 0;
-    std::uint64_t occurrences = 0;
-    for (int a = 0; a < 256; ++a) {
-        if (!placed[static_cast<std::size_t>(a)]) continue;
-        for (int b = 0; b < 256; ++b) {
-            const std::uint64_t n = counter.Count(a, b);
-            if (n == 0 || !placed[static_cast<std::size_t>(b)]) continue;
-            if (n > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
-                err << kName << "the pair " << a << ", " << b << " occurs " << n
-                    << " times, more than a DiGraphs.txt count can hold\n";
-                return 1;
-            }
-            text << a << '\t' << b << '\t' << n << "\r\n";
-            ++pairs;
-            occurrences += n;
-        }
-    }
-
-    if (parsed.Has("-o")) {
-        if (!WriteWholeFile(parsed.Value("-o"), text.str(), error)) {
-            err << kName << error << '\n';
-            return 1;
-        }
-    } else {
-        out << text.str() << std::flush;
-    }
-    Summary(counter, pairs, occurrences, err);
+    CountsWritten written;
+    if (!WriteDigraphs(counter, placed, parsed, out, err, written)) return 1;
+    Summary(counter, written.lines, written.occurrences, err);
     if (parsed.Has("--trigrams") &&
         !WriteTrigrams(counter, placed, parsed.Value("--trigrams"), err))
         return 1;

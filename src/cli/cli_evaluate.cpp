@@ -10,6 +10,7 @@
 #include "cli/stderr_sink.hpp"
 #include "data/loaders.hpp"
 #include "eval/grading.hpp"
+#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 
 namespace antkeys::cli {
@@ -47,15 +48,14 @@ constexpr const char* kHelp =
 
 constexpr const char* kName = "antkeys-cli evaluate: ";
 
-EvaluationRow RowOf(const std::string& file, const Criteria& v, const CriteriaPanel& panel,
-                    Single absolute, Single grade) {
+EvaluationRow RowOf(const std::string& file, const GradeReport& report, Single absolute) {
     EvaluationRow row;
     row.file = file;
-    row.v = v;
-    for (std::size_t i = 1; i <= 6; ++i) row.rel[i] = panel.vPerc[i].Text();
+    row.v = report.v;
+    for (std::size_t i = 1; i <= 6; ++i) row.rel[i] = RelativeText(report, i).Text();
     row.absolute = absolute;
-    row.grade = grade;
-    row.gradeText = panel.difGrade.Text();
+    row.grade = report.grade;
+    row.gradeText = GradeText(report).Text();
     return row;
 }
 
@@ -64,7 +64,13 @@ EvaluationRow RowOf(const std::string& file, const Criteria& v, const CriteriaPa
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ParsedArgs parsed;
     std::string error;
-    if (!ParseArgs(args, {{{"--dir"}, true}, {{"--tsv"}, false}, {{"--verbose"}, false}, {{"--explain"}, false}, {{"--top"}, true}}, parsed, error)) {
+    if (!ParseArgs(args,
+                   {{{"--dir"}, true},
+                    {{"--tsv"}, false},
+                    {{"--verbose"}, false},
+                    {{"--explain"}, false},
+                    {{"--top"}, true}},
+                   parsed, error)) {
         err << kName << error << "\nRun 'antkeys-cli evaluate --help' for the options.\n";
         return 2;
     }
@@ -85,14 +91,12 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     if (!loaded) return 2;
     StderrSink sink(err);
 
-    NoYield noYield;
     std::vector<EvaluationRow> rows;
     // The reference row's absolute figure is the weighted sum of all six reference figures,
     // as the reference column shows it.
-    const GradeResult ref =
-        EvaluateLay(ws.refKeyLay, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
-    rows.push_back(RowOf("In/RefKeyLay.txt", ws.layV.ref, ws.panel,
-                         static_cast<Single>(ws.panel.refGrade.value()), ref.grade));
+    GradeReport ref = Grade(ws.refKeyLay, ws.analizer, ws.weights, ws.layV.ref);
+    ref.v = ws.layV.ref;
+    rows.push_back(RowOf("In/RefKeyLay.txt", ref, ws.refAbsolute));
 
     int status = 0;
     for (const std::string& file : parsed.positional) {
@@ -101,14 +105,13 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
             status = 1;
             continue;
         }
-        const GradeResult g = EvaluateLay(lay, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+        const GradeReport g = Grade(lay, ws.analizer, ws.weights, ws.layV.ref);
         if (!g.ok) {
             err << kName << file << ": cannot be graded: " << g.error << '\n';
             status = 1;
             continue;
         }
-        rows.push_back(RowOf(file, ws.layV.last, ws.panel,
-                             static_cast<Single>(ws.panel.currGrade.value()), g.grade));
+        rows.push_back(RowOf(file, g, g.absolute));
     }
 
     if (parsed.Has("--tsv"))

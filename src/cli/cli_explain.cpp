@@ -1,5 +1,7 @@
 // antkeys-cli evaluate --explain: the named figures of the reference layout and layout files,
 // side by side, and the digraphs behind each.
+#include <cstdint>
+#include <limits>
 #include <ostream>
 
 #include "cli/layout_argument.hpp"
@@ -7,6 +9,7 @@
 #include "cli/evaluation_table.hpp"
 #include "cli/input_folder.hpp"
 #include "cli/stderr_sink.hpp"
+#include "data/fields.hpp"
 #include "data/loaders.hpp"
 #include "eval/explain_text.hpp"
 #include "eval/explainer_setup.hpp"
@@ -16,8 +19,8 @@ namespace {
 
 constexpr const char* kName = "antkeys-cli evaluate: ";
 
-void PrintTsv(const std::vector<std::string>& files,
-              const std::vector<LayoutExplanation>& layouts, std::ostream& out) {
+void PrintTsv(const std::vector<std::string>& files, const std::vector<LayoutExplanation>& layouts,
+              std::ostream& out) {
     if (layouts.empty()) return;
     out << "file";
     for (const NamedFigure& f : NamedFigures(layouts.front().figures)) out << '\t' << f.name;
@@ -47,16 +50,12 @@ int RunExplain(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) {
     int top = 10;
     if (parsed.Has("--top")) {
         const std::string text = parsed.Value("--top");
-        std::size_t used = 0;
-        try {
-            top = std::stoi(text, &used);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (used != text.size() || used == 0 || top < 0) {
+        std::uint64_t count = 0;
+        if (!ParseCount(text, static_cast<std::uint64_t>(std::numeric_limits<int>::max()), count)) {
             err << kName << "--top takes a whole number of 0 or more, not \"" << text << "\"\n";
             return 2;
         }
+        top = static_cast<int>(count);
     }
 
     Workspace ws;

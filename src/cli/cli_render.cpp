@@ -12,6 +12,7 @@
 #include "data/text_file.hpp"
 #include "eval/grading.hpp"
 #include "eval/key_loads.hpp"
+#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 #include "export/layout_svg.hpp"
 
@@ -84,16 +85,15 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     data.title = std::filesystem::path(layoutPath).filename().string();
     int status = 0;
-    NoYield noYield;
-    const GradeResult g =
-        EvaluateLay(data.lay, ws.analizer, ws.weights, ws.layV, ws.panel, noYield);
+    const GradeReport g = Grade(data.lay, ws.analizer, ws.weights, ws.layV.ref);
     if (g.ok) {
-        data.gradeLine = "Grade " + ws.panel.difGrade.Text() +
-                         " against the reference layout (absolute " + ws.panel.currGrade.Text() +
-                         ", reference " + ws.panel.refGrade.Text() + ")";
+        data.gradeLine = "Grade " + GradeText(g).Text() +
+                         " against the reference layout (absolute " +
+                         AbsoluteText(g.absolute).Text() + ", reference " +
+                         AbsoluteText(ws.refAbsolute).Text() + ")";
         for (std::size_t i = 1; i <= 6; ++i)
-            if (!ws.panel.vPerc[i].empty())
-                data.figures.emplace_back("dV" + std::to_string(i), ws.panel.vPerc[i].Text());
+            if (g.relKind[i] != Relative::None)
+                data.figures.emplace_back("dV" + std::to_string(i), RelativeText(g, i).Text());
     } else {
         err << kName << layoutPath << ": cannot be graded: " << g.error << '\n';
         data.gradeLine = "Not graded: " + g.error;

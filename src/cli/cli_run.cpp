@@ -35,7 +35,7 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
     out << '\n';
     const SaveFailures& failures = engine.saveFailures();
     if (engine.bestKeyGrade() > 0) {
-        out << "Best grade: " << engine.workspace().panel.bestGrade.Text();
+        out << "Best grade: " << engine.bestGradeText();
         if (!engine.lastBestLayPath().empty())
             out << "  (" << engine.lastBestLayPath() << ")";
         else
@@ -75,10 +75,9 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!LoadWorkspace(ws, sink)) return 2;
     // Found now rather than at the first new best, which may come after hours.
     if (!CheckOutFolder(ws.paths.OutFolder(), error)) {
-        sink.show(Message{msg::kWriteTitle,
-                          WithDescription(msg::kOutFolderText,
-                                          error + "\r\nThe run was not started."),
-                          true});
+        sink.show(Message{
+            msg::kWriteTitle,
+            WithDescription(msg::kOutFolderText, error + "\r\nThe run was not started."), true});
         return 2;
     }
     RemoveStaleTemporaries(ws.paths.OutFolder());

@@ -77,17 +77,16 @@ void PrintSummary(const ColonyRun& run, const RunOptions& options, const std::st
         const Colony& c = *colonies[i];
         out << "  colony " << i + 1 << "  seed " << ColonySeed(seed, static_cast<int>(i))
             << "  best "
-            << (c.engine->bestKeyGrade() > 0 ? c.ws.panel.bestGrade.Text() : std::string("none"))
+            << (c.engine->bestKeyGrade() > 0 ? c.engine->bestGradeText() : std::string("none"))
             << '\n';
     }
     const Colony& winner = *colonies[best];
     if (winner.engine->bestKeyGrade() > 0) {
-        out << "Best grade: " << winner.ws.panel.bestGrade.Text() << " (colony " << best + 1;
+        out << "Best grade: " << winner.engine->bestGradeText() << " (colony " << best + 1;
         if (!run.writtenBest().empty())
             out << ", " << run.writtenBest();
         else
-            out << ", NOT SAVED: "
-                << run.saveFailures().firstReason(SavedFile::BestLayout);
+            out << ", NOT SAVED: " << run.saveFailures().firstReason(SavedFile::BestLayout);
         out << ")\n";
         if (!options.quiet) {
             out << '\n';

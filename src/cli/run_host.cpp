@@ -46,13 +46,13 @@ std::string ProgressText(std::int64_t layouts, double seconds, const std::string
 
 CliRunHost::CliRunHost(SearchEngine& engine, const RunOptions& options, std::ostream& err,
                        bool live)
-    : engine_(engine), options_(options), err_(err), live_(live) {}
+    : engine_(engine), options_(options), stop_(options.stopRules()), err_(err), live_(live) {}
 
 void CliRunHost::Yield() {
     // Runs six times per layout: only flag reads and a counter here, the clock every
     // kClockEvery calls.
     if (StopSignals::Received()) engine_.RequestStop();
-    if (options_.layouts && layoutsThisRun() >= *options_.layouts) engine_.RequestStop();
+    if (stop_.LayoutsReached(layoutsThisRun())) engine_.RequestStop();
     if (++yields_ < kClockEvery) return;
     yields_ = 0;
     CheckClock();
@@ -61,17 +61,16 @@ void CliRunHost::Yield() {
 void CliRunHost::CheckClock() {
     if (!running_) return;
     const Clock::time_point now = Clock::now();
-    // Timer1: one tick for every second of running time.
+    // One tick for every second of running time, as the window's timer gives.
     while (now >= nextTick_) {
         nextTick_ += std::chrono::seconds(1);
-        engine_.Timer1Tick(*this);
+        engine_.SecondTick(*this);
     }
-    if (options_.seconds && runSeconds() >= *options_.seconds) engine_.RequestStop();
+    if (stop_.TimeReached(runSeconds())) engine_.RequestStop();
     if (live_ && now >= nextRefresh_) {
         nextRefresh_ = now + std::chrono::milliseconds(250);
         err_ << '\r'
-             << ProgressText(layoutsThisRun(), runSeconds(),
-                             engine_.workspace().panel.bestGrade.Text(), options_)
+             << ProgressText(layoutsThisRun(), runSeconds(), engine_.bestGradeText(), options_)
              << "\x1b[K" << std::flush;
         progressShown_ = true;
     }
@@ -88,14 +87,6 @@ void CliRunHost::show(const Message& message) {
     if (repeats_[key]++ > 0) return;  // said once; PrintRepeats gives the count
     ClearProgress();
     StderrSink(err_).show(message);
-}
-
-std::string_view CliRunHost::ParamText(ParamBox box) {
-    return ParamTextOf(options_, box);
-}
-
-bool CliRunHost::IsChecked(CheckBox box) {
-    return IsCheckedIn(options_, box);
 }
 
 void CliRunHost::OnRunStateChanged(bool running) {

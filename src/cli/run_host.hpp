@@ -1,9 +1,10 @@
 #pragma once
 // The search's host in the command-line tool: parameters from the options, messages to
-// stderr, Timer1 and the stop conditions driven from Yield(), and a live progress line.
+// stderr, the second ticks and the stop rules driven from Yield(), and a live progress line.
 #include <chrono>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "cli/run_options.hpp"
@@ -29,8 +30,11 @@ class CliRunHost final : public SearchHost {
 
     void Yield() override;
     void show(const Message& message) override;
-    std::string_view ParamText(ParamBox box) override;
-    bool IsChecked(CheckBox box) override;
+    std::optional<RunParams> StartParams() override { return options_.params; }
+    double Sensitivity() override { return options_.params.sensitivity; }
+    double Reinforcement() override { return options_.params.reinforcement; }
+    bool AcoOn() override { return options_.aco; }
+    bool GraphOn() override { return false; }
     void OnRunStateChanged(bool running) override;
     std::string Caption() override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
@@ -51,6 +55,7 @@ class CliRunHost final : public SearchHost {
 
     SearchEngine& engine_;
     const RunOptions& options_;
+    const StopRules stop_;
     std::ostream& err_;
     const bool live_;
     std::string caption_;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "data/fields.hpp"
 #include "search/run_params.hpp"
 
 namespace antkeys::cli {
@@ -44,9 +45,7 @@ namespace {
 constexpr std::uint64_t kMaxColonies = 256;
 
 bool ReadUnsigned(const std::string& text, std::uint64_t& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return !text.empty() && ec == std::errc() && ptr == end;
+    return ParseCount(text, std::numeric_limits<std::uint64_t>::max(), value);
 }
 
 bool Fail(std::string& error, std::string text) {
@@ -69,6 +68,7 @@ struct OptionRule {
     bool inlineValue = false;
 };
 
+// A table, not a function: one short rule per option, longer than 60 lines only by their count.
 constexpr OptionRule kOptionRules[] = {
     {"--help", "-h", false,
      [](Value, Options o, Error) {
@@ -82,9 +82,12 @@ constexpr OptionRule kOptionRules[] = {
      }},
     {"--polish", "", false,
      [](Value v, Options o, Error e) {
-         if (v.empty()) o.polish = PolishMode::Full;
-         else if (v == "swaps") o.polish = PolishMode::Swaps;
-         else return Fail(e, "--polish: \"" + v + "\" is not 'swaps'");
+         if (v.empty())
+             o.polish = PolishMode::Full;
+         else if (v == "swaps")
+             o.polish = PolishMode::Swaps;
+         else
+             return Fail(e, "--polish: \"" + v + "\" is not 'swaps'");
          return true;
      },
      true},
@@ -100,22 +103,27 @@ constexpr OptionRule kOptionRules[] = {
      }},
     {"--ants", "", true,
      [](Value v, Options o, Error e) {
-         if (!ParseAntCount(v))
+         const std::optional<Integer> ants = ParseAntCount(v);
+         if (!ants)
              return Fail(e, "--ants: \"" + v + "\" is not a whole number from -32768 to 32767");
-         o.ants = v;
+         o.params.ants = *ants;
+         o.antsText = v;
          return true;
      }},
     {"--sensitivity", "", true,
      [](Value v, Options o, Error e) {
-         if (!ParseParamNumber(v)) return Fail(e, "--sensitivity: \"" + v + "\" is not a number");
-         o.sensitivity = v;
+         const std::optional<double> sensitivity = ParseParamNumber(v);
+         if (!sensitivity) return Fail(e, "--sensitivity: \"" + v + "\" is not a number");
+         o.params.sensitivity = *sensitivity;
+         o.sensitivityText = v;
          return true;
      }},
     {"--reinforcement", "", true,
      [](Value v, Options o, Error e) {
-         if (!ParseParamNumber(v))
-             return Fail(e, "--reinforcement: \"" + v + "\" is not a number");
-         o.reinforcement = v;
+         const std::optional<double> factor = ParseParamNumber(v);
+         if (!factor) return Fail(e, "--reinforcement: \"" + v + "\" is not a number");
+         o.params.reinforcement = *factor;
+         o.reinforcementText = v;
          return true;
      }},
     {"--layouts", "", true,
@@ -139,8 +147,8 @@ constexpr OptionRule kOptionRules[] = {
      [](Value v, Options o, Error e) {
          std::uint64_t seed = 0;
          if (!ReadUnsigned(v, seed))
-             return Fail(e, "--seed: \"" + v +
-                                "\" is not a whole number from 0 to 18446744073709551615");
+             return Fail(
+                 e, "--seed: \"" + v + "\" is not a whole number from 0 to 18446744073709551615");
          o.seed = seed;
          return true;
      }},
@@ -148,8 +156,7 @@ constexpr OptionRule kOptionRules[] = {
      [](Value v, Options o, Error e) {
          std::uint64_t n = 0;  // "auto" is 0: one colony per core
          if (v != "auto" && (!ReadUnsigned(v, n) || n > kMaxColonies))
-             return Fail(e, "--colonies: \"" + v +
-                                "\" is not 'auto' or a whole number from 0 to " +
+             return Fail(e, "--colonies: \"" + v + "\" is not 'auto' or a whole number from 0 to " +
                                 std::to_string(kMaxColonies));
          o.colonies = static_cast<int>(n);
          return true;

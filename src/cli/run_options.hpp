@@ -10,8 +10,12 @@
 
 namespace antkeys::cli {
 
-// The search's own settings (boxes, limits, polish) and what only the tool needs.
+// The search's own settings (parameters, limits, polish) and what only the tool needs.
 struct RunOptions : RunSettings {
+    // The parameters as they were given, for the printed parameters and the repeat command.
+    std::string antsText = "50";
+    std::string sensitivityText = "0.8";
+    std::string reinforcementText = "0.1";
     std::string dir;  // the program folder holding In and Out; empty = the default one
     std::optional<std::uint64_t> seed;  // none: taken from the clock
     std::optional<int> colonies;        // independent colonies on as many threads

@@ -41,9 +41,9 @@ std::string ShellQuoted(const std::string& text) {
 std::string RepeatCommand(const std::string& folder, const RunOptions& options, std::uint64_t seed,
                           std::int64_t layouts) {
     std::string command = "antkeys-cli run --dir " + ShellQuoted(folder) + " --ants " +
-                          ShellQuoted(options.ants) + " --sensitivity " +
-                          ShellQuoted(options.sensitivity) + " --reinforcement " +
-                          ShellQuoted(options.reinforcement);
+                          ShellQuoted(options.antsText) + " --sensitivity " +
+                          ShellQuoted(options.sensitivityText) + " --reinforcement " +
+                          ShellQuoted(options.reinforcementText);
     if (!options.aco) command += " --no-aco";
     if (options.polish == PolishMode::Full) command += " --polish";
     if (options.polish == PolishMode::Swaps) command += " --polish=swaps";
@@ -61,8 +61,8 @@ void PrintSaveReport(std::ostream& out, const SaveFailures& failures,
     const int layouts = failures.count(SavedFile::BestLayout);
     const int stores = failures.count(SavedFile::Store);
     if (layouts > 0)
-        out << "NOT SAVED: " << layouts << (layouts == 1 ? " best layout" : " best layouts")
-            << " (" << failures.firstReason(SavedFile::BestLayout) << ")\n";
+        out << "NOT SAVED: " << layouts << (layouts == 1 ? " best layout" : " best layouts") << " ("
+            << failures.firstReason(SavedFile::BestLayout) << ")\n";
     if (stores > 0)
         out << "NOT SAVED: the pheromone store, " << stores << (stores == 1 ? " time" : " times")
             << " (" << failures.firstReason(SavedFile::Store) << ")\n";
@@ -72,9 +72,9 @@ void PrintRunParameters(std::ostream& out, const std::string& folder, const RunO
                         std::uint64_t seed, int colonies) {
     out << "antkeys-cli run\n"
         << "  folder         " << folder << '\n'
-        << "  ants           " << options.ants << '\n'
-        << "  sensitivity    " << options.sensitivity << '\n'
-        << "  reinforcement  " << options.reinforcement << '\n'
+        << "  ants           " << options.antsText << '\n'
+        << "  sensitivity    " << options.sensitivityText << '\n'
+        << "  reinforcement  " << options.reinforcementText << '\n'
         << "  ACO            " << (options.aco ? "on" : "off") << '\n'
         << "  polish         " << PolishText(options.polish) << '\n';
     if (colonies > 0) out << "  colonies       " << colonies << '\n';

@@ -91,4 +91,13 @@ bool FieldCursor::Whole(long min, long max, long& value, std::string& why) {
     return true;
 }
 
+bool ParseCount(std::string_view text, std::uint64_t max, std::uint64_t& value) {
+    const char* end = text.data() + text.size();
+    std::uint64_t parsed = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), end, parsed);
+    if (text.empty() || ec != std::errc() || ptr != end || parsed > max) return false;
+    value = parsed;
+    return true;
+}
+
 }  // namespace antkeys

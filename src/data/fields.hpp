@@ -1,6 +1,7 @@
 #pragma once
 // Splitting a line into TAB-separated fields and turning fields into numbers.
 // Numbers are always read in the C locale ('.' as the decimal separator).
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,10 +22,14 @@ bool ParseDouble(std::string_view field, double& value, std::string& why);
 // the even one), so 1.6 reads as 2; a value outside the range after rounding fails.
 bool ParseWhole(std::string_view field, long min, long max, long& value, std::string& why);
 
+// A count typed on a command line: decimal digits only (no sign, blank or fraction), at most
+// `max`. The one rule for option values; file fields use ParseWhole.
+bool ParseCount(std::string_view text, std::uint64_t max, std::uint64_t& value);
+
 // Splits the next field of a line and converts it, for the loaders: on failure why holds
 // "field N: ..." naming the 1-based field number.
 class FieldCursor {
-public:
+  public:
     explicit FieldCursor(std::string_view line) : line_(line) {}
 
     bool Text(std::string_view& field, std::string& why);
@@ -32,7 +37,7 @@ public:
     bool Whole(long min, long max, long& value, std::string& why);
     int FieldNumber() const { return number_; }
 
-private:
+  private:
     std::string_view line_;
     int pos_ = 1;
     int number_ = 0;

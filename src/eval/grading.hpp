@@ -1,5 +1,8 @@
 #pragma once
-// Grading a layout against the reference layout, and the analyzer set-up at start.
+// Grading a layout against the reference layout: figures in, figures out. Nothing here writes
+// a panel or yields; each host shows the report in its own way (eval/panel.hpp).
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "data/message.hpp"
@@ -7,7 +10,6 @@
 #include "data/types.hpp"
 #include "eval/criteria.hpp"
 #include "eval/key_analizer.hpp"
-#include "eval/panel.hpp"
 
 namespace antkeys {
 
@@ -23,26 +25,34 @@ class NoYield final : public Yielder {
     void Yield() override {}
 };
 
-struct GradeResult {
-    Single grade = 0;   // 0 when the grade is undefined; never NaN or infinite
-    bool ok = true;     // false when the analyzer could not grade the layout
-    std::string error;  // set only when !ok
+// What a criterion's figure is against the reference figure.
+enum class Relative : std::uint8_t {
+    None,          // the reference figure is 0 or below: the criterion does not count
+    Value,         // rel[i] = Vref / V - 1, worked out in Single from r = V / Vref
+    PlusInfinity,  // V is 0 against a positive Vref: infinitely better; r = 0 still counts
 };
 
-// EvaluateLay: grades `lay`, writes layV.last and the current-layout boxes of the panel
-// (txtV1, txtVPerc, txtCurrGrade, txtDifGrade) and yields twice. Allocation-free unless the
-// analyzer fails.
-// The grading works on figures of its own and writes layV and the panel only after its last
-// yield, so a grading run inside a yield neither changes this one's grade nor leaves the
-// panel showing two layouts at once. A layout figure of 0 against a positive reference figure
-// shows "+inf%" and counts as a ratio of 0; a grade that cannot be worked out (no criterion
-// counted, or not finite) is 0 and txtDifGrade shows it as undefined. When the analyzer fails
-// the result is not ok, its grade 0, and layV and the panel are left as they were.
-GradeResult EvaluateLay(const Layout& lay, const KeyAnalizer& analizer, const Weights& weights,
-                        CriteriaTable& layV, CriteriaPanel& panel, Yielder& yielder);
+// The grading of one layout.
+struct GradeReport {
+    bool ok = true;     // false when the analyzer could not grade the layout
+    std::string error;  // set only when !ok
+    Criteria v{};       // V1..V6 of the layout
+    std::array<Relative, 7> relKind{};
+    std::array<Single, 7> rel{};  // meaningful where relKind is Value
+    Single absolute = 0;          // the weighted sum of the counted figures
+    // GjSum / (sum of Gj * V / Vref) - 1; 0 when that cannot be worked out (no criterion
+    // counted, or not finite), and then defined is false. 0 too when !ok.
+    Single grade = 0;
+    bool defined = true;
+};
 
-// The reference column of the panel: txtV0Perc(1..6) from the reference figures and
-// txtRefGrade from their weighted sum, which is returned (a Single, summed in criterion order).
-Single ShowReference(const Criteria& ref, const GjTable& gj, CriteriaPanel& panel);
+// Grades `lay` against the reference figures `ref`. Writes nothing and allocates nothing
+// unless the analyzer fails.
+GradeReport Grade(const Layout& lay, const KeyAnalizer& analizer, const Weights& weights,
+                  const Criteria& ref);
+
+// The weighted sum of the reference figures (a Single, summed in criterion order): the
+// reference layout's absolute figure.
+Single ReferenceAbsolute(const Criteria& ref, const GjTable& gj);
 
 }  // namespace antkeys

@@ -47,7 +47,8 @@ bool InitAnalizer(Workspace& ws, MessageSink& sink, std::string* why) {
         if (why) *why = "the reference layout cannot be graded: " + reason;
         return false;
     }
-    ShowReference(ws.layV.ref, ws.weights.gj, ws.panel);
+    ws.refAbsolute = ReferenceAbsolute(ws.layV.ref, ws.weights.gj);
+    ShowReference(ws.layV.ref, ws.refAbsolute, ws.panel);
     return true;
 }
 

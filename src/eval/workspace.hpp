@@ -6,8 +6,8 @@
 #include "data/phero_table.hpp"
 #include "data/program_folder.hpp"
 #include "data/statistics_tables.hpp"
-#include "data/unreadable_store.hpp"
 #include "data/types.hpp"
+#include "data/unreadable_store.hpp"
 #include "eval/criteria.hpp"
 #include "eval/key_analizer.hpp"
 #include "eval/panel.hpp"
@@ -24,7 +24,8 @@ struct Workspace {
     PheroTable phero;
     KeyAnalizer analizer;
     CriteriaTable layV;
-    CriteriaPanel panel;
+    Single refAbsolute = 0;  // the weighted sum of the reference figures
+    CriteriaPanel panel;     // the main window's criteria panel, written by the window's host
     UnreadableStore unreadableStore;  // the store found at start could not be read
 };
 
@@ -32,7 +33,7 @@ struct Workspace {
 Message UnreadableStoreMessage(const std::string& description, const std::string& aside);
 
 // InitAnalizer: builds the analyzer, loads the pheromone store, grades the reference layout
-// and writes txtV0Perc(1..6) and txtRefGrade. False after a failure; the reference grading's
+// and shows it in the reference column of the panel. False after a failure; the reference grading's
 // failure is not shown in a message (the description goes to `why` when given).
 bool InitAnalizer(Workspace& ws, MessageSink& sink, std::string* why = nullptr);
 

@@ -27,14 +27,6 @@ void ColonyHost::show(const Message& message) {
     if (said_[message.title + message.text]++ == 0) messages_.push_back(message);
 }
 
-std::string_view ColonyHost::ParamText(ParamBox box) {
-    return ParamTextOf(settings_, box);
-}
-
-bool ColonyHost::IsChecked(CheckBox box) {
-    return IsCheckedIn(settings_, box);
-}
-
 void ColonyHost::OnRunStateChanged(bool running) {
     if (running) startIterN_ = engine_.iterN();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,11 @@ class ColonyHost final : public SearchHost {
 
     void Yield() override;
     void show(const Message& message) override;
-    std::string_view ParamText(ParamBox box) override;
-    bool IsChecked(CheckBox box) override;
+    std::optional<RunParams> StartParams() override { return settings_.params; }
+    double Sensitivity() override { return settings_.params.sensitivity; }
+    double Reinforcement() override { return settings_.params.reinforcement; }
+    bool AcoOn() override { return settings_.aco; }
+    bool GraphOn() override { return false; }
     void OnRunStateChanged(bool running) override;
     std::string Caption() override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }

@@ -81,9 +81,8 @@ void ColonyRun::StepEnd() noexcept {
     std::int64_t layouts = 0;
     for (const auto& c : colonies_) layouts = std::max(layouts, c->host->layoutsThisRun());
     const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
-    const bool done = (settings_.layouts && layouts >= *settings_.layouts) ||
-                      (settings_.seconds && seconds >= *settings_.seconds) ||
-                      watcher_->StopRequested() || failed_;
+    const bool done =
+        settings_.stopRules().Reached(layouts, seconds, watcher_->StopRequested()) || failed_;
     control_.stop = done;
     control_.roundEnd = layouts + kColonyStep;
     if (settings_.layouts) control_.roundEnd = std::min(control_.roundEnd, *settings_.layouts);
@@ -91,12 +90,11 @@ void ColonyRun::StepEnd() noexcept {
     if (!done && layouts % kColonyRound != 0) return;
 
     // Out holds what the run as a whole has found so far, as a single run's Out would.
-    const bool storeDue = Clock::now() - lastStoreWrite_ >= std::chrono::seconds(61);
+    const bool storeDue =
+        Clock::now() - lastStoreWrite_ >= std::chrono::seconds(AutosaveClock::kSeconds);
     WriteBest(storeDue);
     const std::size_t best = BestColony();
-    const std::string grade = colonies_[best]->engine->bestKeyGrade() > 0
-                                  ? colonies_[best]->ws.panel.bestGrade.Text()
-                                  : std::string();
+    const std::string grade = colonies_[best]->engine->bestGradeText();
     watcher_->OnRoundEnd(layouts, seconds, grade);
 }
 
@@ -131,8 +129,7 @@ void ColonyRun::WriteBest(bool storeAnyway) {
     if (improved || storeAnyway) {
         RecordingSink failed;
         const bool toMove = unreadable_.pending();
-        SavePheroKeeping(outPaths_.pheromones(), settings_.aco, best.ws.phero, unreadable_,
-                         failed);
+        SavePheroKeeping(outPaths_.pheromones(), settings_.aco, best.ws.phero, unreadable_, failed);
         for (const Message& m : failed.messages)
             if (saveFailures_.Add(SavedFile::Store, m)) sink_.show(m);
         if (toMove && unreadable_.moved)

@@ -143,7 +143,7 @@ void LayoutPolisher::Prepare(const Layout& lay) {
             e.otherKey = static_cast<std::int32_t>(ko);
             if (!withItself) e.row = e.rowBase + e.otherKey;
             e.before = k < n && ko < n ? cost_[k * static_cast<std::size_t>(e.mulSelf) +
-                                                ko * static_cast<std::size_t>(e.mulOther)]
+                                               ko * static_cast<std::size_t>(e.mulOther)]
                                        : 0;
         }
     }
@@ -222,12 +222,14 @@ void LayoutPolisher::RankSwaps(const Layout& lay, const Criteria& v) {
         for (std::size_t j = i + 1; j < m; ++j) {
             const Byte b = movable_[j], kb = lay[b];
             const std::size_t p = i * m + j;
-            plan_[p] = !SwapAllowed(lay, a, b)                  ? kNotAllowed
+            plan_[p] = !SwapAllowed(lay, a, b)              ? kNotAllowed
                        : alter_[ka] != 0 || alter_[kb] != 0 ? kAlone
-                                                              : kInLanes;
+                                                            : kInLanes;
             if (plan_[p] == kAlone) rank_[p] = SwappedRatioSum(lay, v, a, b);
         }
-        const auto inLanes = [&](std::size_t j) { return j > i && j < m && plan_[i * m + j] == kInLanes; };
+        const auto inLanes = [&](std::size_t j) {
+            return j > i && j < m && plan_[i * m + j] == kInLanes;
+        };
         const auto flush = [&] {
             sums.fill(0);
             lanes_.own(touch + touchStart_[a], touch + touchStart_[a + 1], run.data(), used, ka,
@@ -292,7 +294,8 @@ bool LayoutPolisher::RankedSwap(Byte a, Byte b, double& sum) const {
     int i = movableAt_[a], j = movableAt_[b];
     if (i < 0 || j < 0 || i == j) return false;
     if (i > j) std::swap(i, j);
-    const std::size_t p = static_cast<std::size_t>(i) * movable_.size() + static_cast<std::size_t>(j);
+    const std::size_t p =
+        static_cast<std::size_t>(i) * movable_.size() + static_cast<std::size_t>(j);
     if (plan_[p] == kNotAllowed) return false;
     sum = rank_[p];
     return true;
@@ -344,10 +347,10 @@ void LayoutPolisher::RankMoves(const Layout& lay, const Criteria& v, Byte a, Byt
 }
 
 bool LayoutPolisher::FullGrade(const Layout& lay, Single& grade, Criteria& v) {
-    const GradeResult g = EvaluateLay(lay, ws_.analizer, ws_.weights, layV_, panel_, noYield_);
+    const GradeReport g = Grade(lay, ws_.analizer, ws_.weights, layV_.ref);
     if (!g.ok) return false;
     grade = g.grade;
-    v = layV_.last;
+    v = g.v;
     return true;
 }
 

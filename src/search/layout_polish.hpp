@@ -12,7 +12,6 @@
 #include "data/types.hpp"
 #include "eval/criteria.hpp"
 #include "eval/grading.hpp"
-#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 #include "search/swap_lanes.hpp"
 
@@ -66,7 +65,7 @@ class LayoutPolisher {
     // going to a key whose pheromone for it is positive.
     bool SwapAllowed(const Layout& lay, Byte a, Byte b) const;
 
-    // Grades `lay` in full on the polisher's own table, so the main panel is left alone.
+    // Grades `lay` in full.
     bool FullGrade(const Layout& lay, Single& grade, Criteria& v);
 
     // The letter index of a code listed once in the letters, -1 for any other code.
@@ -108,10 +107,7 @@ class LayoutPolisher {
     std::vector<Byte> movable_;                     // codes of free letters, each once
     std::array<int, kCharCodes> movableAt_{};       // index in movable_ of a code, -1 if none
 
-    // A grading of their own, so polishing leaves the main panel alone.
-    CriteriaTable layV_;
-    CriteriaPanel panel_;
-    NoYield noYield_;
+    CriteriaTable layV_;  // the reference figures it was made with
 };
 
 }  // namespace antkeys

@@ -10,7 +10,7 @@ namespace antkeys {
 void ModifyPheromones(PheroTable& phero, const LetterTables& letters, const Layout& best,
                       Single grade, double k);
 
-// cmdClearPhero: every positive entry becomes 0.1; nothing is normalised or saved.
+// The clear-pheromones button: every positive entry becomes 0.1; nothing is normalised or saved.
 void ClearPhero(PheroTable& phero);
 
 }  // namespace antkeys

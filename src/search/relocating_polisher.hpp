@@ -13,7 +13,6 @@
 #include "data/types.hpp"
 #include "eval/criteria.hpp"
 #include "eval/grading.hpp"
-#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 #include "search/layout_polish.hpp"
 
@@ -51,10 +50,10 @@ class RelocatingPolisher {
     const Workspace& ws_;
     LayoutPolisher swaps_;
     int nKeys_ = -1;
-    int standIn_ = -1;                           // a code in no digraph and no letter
-    std::array<bool, kMaxKeys + 1> used_{};      // keys holding a character in the prepared layout
-    Layout probe_{};                             // the prepared layout with the stand-in placed
-    std::array<int, kMaxKeys + 1> moveKeys_{};   // the empty keys a letter may move to
+    int standIn_ = -1;                          // a code in no digraph and no letter
+    std::array<bool, kMaxKeys + 1> used_{};     // keys holding a character in the prepared layout
+    Layout probe_{};                            // the prepared layout with the stand-in placed
+    std::array<int, kMaxKeys + 1> moveKeys_{};  // the empty keys a letter may move to
     std::array<bool, kMaxKeys + 1> moveWanted_{};  // whether the letter's pheromone allows it
     std::array<double, kMaxKeys + 1> moveSums_{};  // and their figures
 };

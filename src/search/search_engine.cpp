@@ -1,11 +1,14 @@
 #include "search/search_engine.hpp"
 
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
 #include "data/unreadable_store.hpp"
 #include "eval/grading.hpp"
+#include "eval/panel.hpp"
 #include "search/layout_polish.hpp"
 #include "search/modify_pheromones.hpp"
 #include "search/relocating_polisher.hpp"
@@ -103,17 +106,14 @@ bool SearchEngine::RunEvaluation(SearchHost& host) {
     return true;
 }
 
+// One ant: generate, grade, take a new best, count it into its iteration (ending the
+// iteration after the last ant), feed the graph, count the layout.
 bool SearchEngine::RunPass(SearchHost& host) {
     host.Yield();
-
-    const double sensitivity = Param(host, ParamBox::PheroSens);
-    run_.sensitivity = sensitivity;
-    HostNoCandidate noCandidate(host);
-    GenRndKey(antLay_, ws_.letters, ws_.phero, sensitivity, random_, scratch_, noCandidate);
+    GenerateAnt(host);
     host.Yield();
 
-    const GradeResult graded =
-        EvaluateLay(antLay_, ws_.analizer, ws_.weights, ws_.layV, ws_.panel, host);
+    const GradeReport graded = GradeAndShow(host, antLay_);
     if (!graded.ok) {
         lastRunEnd_ = RunEnd::GradingFailed;
         host.show(Message{msg::kGradingFailedTitle,
@@ -123,8 +123,8 @@ bool SearchEngine::RunPass(SearchHost& host) {
     const Single grade = graded.grade;
 
     if (grade > bestKeyGrade_) TakeNewBest(host, antLay_, grade);
-    if (host.IsChecked(CheckBox::Aco)) AcoStep(host, grade);
-    if (host.IsChecked(CheckBox::DrawGraph)) GraphStep(grade);
+    if (host.AcoOn()) CountAnt(host, grade);
+    if (host.GraphOn()) GraphStep(host, grade);
     host.Yield();
 
     ++iterN_;
@@ -136,12 +136,8 @@ bool SearchEngine::RunPass(SearchHost& host) {
 void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade) {
     bestKeyGrade_ = grade;
     bestKeyLay_ = lay;
-    CriteriaPanel& panel = ws_.panel;
-    panel.bestGrade = panel.difGrade;
-    host.SetCaption(panel.difGrade.Text());
-    for (int i = 1; i <= 6; ++i)
-        panel.vMaxPerc[static_cast<std::size_t>(i)] = panel.vPerc[static_cast<std::size_t>(i)];
-    ++panel.version;
+    host.OnNewBest(bestKeyLay_, grade);
+    host.SetCaption(bestGradeText());
     // The counter is IterN before this layout is counted: the first layout passes 0.
     SaveFailureSink sink(saveFailures_, host, SavedFile::BestLayout);
     // Empty when this best could not be saved: no older file stands in for it.
@@ -150,33 +146,52 @@ void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade
     SavePhero(host);
 }
 
-void SearchEngine::AcoStep(SearchHost& host, Single grade) {
+void SearchEngine::GenerateAnt(SearchHost& host) {
+    run_.sensitivity = host.Sensitivity();
+    HostNoCandidate noCandidate(host);
+    GenRndKey(antLay_, ws_.letters, ws_.phero, run_.sensitivity, random_, scratch_, noCandidate);
+}
+
+void SearchEngine::CountAnt(SearchHost& host, Single grade) {
     host.OnRndKeyGen(antLay_, grade, ws_.keys);
+    ChooseIterationBest(grade);
+    ++run_.antIdx;
+    if (run_.antIdx >= run_.antCount) EndIteration(host);
+}
+
+// Ties keep the earliest ant; while polishing, an iteration's first ant is its best so far
+// whatever its grade, since the polished layout may beat the reference where no ant did.
+void SearchEngine::ChooseIterationBest(Single grade) {
     if (grade > run_.iterBestGrade || (polish() && !run_.iterHasBest)) {
         run_.iterBestGrade = grade;
         iterBestLay_ = antLay_;
         run_.iterHasBest = polish();
     }
-    ++run_.antIdx;
-    if (run_.antIdx < run_.antCount) return;
+}
+
+void SearchEngine::EndIteration(SearchHost& host) {
+    ++iterations_;
     run_.antIdx = 0;
     run_.polishMoves = 0;
     if (run_.iterHasBest) PolishIterationBest(host);
     run_.iterHasBest = false;
     // An iteration whose best does not beat the reference reinforces nothing.
-    if (!(run_.iterBestGrade > 0)) {
+    const bool reinforce = run_.iterBestGrade > 0;
+    if (reinforce)
+        Reinforce(host);
+    else
         run_.iterBestGrade = 0;  // a polished best below the reference
-        if (relocator_) KeepTrails(host, false);
-        return;
-    }
-    const double factor = Param(host, ParamBox::PheroModifK);
-    ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
     if (relocator_) {
-        KeepTrails(host, true);
-    } else {
+        KeepTrails(host, reinforce);
+    } else if (reinforce) {
         host.OnPheroModif(ws_.phero);
     }
     run_.iterBestGrade = 0;
+}
+
+void SearchEngine::Reinforce(SearchHost& host) {
+    const double factor = host.Reinforcement();
+    ModifyPheromones(ws_.phero, ws_.letters, iterBestLay_, run_.iterBestGrade, factor);
 }
 
 // After an iteration of the Full polish: the reinforced table within its limits, then a
@@ -203,16 +218,29 @@ void SearchEngine::PolishIterationBest(SearchHost& host) {
         const LayoutPolisher::Result polished = polisher_->Polish(iterBestLay_);
         if (!polished.ok || polished.swaps == 0) return;
     }
-    // Graded again through the panel like every layout the run keeps; the grade is the one
-    // the polisher's own full grading found.
-    const GradeResult graded =
-        EvaluateLay(iterBestLay_, ws_.analizer, ws_.weights, ws_.layV, ws_.panel, host);
+    // Graded again and shown like every layout the run keeps; the grade is the one the
+    // polisher's own full grading found.
+    const GradeReport graded = GradeAndShow(host, iterBestLay_);
     if (!graded.ok) return;
     run_.iterBestGrade = graded.grade;
     if (graded.grade > bestKeyGrade_) TakeNewBest(host, iterBestLay_, graded.grade);
 }
 
-void SearchEngine::GraphStep(Single grade) {
+GradeReport SearchEngine::GradeAndShow(SearchHost& host, const Layout& lay) {
+    GradeReport report = Grade(lay, ws_.analizer, ws_.weights, ws_.layV.ref);
+    if (!report.ok) return report;
+    // The window lets events run twice in a grading; the report is this grading's own.
+    host.Yield();
+    host.Yield();
+    host.OnGraded(report);
+    return report;
+}
+
+std::string SearchEngine::bestGradeText() const {
+    return bestKeyGrade_ > 0 ? GradeText(bestKeyGrade_).Text() : std::string();
+}
+
+void SearchEngine::GraphStep(SearchHost& host, Single grade) {
     ProgressRing& ring = ring_;
     ring.sum += grade;
     if (grade > run_.groupMax) run_.groupMax = grade;
@@ -226,8 +254,7 @@ void SearchEngine::GraphStep(Single grade) {
     ring.avrg[at] = ring.sum;
     ring.min[at] = run_.groupMin;
     ring.max[at] = run_.groupMax;
-    ws_.panel.avrgGrade.SetPercent(ring.sum);
-    ++ws_.panel.version;
+    host.OnGraphPoint(ring.sum);
     ring.sum = 0;
     ring.pos =
         ring.pos + 1 < ProgressRing::kPoints ? static_cast<Integer>(ring.pos + 1) : Integer{0};
@@ -246,51 +273,20 @@ void SearchEngine::EndRun(SearchHost& host) {
 }
 
 bool SearchEngine::ReadStartParams(SearchHost& host) {
-    const std::string_view antsText = host.ParamText(ParamBox::Ants);
-    const std::optional<Integer> ants = ParseAntCount(antsText);
-    if (!ants || *ants < 1) {
-        host.show(ants ? TooFewAntsMessage(antsText) : BadParamMessage(ParamBox::Ants, antsText, false));
+    const std::optional<RunParams> params = host.StartParams();
+    if (!params) return false;
+    // A host that passes numbers has not checked this: an iteration needs an ant.
+    if (params->ants < 1) {
+        host.show(TooFewAntsMessage(std::to_string(params->ants)));
         return false;
     }
-    for (const ParamBox box : {ParamBox::PheroSens, ParamBox::PheroModifK}) {
-        const std::string_view text = host.ParamText(box);
-        const std::optional<double> value = ParseParamNumber(text);
-        if (!value) {
-            host.show(BadParamMessage(box, text, false));
-            return false;
-        }
-        goodParam_[static_cast<std::size_t>(box)] = *value;
-    }
-    // The numbers now come from the boxes' texts as they stand.
-    sensitivity_.valid = reinforcement_.valid = false;
-    run_.antCount = *ants;
+    run_.antCount = params->ants;
     return true;
 }
 
-double SearchEngine::Param(SearchHost& host, ParamBox box) {
-    double& good = goodParam_[static_cast<std::size_t>(box)];
-    const std::string_view text = host.ParamText(box);
-    ParsedParam& cached = box == ParamBox::PheroSens ? sensitivity_ : reinforcement_;
-    // The text is parsed again only when it changes; good always holds the number of the
-    // last text that parsed (the run start sets it from the box too).
-    if (cached.valid && text == cached.text) return good;
-    // A box being edited may hold "" or "0," for a while: the run keeps its last number.
-    if (const std::optional<double> parsed = ParseParamNumber(text)) {
-        // assign() reuses the string's room, so an edit of the box seldom allocates.
-        cached.text.assign(text);
-        cached.valid = true;
-        good = *parsed;
-    }
-    return good;
-}
-
-void SearchEngine::Timer1Tick(SearchHost& host) {
+void SearchEngine::SecondTick(SearchHost& host) {
     if (!running_) return;
-    ++autosaveTicks_;
-    if (autosaveTicks_ > 60) {
-        autosaveTicks_ = 0;
-        SavePhero(host);
-    }
+    if (autosave_.Tick()) SavePhero(host);
 }
 
 void SearchEngine::ClearPheromones() {
@@ -301,8 +297,7 @@ void SearchEngine::SavePhero(SearchHost& host) {
     UnreadableStore& unreadable = ws_.unreadableStore;
     const bool toMove = unreadable.pending();
     SaveFailureSink sink(saveFailures_, host, SavedFile::Store);
-    SavePheroKeeping(ws_.paths.pheromones(), host.IsChecked(CheckBox::Aco), ws_.phero,
-                     unreadable, sink);
+    SavePheroKeeping(ws_.paths.pheromones(), host.AcoOn(), ws_.phero, unreadable, sink);
     if (toMove && unreadable.moved)
         host.ShowQuietly(Message{msg::kProgramTitle, StoreMovedText(unreadable.aside), false});
 }

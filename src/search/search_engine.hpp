@@ -12,6 +12,7 @@
 #include "search/progress_ring.hpp"
 #include "search/save_failures.hpp"
 #include "search/search_host.hpp"
+#include "search/stop_rules.hpp"
 #include "search/trail_limits.hpp"
 
 namespace antkeys {
@@ -24,7 +25,7 @@ class SearchEngine {
     // Why the last run ended.
     enum class RunEnd {
         None,           // no run yet
-        NotStarted,     // txtAnts could not be read, or a run was already in progress
+        NotStarted,     // the parameters could not be used, or a run was already in progress
         Stopped,        // StopFlag or ExitFlag
         GradingFailed,  // the analyzer could not grade a generated layout
         CounterFull,    // IterN reached the largest Long
@@ -48,33 +49,36 @@ class SearchEngine {
     int restarts() const { return restarts_; }
 
     // RunEvaluation: runs until RequestStop or RequestExit, then saves the store, sums up the
-    // files it could not save, restores the buttons and the caption. At the start every
-    // parameter must be a number (ants a whole number of at least 1), else the run does not
-    // start and the box is named; during the run a text that is not a number leaves the
-    // search on the box's last number. Returns false when the run could not start.
+    // files it could not save, restores the buttons and the caption. The host gives the
+    // parameters (ants at least 1), else the run does not start. Returns false when the run
+    // could not start.
     bool RunEvaluation(SearchHost& host);
 
     bool running() const { return running_; }
-    void RequestStop() { stopFlag_ = true; }  // cmdStop_Click
+    void RequestStop() { stopFlag_ = true; }  // the Stop button
     void RequestExit() { exitFlag_ = true; }  // a close during a run
     bool exitRequested() const { return exitFlag_; }
     bool stopRequested() const { return stopFlag_; }
     RunEnd lastRunEnd() const { return lastRunEnd_; }
 
-    // Timer1: call every 1000 ms. During a run every 61st tick saves the store (when ACO is
+    // Call every second. During a run every 61st tick saves the store (when ACO is
     // ticked); ticks at rest are not counted; the count carries over between runs.
-    void Timer1Tick(SearchHost& host);
-    Integer autosaveTicks() const { return autosaveTicks_; }
+    void SecondTick(SearchHost& host);
+    Integer autosaveTicks() const { return autosave_.ticks(); }
 
-    // cmdClearPhero_Click.
+    // The clear-pheromones button.
     void ClearPheromones();
 
-    // SavePhero, honouring chkACO; failures are reported through the host and change nothing.
+    // SavePhero, only while ACO is on; failures are reported through the host and change nothing.
     void SavePhero(SearchHost& host);
 
     Long iterN() const { return iterN_; }
+    // Iterations of the colony ended (ACO mode), since the program started.
+    Long iterations() const { return iterations_; }
     const Layout& bestKeyLay() const { return bestKeyLay_; }
     Single bestKeyGrade() const { return bestKeyGrade_; }
+    // The best grade as every host shows it; empty before a layout beat the reference.
+    std::string bestGradeText() const;
     const ProgressRing& ring() const { return ring_; }
     Workspace& workspace() { return ws_; }
     const Workspace& workspace() const { return ws_; }
@@ -83,8 +87,6 @@ class SearchEngine {
     const std::string& lastBestLayPath() const { return lastBestLayPath_; }
     // The files the last run (or the run in progress) could not write.
     const SaveFailures& saveFailures() const { return saveFailures_; }
-    // The number the run uses for a sensitivity or factor box: its last text that was one.
-    double paramValue(ParamBox box) const { return goodParam_[static_cast<std::size_t>(box)]; }
 
     // State of the run in progress (or of the last one): the ants per iteration read at its
     // start, the ants done in the current iteration and the iteration's best grade.
@@ -109,21 +111,17 @@ class SearchEngine {
     // A pass; false when the run must end at once.
     bool RunPass(SearchHost& host);
     void TakeNewBest(SearchHost& host, const Layout& lay, Single grade);
-    void AcoStep(SearchHost& host, Single grade);
+    void GenerateAnt(SearchHost& host);
+    void CountAnt(SearchHost& host, Single grade);
+    void ChooseIterationBest(Single grade);
+    void EndIteration(SearchHost& host);
+    void Reinforce(SearchHost& host);
     void PolishIterationBest(SearchHost& host);
     void KeepTrails(SearchHost& host, bool reinforced);
-    void GraphStep(Single grade);
+    GradeReport GradeAndShow(SearchHost& host, const Layout& lay);
+    void GraphStep(SearchHost& host, Single grade);
     void EndRun(SearchHost& host);
     bool ReadStartParams(SearchHost& host);
-    double Param(SearchHost& host, ParamBox box);
-
-    // The last parameter text that parsed: the text is read at every use, as the box may
-    // change during a run, but parsed again only when it differs.
-    struct ParsedParam {
-        std::string text;
-        bool valid = false;
-    };
-    ParsedParam sensitivity_, reinforcement_;
 
     Workspace& ws_;
     Random& random_;
@@ -133,10 +131,11 @@ class SearchEngine {
     RunState run_;
 
     Long iterN_ = 0;
+    Long iterations_ = 0;  // iterations ended since the program started
     Layout bestKeyLay_{};
     Single bestKeyGrade_ = 0;
     ProgressRing ring_;
-    Integer autosaveTicks_ = 0;
+    AutosaveClock autosave_;
 
     bool stopFlag_ = false;
     bool exitFlag_ = false;
@@ -144,7 +143,6 @@ class SearchEngine {
     RunEnd lastRunEnd_ = RunEnd::None;
     std::string lastBestLayPath_;
     SaveFailures saveFailures_;
-    std::array<double, 3> goodParam_{};  // each box's last number, by ParamBox
     PolishMode polishMode_ = PolishMode::Off;
     std::unique_ptr<LayoutPolisher> polisher_;
     std::unique_ptr<RelocatingPolisher> relocator_;

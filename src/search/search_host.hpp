@@ -1,33 +1,35 @@
 #pragma once
 // What the search needs from whoever runs it: the window or the command-line tool.
+#include <optional>
 #include <string>
-#include <string_view>
 
 #include "data/key_tables.hpp"
 #include "data/message.hpp"
 #include "data/phero_table.hpp"
 #include "data/types.hpp"
 #include "eval/grading.hpp"
+#include "search/run_params.hpp"
 
 namespace antkeys {
 
-enum class ParamBox { Ants, PheroSens, PheroModifK };  // txtAnts, txtPheroSens, txtPheroModifK
-enum class CheckBox { Aco, DrawGraph };                // chkACO, chkDrawGraph
-
-// Names of the boxes as the user sees them in messages about their texts.
-const char* ParamBoxName(ParamBox box);
-
 class SearchHost : public Yielder, public MessageSink {
-public:
+  public:
     // Yield() (from Yielder): run pending events. Called four times per layout and twice more
     // inside each grading. show() (from MessageSink): a modal message.
 
-    // The current text of a parameter box; read when the search needs the value.
-    virtual std::string_view ParamText(ParamBox box) = 0;
-    // Whether a check box is ticked; read at every layout.
-    virtual bool IsChecked(CheckBox box) = 0;
+    // The parameters a run starts with, read once when it starts. Nothing when one cannot be
+    // used: the host has said why, and the run does not start.
+    virtual std::optional<RunParams> StartParams() = 0;
+    // The sensitivity for the next layout and the factor for the next reinforcement: a host
+    // whose user may change them during a run reads them again at each use.
+    virtual double Sensitivity() = 0;
+    virtual double Reinforcement() = 0;
+    // Learning (reinforcement, OnRndKeyGen, the store) and the progress graph's data: read at
+    // every layout.
+    virtual bool AcoOn() = 0;
+    virtual bool GraphOn() = 0;
 
-    // The run has started (true: cmdRun disabled, cmdStop enabled) or ended (false).
+    // The run has started (true: Run disabled, Stop enabled) or ended (false).
     virtual void OnRunStateChanged(bool running) = 0;
     // The window caption: remembered when a run starts, shows the best grade during a run,
     // restored at its end.
@@ -35,6 +37,13 @@ public:
     virtual void SetCaption(const std::string& caption) = 0;
     // The panel changed (new best, graph point, counter). The host may repaint lazily.
     virtual void OnPanelChanged() {}
+
+    // A layout was graded; called after the two yields a grading makes room for.
+    virtual void OnGraded(const GradeReport& report) { (void)report; }
+    // A new best layout and its grade, before it is written to Out.
+    virtual void OnNewBest(const Layout& lay, Single grade) { (void)lay, (void)grade; }
+    // A point of the progress graph is complete: the average grade of its group.
+    virtual void OnGraphPoint(Single average) { (void)average; }
 
     // OnRndKeyGen: once per layout in ACO mode, with the layout just generated and its grade.
     virtual void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) {

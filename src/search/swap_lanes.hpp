@@ -60,14 +60,14 @@ struct SwapLaneKernels {
                 std::size_t nBlocks, std::int32_t partnerKey, double* sums);
     // The list of the partner, which moves to each lane's key, continuing the sums: digraphs
     // whose other character is the lane's letter are left out (counted in that letter's list).
-    void (*partner)(const TouchEntry* begin, const TouchEntry* end,
-                    const LaneBlock* const* blocks, std::size_t nBlocks, double* sums);
+    void (*partner)(const TouchEntry* begin, const TouchEntry* end, const LaneBlock* const* blocks,
+                    std::size_t nBlocks, double* sums);
 };
 
 SwapLaneKernels PortableSwapLanes();
 
-// The AVX2 kernels, or null members when the processor has no AVX2. With ANTKEYS_VECTOR=avx512
-// the AVX-512 ones where the processor has them (slower on Zen 4; kept for measuring).
+// The AVX2 kernels, or null members when the processor has no AVX2. (AVX-512 kernels were
+// measured slower than these on an AVX-512 processor and are gone.)
 SwapLaneKernels VectorSwapLanes();
 
 // The vector kernels where the processor has them, unless ANTKEYS_PORTABLE is 1.

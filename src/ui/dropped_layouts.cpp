@@ -34,12 +34,15 @@ bool EvaluateOne(const QString& path, Workspace& ws, MessageSink& sink, Yielder&
     window->DrawLay(lay, ws.keys);
     opened.push_back(window);
 
-    const GradeResult result =
-        EvaluateLay(lay, ws.analizer, ws.weights, ws.layV, ws.panel, yielder);
+    const GradeReport result = Grade(lay, ws.analizer, ws.weights, ws.layV.ref);
     if (!result.ok) {
         ShowDropError(sink, result.error);
         return false;
     }
+    // Events run twice, as in a grading of the run; then the panel shows this layout.
+    yielder.Yield();
+    yielder.Yield();
+    ShowGrading(result, ws.panel);
     // The grading lets events run: the user may have closed the window meanwhile.
     if (window) {
         window->txtAGrade()->setText(QString::fromStdString(ws.panel.currGrade.Text()));

@@ -20,7 +20,7 @@ class LayWindow;
 // order: reads it with LoadKeyLay; a file that does not read has been reported by the reader
 // and gets no window, and the next file goes on. A file that reads gets a new layout window
 // (child of `owner`) captioned "KB Layout (<path>)", shown and drawn; the layout is graded with
-// EvaluateLay, which writes the panel of `ws`, and the panel's txtCurrGrade and txtDifGrade
+// a grading shown in the panel of `ws`, and the panel's absolute figure and grade
 // texts are copied into the window's txtAGrade and txtRGrade. Any other failure shows
 // "Error:" and its description titled "ERROR" and ends the drop; windows already open stay.
 // Returns the windows opened.

@@ -65,8 +65,9 @@ QCheckBox* NewCheckBox(QWidget* parent, const char* name, const char* caption,
 }
 
 QString UnusedParamTip(double inUse) {
-    return QStringLiteral("Not a number: the run goes on with %1, the last number this box held, "
-                          "until it holds a number again.")
+    return QStringLiteral(
+               "Not a number: the run goes on with %1, the last number this box held, "
+               "until it holds a number again.")
         .arg(QString::number(inUse, 'g', 15));
 }
 
@@ -191,22 +192,21 @@ void MainWindow::BuildGraphArea() {
 }
 
 void MainWindow::ConnectHost() {
-    const auto follow = [this](QLineEdit* box, ParamBox param) {
+    const auto follow = [this](QLineEdit* box, RunParam param) {
         host_->SetParamText(param, box->text());
         connect(box, &QLineEdit::textChanged, this, [this, box, param](const QString& text) {
             host_->SetParamText(param, text);
             MarkParamBox(box, param);
         });
     };
-    follow(txtAnts_, ParamBox::Ants);
-    follow(txtPheroSens_, ParamBox::PheroSens);
-    follow(txtPheroModifK_, ParamBox::PheroModifK);
-    host_->SetChecked(CheckBox::Aco, chkACO_->isChecked());
-    connect(chkACO_, &QCheckBox::toggled, this,
-            [this](bool checked) { host_->SetChecked(CheckBox::Aco, checked); });
-    host_->SetChecked(CheckBox::DrawGraph, chkDrawGraph_->isChecked());
+    follow(txtAnts_, RunParam::Ants);
+    follow(txtPheroSens_, RunParam::Sensitivity);
+    follow(txtPheroModifK_, RunParam::Reinforcement);
+    host_->SetAco(chkACO_->isChecked());
+    connect(chkACO_, &QCheckBox::toggled, this, [this](bool checked) { host_->SetAco(checked); });
+    host_->SetGraph(chkDrawGraph_->isChecked());
     connect(chkDrawGraph_, &QCheckBox::toggled, this,
-            [this](bool checked) { host_->SetChecked(CheckBox::DrawGraph, checked); });
+            [this](bool checked) { host_->SetGraph(checked); });
 }
 
 void MainWindow::CenterOnScreen() {
@@ -224,22 +224,23 @@ void MainWindow::SetRunState(bool running) {
 }
 
 void MainWindow::MarkParamBoxes() {
-    MarkParamBox(txtPheroSens_, ParamBox::PheroSens);
-    MarkParamBox(txtPheroModifK_, ParamBox::PheroModifK);
+    MarkParamBox(txtPheroSens_, RunParam::Sensitivity);
+    MarkParamBox(txtPheroModifK_, RunParam::Reinforcement);
 }
 
-void MainWindow::MarkParamBox(QLineEdit* box, ParamBox param) {
-    if (param == ParamBox::Ants) return;  // read once, when a run starts
+void MainWindow::MarkParamBox(QLineEdit* box, RunParam param) {
+    if (param == RunParam::Ants) return;  // read once, when a run starts
     const bool unused = IsRunning() && !ParseParamNumber(box->text().toStdString());
     if (unused == box->property("unused").toBool()) {
-        if (unused) box->setToolTip(UnusedParamTip(engine_.paramValue(param)));
+        if (unused) box->setToolTip(UnusedParamTip(host_->ParamValue(param)));
         return;
     }
     box->setProperty("unused", unused);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, unused ? QColor(255, 200, 200) : QApplication::palette(box).color(QPalette::Base));
+    palette.setColor(QPalette::Base, unused ? QColor(255, 200, 200)
+                                            : QApplication::palette(box).color(QPalette::Base));
     box->setPalette(palette);
-    box->setToolTip(unused ? UnusedParamTip(engine_.paramValue(param)) : QString());
+    box->setToolTip(unused ? UnusedParamTip(host_->ParamValue(param)) : QString());
 }
 
 bool MainWindow::IsRunning() const {
@@ -285,7 +286,7 @@ void MainWindow::chkDrawGraph_Click() {
 }
 
 void MainWindow::Timer1_Timer() {
-    engine_.Timer1Tick(*host_);
+    engine_.SecondTick(*host_);
 }
 
 void MainWindow::Timer2_Timer() {

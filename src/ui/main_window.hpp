@@ -89,7 +89,7 @@ class MainWindow : public QWidget {
     bool IsBareClientArea(const QPoint& pos) const;
     // During a run, a sensitivity or factor box whose text is not a number is coloured and
     // says in its tooltip that the run keeps its last number; otherwise it looks as usual.
-    void MarkParamBox(QLineEdit* box, ParamBox param);
+    void MarkParamBox(QLineEdit* box, RunParam param);
     void MarkParamBoxes();
 
     SearchEngine& engine_;

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 
 #include "data/messages.hpp"
+#include "eval/panel.hpp"
+#include "search/search_engine.hpp"
 #include "ui/main_window.hpp"
 
 namespace antkeys {
@@ -20,12 +22,18 @@ void WindowSearchHost::show(const Message& message) {
     sink_.show(message);
 }
 
-std::string_view WindowSearchHost::ParamText(ParamBox box) {
-    return params_[static_cast<std::size_t>(box)];
+std::optional<RunParams> WindowSearchHost::StartParams() {
+    return read_.Start(params_[static_cast<std::size_t>(RunParam::Ants)],
+                       params_[static_cast<std::size_t>(RunParam::Sensitivity)],
+                       params_[static_cast<std::size_t>(RunParam::Reinforcement)], sink_);
 }
 
-bool WindowSearchHost::IsChecked(CheckBox box) {
-    return checked_[static_cast<std::size_t>(box)];
+double WindowSearchHost::Sensitivity() {
+    return read_.Sensitivity(params_[static_cast<std::size_t>(RunParam::Sensitivity)]);
+}
+
+double WindowSearchHost::Reinforcement() {
+    return read_.Reinforcement(params_[static_cast<std::size_t>(RunParam::Reinforcement)]);
 }
 
 void WindowSearchHost::OnRunStateChanged(bool running) {
@@ -38,6 +46,18 @@ std::string WindowSearchHost::Caption() {
 
 void WindowSearchHost::SetCaption(const std::string& caption) {
     window_.setWindowTitle(QString::fromStdString(caption));
+}
+
+void WindowSearchHost::OnGraded(const GradeReport& report) {
+    ShowGrading(report, window_.engine().workspace().panel);
+}
+
+void WindowSearchHost::OnNewBest(const Layout& /*lay*/, Single /*grade*/) {
+    ShowBest(window_.engine().workspace().panel);
+}
+
+void WindowSearchHost::OnGraphPoint(Single average) {
+    ShowAverage(average, window_.engine().workspace().panel);
 }
 
 void WindowSearchHost::OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) {
@@ -60,12 +80,8 @@ void WindowSearchHost::ShowQuietly(const Message& message) {
     WriteToStderr(message);
 }
 
-void WindowSearchHost::SetParamText(ParamBox box, const QString& text) {
-    params_[static_cast<std::size_t>(box)] = text.toStdString();
-}
-
-void WindowSearchHost::SetChecked(CheckBox box, bool checked) {
-    checked_[static_cast<std::size_t>(box)] = checked;
+void WindowSearchHost::SetParamText(RunParam param, const QString& text) {
+    params_[static_cast<std::size_t>(param)] = text.toStdString();
 }
 
 }  // namespace antkeys

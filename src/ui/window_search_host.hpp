@@ -3,6 +3,7 @@
 // parameters come from the main window's boxes, its events become the window's signals.
 #include <array>
 #include <chrono>
+#include <optional>
 #include <string>
 
 #include <QString>
@@ -24,11 +25,19 @@ class WindowSearchHost final : public SearchHost {
     void Yield() override;
     void show(const Message& message) override;
 
-    std::string_view ParamText(ParamBox box) override;
-    bool IsChecked(CheckBox box) override;
+    // The parameters from the boxes' texts at the moment the run needs them.
+    std::optional<RunParams> StartParams() override;
+    double Sensitivity() override;
+    double Reinforcement() override;
+    bool AcoOn() override { return aco_; }
+    bool GraphOn() override { return graph_; }
     void OnRunStateChanged(bool running) override;
     std::string Caption() override;
     void SetCaption(const std::string& caption) override;
+    // The criteria panel shows each grading, each new best and each graph point.
+    void OnGraded(const GradeReport& report) override;
+    void OnNewBest(const Layout& lay, Single grade) override;
+    void OnGraphPoint(Single average) override;
     void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& keys) override;
     void OnPheroModif(const PheroTable& phero) override;
     void OnNoCandidate(int letter) override;
@@ -37,8 +46,12 @@ class WindowSearchHost final : public SearchHost {
 
     // The window keeps these copies current from the boxes' change signals, so reading a
     // parameter or a check box during a run costs no conversion and no allocation.
-    void SetParamText(ParamBox box, const QString& text);
-    void SetChecked(CheckBox box, bool checked);
+    void SetParamText(RunParam param, const QString& text);
+    void SetAco(bool checked) { aco_ = checked; }
+    void SetGraph(bool checked) { graph_ = checked; }
+    // The number the run uses for the sensitivity or the factor: its box's last text that was
+    // one.
+    double ParamValue(RunParam param) const { return read_.value(param); }
 
     static constexpr std::chrono::milliseconds kYieldInterval{5};
 
@@ -47,8 +60,10 @@ class WindowSearchHost final : public SearchHost {
 
     MainWindow& window_;
     WindowMessageSink sink_;
-    std::array<std::string, 3> params_;
-    std::array<bool, 2> checked_{};
+    std::array<std::string, 3> params_;  // the boxes' texts, by RunParam
+    ParamTexts read_;
+    bool aco_ = false;
+    bool graph_ = false;
     Clock::time_point nextEvents_{};
 };
 

@@ -40,8 +40,11 @@ CliRun RunCommand(std::vector<std::string> args) {
 
 TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
     // Q W on the left of row 2, E on the right; A left and S right on row 3.
-    const KeyTables keys = test::MakeKeys({{"Q", 0, 2, 2, 2}, {"W", 0, 2, 1, 2}, {"E", 1, 2, 1, 2},
-                                           {"A", 0, 2, 1, 3}, {"S", 1, 2, 1, 3}});
+    const KeyTables keys = test::MakeKeys({{"Q", 0, 2, 2, 2},
+                                           {"W", 0, 2, 1, 2},
+                                           {"E", 1, 2, 1, 2},
+                                           {"A", 0, 2, 1, 3},
+                                           {"S", 1, 2, 1, 3}});
     Layout lay{};
     lay['q'] = 1;
     lay['w'] = 2;
@@ -105,25 +108,28 @@ TEST(CliRunHost, ProgressLineSaysWhatIsLeft) {
 // Each parameter reaches its own box of the search and is printed under its own name.
 // Without ACO no store is written, but the best layouts are.
 TEST(CliRun, EachParameterGoesToItsOwnBox) {
-    const std::vector<std::string> args = {"--ants", "7", "--sensitivity", "0.5",
+    const std::vector<std::string> args = {"--ants",          "7",   "--sensitivity", "0.5",
                                            "--reinforcement", "0.3", "--no-aco"};
     cli::RunOptions options;
     std::string error;
     ASSERT_TRUE(cli::ParseRunOptions(args, options, error)) << error;
-    EXPECT_EQ(ParamTextOf(options, ParamBox::Ants), "7");
-    EXPECT_EQ(ParamTextOf(options, ParamBox::PheroSens), "0.5");
-    EXPECT_EQ(ParamTextOf(options, ParamBox::PheroModifK), "0.3");
+    EXPECT_EQ(options.params.ants, 7);
+    EXPECT_EQ(options.params.sensitivity, 0.5);
+    EXPECT_EQ(options.params.reinforcement, 0.3);
 
     const ProgramFolder d("en");
-    std::vector<std::string> run = {"--dir", d.path(), "--seed", "1", "--layouts", "300", "--quiet"};
+    std::vector<std::string> run = {"--dir",     d.path(), "--seed", "1",
+                                    "--layouts", "300",    "--quiet"};
     run.insert(run.end(), args.begin(), args.end());
     const CliRun r = RunCommand(run);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "  ants           7\n  sensitivity    0.5\n  reinforcement  0.3\n"
-                                "  ACO            off\n  polish         off\n"))
+    EXPECT_TRUE(Contains(r.out,
+                         "  ants           7\n  sensitivity    0.5\n  reinforcement  0.3\n"
+                         "  ACO            off\n  polish         off\n"))
         << r.out;
-    EXPECT_TRUE(Contains(r.out, "--ants 7 --sensitivity 0.5 --reinforcement 0.3 --no-aco "
-                                "--seed 1 --layouts 300"))
+    EXPECT_TRUE(Contains(r.out,
+                         "--ants 7 --sensitivity 0.5 --reinforcement 0.3 --no-aco "
+                         "--seed 1 --layouts 300"))
         << r.out;
     const auto out = d.Out();
     EXPECT_FALSE(out.count("Pheromones.txt"));
@@ -168,9 +174,8 @@ TEST(RunColonies, PolishedColoniesRepeatReportEachColonyAndCleanUp) {
 // With 'auto', one colony per core; the swaps polish is printed and repeated by its name.
 TEST(RunColonies, ATimeLimitEndsEveryColonyAtTheSameRound) {
     const ProgramFolder d("en");
-    const CliRun r = RunCommand(
-        {"--dir", d.path(), "--colonies", "auto", "--polish=swaps", "--seconds", "0.05", "--seed",
-         "1", "--quiet"});
+    const CliRun r = RunCommand({"--dir", d.path(), "--colonies", "auto", "--polish=swaps",
+                                 "--seconds", "0.05", "--seed", "1", "--quiet"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::smatch m;
     ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"(Layouts: (\d+) \((\d+) per colony\))")))
@@ -216,22 +221,25 @@ TEST(CliRunSafety, NothingSavedGivesStatus3AndASummaryThatSaysSo) {
     EXPECT_TRUE(Contains(r.out, "NOT SAVED: the pheromone store")) << r.out;
     EXPECT_TRUE(Contains(r.err, "Error Saving File: This run could not save ")) << r.err;
 
-    const CliRun colonies = RunCommand(
-        {"--dir", second.path(), "--seed", "7", "--layouts", "200", "--colonies", "2"});
+    const CliRun colonies =
+        RunCommand({"--dir", second.path(), "--seed", "7", "--layouts", "200", "--colonies", "2"});
     EXPECT_EQ(colonies.status, 3) << colonies.err;
     EXPECT_TRUE(Contains(colonies.out, "NOT SAVED")) << colonies.out;
 }
 
 TEST(CliRunSafety, UnreadableStoreIsNamedKeptAndTemporariesOfKilledRunsRemoved) {
     ProgramFolder d("en");
-    const std::string broken = "\xEF\xBB\xBF" "0.5\t0,5\r\n";
+    const std::string broken =
+        "\xEF\xBB\xBF"
+        "0.5\t0,5\r\n";
     const std::string store = d.Write("Out/Pheromones.txt", broken);
     const std::string stale = "Out/Pheromones.txt.tmp" + std::to_string(test::EndedPid());
     d.Write(stale, "half a store");
 
     const CliRun r = RunCommand({"--dir", d.path(), "--seed", "1", "--layouts", "50"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Contains(r.err, "Error Loading Pheromones\n" + store + ", line 1, field 2: \"0,5\""))
+    EXPECT_TRUE(
+        Contains(r.err, "Error Loading Pheromones\n" + store + ", line 1, field 2: \"0,5\""))
         << r.err;
     const std::size_t at = r.out.find("Unreadable store moved to: ");
     ASSERT_NE(at, std::string::npos) << r.out;

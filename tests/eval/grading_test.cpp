@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "eval/eval_fixtures.hpp"
 #include "eval/grading.hpp"
+#include "eval/panel.hpp"
 
 namespace antkeys {
 namespace {
@@ -13,15 +12,6 @@ using test::MakeDigraphs;
 using test::MakeKeys;
 using test::MakeLayout;
 using namespace test::letters;
-
-// Runs `hook` inside the grading, as the desktop's event loop may.
-class HookYield final : public Yielder {
-  public:
-    void Yield() override {
-        if (hook) hook();
-    }
-    std::function<void()> hook;
-};
 
 // The reference figures and the weighted sums of the full precision grades are pinned by the
 // goldens; here the rules for single criteria, from the figures of `placed`, all above 0.
@@ -38,15 +28,17 @@ class Grading : public ::testing::Test {
         EXPECT_EQ(layV.ref, (Criteria{0, 0.25, 1, 1, 0.75, 6.25, 0.5}));
     }
 
-    GradeResult Grade(const Layout& lay) {
-        return EvaluateLay(lay, analizer, weights, layV, panel, yielder);
+    // A grading shown as the window's host shows it.
+    GradeReport GradeShown(const Layout& lay) {
+        const GradeReport report = Grade(lay, analizer, weights, layV.ref);
+        if (report.ok) ShowGrading(report, panel);
+        return report;
     }
 
     KeyAnalizer analizer;
     Weights weights;
     CriteriaTable layV;
     CriteriaPanel panel;
-    HookYield yielder;
     const Layout placed = MakeLayout({{a, 1}, {b, 2}, {c, 3}, {d, 4}});
 };
 
@@ -81,7 +73,7 @@ TEST_F(Grading, EachCriterionCountsByItsRatioToTheReferenceAndItsWeight) {
         weights.gjSum = 5 + t.weight;
         panel.v1[t.i].SetFixed2(7.77);  // from an earlier grading
         panel.vPerc[t.i].SetPercent(0.5f);
-        const GradeResult g = Grade(placed);
+        const GradeReport g = GradeShown(placed);
         weights.gj[t.i] = 1;
         EXPECT_EQ(panel.v1[t.i].Text(), t.v1);
         EXPECT_EQ(panel.vPerc[t.i].Text(), t.vPerc);
@@ -109,53 +101,32 @@ TEST_F(Grading, AnUndefinedGradeIsZeroAndShownAsSuch) {
         layV.ref = t.ref;
         weights.gj = t.gj;
         weights.gjSum = t.gjSum;
-        const GradeResult g = Grade(placed);
+        const GradeReport g = GradeShown(placed);
         EXPECT_TRUE(g.ok);
+        EXPECT_FALSE(g.defined);
         EXPECT_EQ(g.grade, 0.0f);
         EXPECT_EQ(panel.difGrade.Text(), kUndefinedText);
     }
 }
 
-TEST_F(Grading, AnAnalyzerFailureGradesZeroAndLeavesThePanel) {
-    Grade(placed);
-    const std::uint64_t version = panel.version;
-    const std::string before = panel.difGrade.Text();
-    const Criteria figures = layV.last;
-    const GradeResult g = Grade(MakeLayout({{a, 9}, {b, 2}}));
-    EXPECT_EQ(layV.last, figures);
+TEST_F(Grading, AnAnalyzerFailureGradesZeroWithTheReason) {
+    const GradeReport g = Grade(MakeLayout({{a, 9}, {b, 2}}), analizer, weights, layV.ref);
     EXPECT_FALSE(g.ok);
     EXPECT_EQ(g.grade, 0.0f);
     EXPECT_NE(g.error.find("key index 9"), std::string::npos) << g.error;
-    EXPECT_EQ(panel.version, version);
-    EXPECT_EQ(panel.difGrade.Text(), before);
 }
 
-TEST_F(Grading, AGradingInsideAYieldDoesNotChangeTheOuterGrade) {
-    layV.ref[1] = 0.5;  // so that the layout does not grade 0
-    CriteriaTable aloneV = layV;
-    CriteriaPanel alonePanel;
-    NoYield none;
-    const GradeResult alone = EvaluateLay(placed, analizer, weights, aloneV, alonePanel, none);
-
-    const Layout other = MakeLayout({{a, 2}, {b, 1}, {c, 4}, {d, 3}});
-    Criteria otherV;
-    ASSERT_TRUE(analizer.CalcV1_6(other, otherV));
-    ASSERT_NE(otherV, aloneV.last);
-    bool nested = false;
-    yielder.hook = [&] {
-        if (nested) return;
-        nested = true;
-        Grade(other);
-    };
-    const GradeResult outer = Grade(placed);
-    EXPECT_TRUE(nested);
-    EXPECT_EQ(outer.grade, alone.grade);
-    EXPECT_EQ(layV.last, aloneV.last);
-    for (std::size_t i = 1; i <= 6; ++i) {
-        EXPECT_EQ(panel.v1[i].Text(), alonePanel.v1[i].Text()) << i;
-        EXPECT_EQ(panel.vPerc[i].Text(), alonePanel.vPerc[i].Text()) << i;
-    }
-    EXPECT_EQ(panel.difGrade.Text(), alonePanel.difGrade.Text());
+// A new best takes the current column; the reference column comes from the figures alone.
+TEST_F(Grading, TheBestAndReferenceColumnsShowWhatTheirRulesSay) {
+    layV.ref[1] = 0.5;
+    const GradeReport g = GradeShown(placed);
+    ShowBest(panel);
+    EXPECT_EQ(panel.bestGrade.Text(), GradeText(g.grade).Text());
+    EXPECT_EQ(panel.bestGrade.Text(), "9.09%");
+    for (std::size_t i = 1; i <= 6; ++i) EXPECT_EQ(panel.vMaxPerc[i].Text(), panel.vPerc[i].Text());
+    ShowReference(layV.ref, ReferenceAbsolute(layV.ref, weights.gj), panel);
+    EXPECT_EQ(panel.v0Perc[5].Text(), "6.25");
+    EXPECT_EQ(panel.refGrade.Text(), "10.00");  // 0.5 + 1 + 1 + 0.75 + 6.25 + 0.5
 }
 
 }  // namespace

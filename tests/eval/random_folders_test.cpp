@@ -122,11 +122,7 @@ TEST(RandomFolders, EveryPathGivesThePlainCalculationsBits) {
                     << "explained " << figure;
             }
             if (!refOk) continue;
-            CriteriaTable layV;
-            layV.ref = ref;
-            CriteriaPanel panel;
-            NoYield noYield;
-            const GradeResult g = EvaluateLay(lay, vector, in.weights, layV, panel, noYield);
+            const GradeReport g = Grade(lay, vector, in.weights, ref);
             ++figures;
             EXPECT_TRUE(SameBits(g.grade, test::PlainGrade(folder, *plain, *plainRef)))
                 << "grade " << g.grade;

@@ -12,6 +12,7 @@
 
 #include "data/message.hpp"
 #include "data/random.hpp"
+#include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 #include "search/search_engine.hpp"
 #include "search/search_host.hpp"
@@ -65,10 +66,14 @@ class FakeHost : public SearchHost {
     }
     void show(const Message& message) override { messages.push_back(message); }
     void ShowQuietly(const Message& message) override { quiet.push_back(message); }
-    std::string_view ParamText(ParamBox box) override {
-        return box == ParamBox::Ants ? antsText : box == ParamBox::PheroSens ? sensText : modifKText;
+    // The boxes read as the window reads them.
+    std::optional<RunParams> StartParams() override {
+        return read_.Start(antsText, sensText, modifKText, *this);
     }
-    bool IsChecked(CheckBox box) override { return box == CheckBox::Aco ? aco : drawGraph; }
+    double Sensitivity() override { return read_.Sensitivity(sensText); }
+    double Reinforcement() override { return read_.Reinforcement(modifKText); }
+    bool AcoOn() override { return aco; }
+    bool GraphOn() override { return drawGraph; }
     void OnRunStateChanged(bool running) override {
         runStates.push_back(running);
         log.push_back(running ? "run" : "rest");
@@ -84,6 +89,14 @@ class FakeHost : public SearchHost {
         if (stopAfter > 0 && layouts >= stopAfter) engine_.RequestStop();
         if (onLayout) onLayout(*this);
     }
+    // The panel as the window's host writes it.
+    void OnGraded(const GradeReport& report) override {
+        ShowGrading(report, engine_.workspace().panel);
+    }
+    void OnNewBest(const Layout& /*lay*/, Single /*grade*/) override {
+        ShowBest(engine_.workspace().panel);
+    }
+    void OnGraphPoint(Single average) override { ShowAverage(average, engine_.workspace().panel); }
     void OnRndKeyGen(const Layout& antLay, Single grade, const KeyTables& /*keys*/) override {
         ants.push_back({antLay, grade});
     }
@@ -93,6 +106,7 @@ class FakeHost : public SearchHost {
 
   private:
     SearchEngine& engine_;
+    ParamTexts read_;
 };
 
 struct EngineFixture {
@@ -108,9 +122,14 @@ struct EngineFixture {
         std::filesystem::create_directories(ws.paths.OutFolder());
 
         // Keys 1..4 left hand, 5..8 right hand; fingers 2..5 in columns 1..4; rows 3 and 2.
-        ws.keys = MakeKeys({{"K1", 0, 2, 1, 3}, {"K2", 0, 3, 2, 2}, {"K3", 0, 4, 3, 3},
-                            {"K4", 0, 5, 4, 2}, {"K5", 1, 2, 1, 3}, {"K6", 1, 3, 2, 2},
-                            {"K7", 1, 4, 3, 3}, {"K8", 1, 5, 4, 2}});
+        ws.keys = MakeKeys({{"K1", 0, 2, 1, 3},
+                            {"K2", 0, 3, 2, 2},
+                            {"K3", 0, 4, 3, 3},
+                            {"K4", 0, 5, 4, 2},
+                            {"K5", 1, 2, 1, 3},
+                            {"K6", 1, 3, 2, 2},
+                            {"K7", 1, 4, 3, 3},
+                            {"K8", 1, 5, 4, 2}});
 
         // Letter 0 ('a') is fixed to key 8; 'b'..'f' are free on keys 1..7.
         ws.letters.letSet = {'a', 'b', 'c', 'd', 'e', 'f'};

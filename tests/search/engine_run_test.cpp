@@ -47,7 +47,7 @@ struct TickingHost : FakeHost {
 
     explicit TickingHost(EngineFixture& f) : FakeHost(f.engine) {
         onLayout = [this, &f](FakeHost& h) {
-            h.engine().Timer1Tick(h);
+            h.engine().SecondTick(h);
             if (f.StoreExists()) savedAt.push_back(h.layouts);
             f.RemoveStore();
         };
@@ -60,7 +60,7 @@ TEST(SearchEngine, WithoutABestNothingIsReinforcedAndOnlyTheTimerAndTheEndSave) 
     const PheroTable initial = f.ws.phero;
     TickingHost t(f);
     // At rest Timer1 neither counts nor saves: the saves below would come earlier.
-    for (int i = 0; i < 200; ++i) f.engine.Timer1Tick(t);
+    for (int i = 0; i < 200; ++i) f.engine.SecondTick(t);
 
     t.antsText = "5";
     t.stopAfter = 100;
@@ -126,8 +126,10 @@ TEST(SearchEngine, StopFinishesThePassInHand) {
             host.onYield = [&](FakeHost& h) {
                 if (h.yields == 2) nested = h.engine().RunEvaluation(h);
                 if (h.yields != stopAtYield) return;
-                if (exit) h.engine().RequestExit();
-                else h.engine().RequestStop();
+                if (exit)
+                    h.engine().RequestExit();
+                else
+                    h.engine().RequestStop();
             };
             ASSERT_TRUE(f.engine.RunEvaluation(host));
             EXPECT_FALSE(nested);

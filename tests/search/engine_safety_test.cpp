@@ -13,8 +13,8 @@
 namespace antkeys {
 namespace {
 
-using test::EngineFixture;
 using test::Contains;
+using test::EngineFixture;
 using test::FakeHost;
 
 TEST(SearchEngineSaves, FirstFailureOfEachKindIsShownLaterOnesCountedThenSummedUp) {
@@ -84,11 +84,11 @@ TEST(SearchEngineParams, RunRefusesBadTextsAndFewerThanOneAntNamingTheBox) {
         const char* why;
     };
     const Case cases[] = {
-        {&FakeHost::antsText, "0", "txtAnts", "less than 1"},
-        {&FakeHost::antsText, "-3", "txtAnts", "less than 1"},
-        {&FakeHost::antsText, "abc", "txtAnts", "not a whole number"},
-        {&FakeHost::sensText, "0,8", "txtPheroSens", "not a number"},
-        {&FakeHost::modifKText, "", "txtPheroModifK", "not a number"},
+        {&FakeHost::antsText, "0", "Ants: ", "less than 1"},
+        {&FakeHost::antsText, "-3", "Ants: ", "less than 1"},
+        {&FakeHost::antsText, "abc", "Ants: ", "not a whole number"},
+        {&FakeHost::sensText, "0,8", "Pheromone sensitivity: ", "not a number"},
+        {&FakeHost::modifKText, "", "Reinforcement factor: ", "not a number"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.box);

@@ -24,16 +24,13 @@ inline void LoadBundled(Workspace& ws, const std::string& language) {
                           std::filesystem::copy_options::recursive);
     ws.paths.folder = copy.path();
     RecordingSink sink;
-    if (!LoadWorkspace(ws, sink)) throw std::runtime_error("the set " + language + " does not load");
+    if (!LoadWorkspace(ws, sink))
+        throw std::runtime_error("the set " + language + " does not load");
 }
 
 // The grade of a whole grading of `lay` against the workspace's reference figures.
 inline Single FullGrade(const Workspace& ws, const Layout& lay) {
-    CriteriaTable layV;
-    layV.ref = ws.layV.ref;
-    CriteriaPanel panel;
-    NoYield noYield;
-    const GradeResult g = EvaluateLay(lay, ws.analizer, ws.weights, layV, panel, noYield);
+    const GradeReport g = Grade(lay, ws.analizer, ws.weights, ws.layV.ref);
     if (!g.ok) throw std::runtime_error(g.error);
     return g.grade;
 }

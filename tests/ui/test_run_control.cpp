@@ -318,7 +318,7 @@ class TestRunControl : public QObject {
         // At Run a bad text is refused in a box.
         window().cmdRun_Click();
         QCOMPARE(messages().size(), std::size_t{1});
-        QVERIFY(Contains(messages()[0].text, "txtPheroModifK"));
+        QVERIFY(Contains(messages()[0].text, "Reinforcement factor: \"x\""));
         QCOMPARE(engine().iterN(), 60);
     }
 
