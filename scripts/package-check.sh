@@ -41,6 +41,11 @@ as_new_user QT_QPA_PLATFORM=offscreen timeout 1 antkeys 2>"$home/antkeys.err" ||
 cat "$home/antkeys.err"
 [ "$status" -eq 124 ] || fail "antkeys ended with status $status within a second"
 grep -q "program folder $home/.local/share/antkeys" "$home/antkeys.err" || fail "antkeys named no program folder"
+grep -qx /usr/share/antkeys/translations/antkeys_en.qm <<<"$installed" || fail "no English catalogue installed"
+status=0
+as_new_user ANTKEYS_LANG=en QT_QPA_PLATFORM=offscreen timeout 1 antkeys 2>"$home/antkeys.err" || status=$?
+[ "$status" -eq 124 ] || fail "ANTKEYS_LANG=en antkeys ended with status $status within a second"
+! grep -q "no catalogue" "$home/antkeys.err" || fail "the installed antkeys finds no English catalogue: $(cat "$home/antkeys.err")"
 cd - >/dev/null
 
 echo "== purge"

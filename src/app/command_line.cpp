@@ -16,6 +16,9 @@ static const char* const kUsage =
     "  -h, --help  show this help\n"
     "  --version   show the version\n"
     "The options of Qt (such as -style NAME or -platform NAME) are understood too.\n"
+    "\n"
+    "The captions are Georgian, or English where the system's language is English;\n"
+    "ANTKEYS_LANG=ka or ANTKEYS_LANG=en chooses.\n"
     "\n";
 
 QStringList GivenArguments(int argc, char** argv) {
@@ -30,7 +33,8 @@ bool IsAutoStartCommandLine(const QStringList& arguments) {
 
 std::string InfoAnswer(const QStringList& arguments) {
     if (arguments.size() != 1) return {};
-    if (arguments.front() == QLatin1String("--version")) return std::string("antkeys ") + kVersion + "\n";
+    if (arguments.front() == QLatin1String("--version"))
+        return std::string("antkeys ") + kVersion + "\n";
     if (arguments.front() == QLatin1String("--help") || arguments.front() == QLatin1String("-h"))
         return std::string(kUsage) + kProgramFolderHelp;
     return {};

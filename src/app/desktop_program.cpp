@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/command_line.hpp"
 #include "app/exit_signals.hpp"
@@ -12,6 +13,7 @@
 #include "data/program_folder.hpp"
 #include "eval/workspace.hpp"
 #include "search/search_engine.hpp"
+#include "ui/caption_language.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_box.hpp"
 #include "version.hpp"
@@ -51,7 +53,9 @@ void DesktopProgram::Show(bool autoStart) {
 static std::string ChooseFolder() {
     const ProgramFolderResult r = ResolveProgramFolder(CurrentFolderSources());
     std::string lines;
-    if (!r.created.empty()) lines += std::string(msg::kProgramTitle) + ": made the program folder from " + r.created + "\n";
+    if (!r.created.empty())
+        lines +=
+            std::string(msg::kProgramTitle) + ": made the program folder from " + r.created + "\n";
     if (!r.error.empty()) lines += std::string(msg::kProgramTitle) + ": " + r.error + "\n";
     lines += std::string(msg::kProgramTitle) + ": program folder " + r.folder + "\n";
     std::fputs(lines.c_str(), stderr);
@@ -60,6 +64,12 @@ static std::string ChooseFolder() {
 
 int RunDesktopProgram(QApplication& app, const QStringList& arguments) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+    // Before the window is built: its captions are looked up as it is made.
+    QString warning;
+    const std::unique_ptr<QTranslator> catalogue = InstallCaptionCatalogue(warning);
+    if (!warning.isEmpty())
+        std::fputs((std::string(msg::kProgramTitle) + ": " + warning.toStdString() + "\n").c_str(),
+                   stderr);
     WindowMessageSink sink;
     std::string why;
     std::unique_ptr<DesktopProgram> program = DesktopProgram::Load(ChooseFolder(), sink, &why);

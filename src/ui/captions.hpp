@@ -1,7 +1,8 @@
 #pragma once
 // The Georgian captions of the windows, kept as single-byte strings of the Georgian
-// typewriter charset (GEORGIAN-PS) that "Geo_Arial" shows. Show them with GeorgianText(),
-// which converts them to Unicode where that face is missing.
+// typewriter charset (GEORGIAN-PS) that "Geo_Arial" shows. Show them with CaptionText()
+// (ui/caption_language.hpp): the installed catalogue's translation, or the Georgian converted
+// to Unicode where that face is missing. A new caption needs its entry in translations/*.ts.
 
 namespace antkeys::captions {
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "ui/caption_fit.hpp"
+#include "ui/caption_language.hpp"
 #include "ui/captions.hpp"
 #include "ui/display_box.hpp"
 #include "ui/georgian_text.hpp"
@@ -41,16 +42,16 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
     // fitted so that their centred texts stay apart.
     const QFont small = GeorgianFont(kSmallCaptionPointSize);
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    QLabel* label6 = AddLabel(QStringLiteral("Label6"), GeorgianText(captions::kRefColumnCaption),
-                              0, 1980, 1065, 255, centred);
-    QLabel* label7 = AddLabel(QStringLiteral("Label7"), GeorgianText(captions::kCurrColumnCaption),
+    QLabel* label6 = AddLabel(QStringLiteral("Label6"), CaptionText(captions::kRefColumnCaption), 0,
+                              1980, 1065, 255, centred);
+    QLabel* label7 = AddLabel(QStringLiteral("Label7"), CaptionText(captions::kCurrColumnCaption),
                               900, 1980, 1845, 285, centred);
     const int overlap = label6->geometry().right() + 1 - label7->geometry().left();
     label6->setFont(FitToWidth(small, label6->text(), label6->width() - overlap));
     label7->setFont(FitToWidth(small, label7->text(), label7->width() - 2 * overlap));
     SetFittedCaption(
         AddLabel(QStringLiteral("Label1"), {}, 2760, 1980, 765, 255, Qt::AlignLeft | Qt::AlignTop),
-        GeorgianText(captions::kBestColumnCaption), small);
+        CaptionText(captions::kBestColumnCaption), small);
     AddLine(QStringLiteral("Line2"), 90, 3570, 2220);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
@@ -78,12 +79,12 @@ CriteriaPanelWidget::CriteriaPanelWidget(QWidget* parent) : QWidget(parent) {
     bestFont.setBold(true);
     bestGrade_->setFont(bestFont);
 
-    iterN_ = AddLabel(QStringLiteral("labIterN"), GeorgianText(captions::kIterNCaption), 60, 4620,
-                      1995, 255, Qt::AlignLeft | Qt::AlignTop);
+    iterNCaption_ = CaptionText(captions::kIterNCaption);
+    iterN_ = AddLabel(QStringLiteral("labIterN"), iterNCaption_, 60, 4620, 1995, 255,
+                      Qt::AlignLeft | Qt::AlignTop);
     // Sized for the longest counter the label will ever show.
     iterN_->setFont(FitToWidth(GeorgianFont(kCaptionPointSize),
-                               GeorgianText(captions::kIterNCaption) + QStringLiteral("2147483647"),
-                               iterN_->width()));
+                               iterNCaption_ + QStringLiteral("2147483647"), iterN_->width()));
 }
 
 QLineEdit* CriteriaPanelWidget::AddBox(const QString& name, int left, int top, int width,
@@ -133,7 +134,7 @@ void CriteriaPanelWidget::Refresh(const CriteriaPanel& panel) {
 void CriteriaPanelWidget::ShowIterN(Long iterN) {
     if (iterN == shownIterN_) return;
     shownIterN_ = iterN;
-    iterN_->setText(GeorgianText(captions::kIterNCaption) + QString::number(iterN));
+    iterN_->setText(iterNCaption_ + QString::number(iterN));
 }
 
 }  // namespace antkeys

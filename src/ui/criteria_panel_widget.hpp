@@ -4,6 +4,7 @@
 // in its CriteriaPanel.
 #include <array>
 
+#include <QString>
 #include <QWidget>
 
 #include "data/types.hpp"
@@ -40,6 +41,7 @@ class CriteriaPanelWidget : public QWidget {
     QLineEdit* difGrade_ = nullptr;
     QLineEdit* bestGrade_ = nullptr;
     QLabel* iterN_ = nullptr;
+    QString iterNCaption_;  // looked up once: the counter is shown many times a second
     Long shownIterN_ = 0;
 };
 

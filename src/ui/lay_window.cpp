@@ -11,6 +11,7 @@
 #include "data/fields.hpp"
 #include "data/number_format.hpp"
 #include "ui/app_icon.hpp"
+#include "ui/caption_language.hpp"
 #include "ui/captions.hpp"
 #include "ui/display_box.hpp"
 #include "ui/georgian_text.hpp"
@@ -36,17 +37,17 @@ LayWindow::LayWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(LayWi
 
     const QFont captionFont = GeorgianFont(kCaptionPointSize);
     const QFont boxFont = NamedFont(QStringLiteral("Tahoma"), 14.25, true);
-    label1_ = MakeLabel(this, "Label1", GeorgianText(captions::kRefrIntervalCaption),
+    label1_ = MakeLabel(this, "Label1", CaptionText(captions::kRefrIntervalCaption),
                         TwipsRect(60, 2400, 1035, 255), captionFont, Qt::AlignLeft);
     txtRefrInterval_ = NewEditBox(this, QStringLiteral("txtRefrInterval"), QString());
     txtRefrInterval_->setGeometry(TwipsRect(1080, 2340, 795, 375));
     txtRefrInterval_->setFont(boxFont);
-    labAGr_ = MakeLabel(this, "labAGr", GeorgianText(captions::kAGradeCaption),
+    labAGr_ = MakeLabel(this, "labAGr", CaptionText(captions::kAGradeCaption),
                         TwipsRect(2100, 2400, 1275, 255), captionFont, Qt::AlignRight);
     txtAGrade_ = NewDisplayBox(this, QStringLiteral("txtAGrade"));
     txtAGrade_->setGeometry(TwipsRect(3420, 2340, 855, 375));
     txtAGrade_->setFont(boxFont);
-    label2_ = MakeLabel(this, "Label2", GeorgianText(captions::kRGradeCaption),
+    label2_ = MakeLabel(this, "Label2", CaptionText(captions::kRGradeCaption),
                         TwipsRect(4320, 2400, 975, 255), captionFont, Qt::AlignRight);
     txtRGrade_ = NewDisplayBox(this, QStringLiteral("txtRGrade"));
     txtRGrade_->setGeometry(TwipsRect(5340, 2340, 1395, 375));

@@ -16,6 +16,7 @@
 #include "search/search_engine.hpp"
 #include "ui/app_icon.hpp"
 #include "ui/caption_fit.hpp"
+#include "ui/caption_language.hpp"
 #include "ui/captions.hpp"
 #include "ui/criteria_panel_widget.hpp"
 #include "ui/display_box.hpp"
@@ -50,7 +51,7 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption,
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    SetFittedCaption(button, GeorgianText(caption), GeorgianFont(kCaptionPointSize));
+    SetFittedCaption(button, CaptionText(caption), GeorgianFont(kCaptionPointSize));
     return button;
 }
 
@@ -59,7 +60,7 @@ QCheckBox* NewCheckBox(QWidget* parent, const char* name, const char* caption,
     auto* box = new QCheckBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
-    SetFittedCaption(box, GeorgianText(caption), GeorgianFont(kCaptionPointSize));
+    SetFittedCaption(box, CaptionText(caption), GeorgianFont(kCaptionPointSize));
     box->setChecked(checked);
     return box;
 }
@@ -126,15 +127,15 @@ SearchHost& MainWindow::host() {
 void MainWindow::BuildParameters() {
     const QFont caption = GeorgianFont(kCaptionPointSize);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    labAnts_ = NewLabel(this, "labAnts", GeorgianText(captions::kAntsCaption),
+    labAnts_ = NewLabel(this, "labAnts", CaptionText(captions::kAntsCaption),
                         TwipsRect(1800, 360, 975, 285), caption, right);
     txtAnts_ = NewEditBox(this, QStringLiteral("txtAnts"), QStringLiteral("50"));
     txtAnts_->setGeometry(TwipsRect(2820, 330, 525, 285));
-    labSens_ = NewLabel(this, "labSens", GeorgianText(captions::kSensCaption),
+    labSens_ = NewLabel(this, "labSens", CaptionText(captions::kSensCaption),
                         TwipsRect(480, 660, 2325, 285), caption, right);
     txtPheroSens_ = NewEditBox(this, QStringLiteral("txtPheroSens"), QStringLiteral("0.8"));
     txtPheroSens_->setGeometry(TwipsRect(2820, 660, 525, 315));
-    NewLabel(this, "Label3", GeorgianText(captions::kPheroModifCaption),
+    NewLabel(this, "Label3", CaptionText(captions::kPheroModifCaption),
              TwipsRect(1020, 1020, 1785, 285), caption, right);
     txtPheroModifK_ = NewEditBox(this, QStringLiteral("txtPheroModifK"), QStringLiteral("0.1"));
     txtPheroModifK_->setGeometry(TwipsRect(2820, 1020, 525, 285));
@@ -171,15 +172,15 @@ void MainWindow::BuildGraphArea() {
     connect(picture1_, &ProgressGraph::filesDropped, this, &MainWindow::Picture1_OLEDragDrop);
 
     const QFont small = GeorgianFont(kSmallCaptionPointSize);
-    auto* labGrOff = NewLabel(this, "labGrOff", GeorgianText(captions::kGrOffCaption),
+    auto* labGrOff = NewLabel(this, "labGrOff", CaptionText(captions::kGrOffCaption),
                               TwipsRect(3660, 2340, 555, 255), small);
     txtGrOffs_ = NewEditBox(this, QStringLiteral("txtGrOffs"), QStringLiteral("-0.9"));
     txtGrOffs_->setGeometry(TwipsRect(4260, 2310, 405, 315));
-    auto* labGrScale = NewLabel(this, "labGrScale", GeorgianText(captions::kGrScaleCaption),
+    auto* labGrScale = NewLabel(this, "labGrScale", CaptionText(captions::kGrScaleCaption),
                                 TwipsRect(4710, 2340, 585, 255), small);
     txtGrScale_ = NewEditBox(this, QStringLiteral("txtGrScale"), QStringLiteral("1"));
     txtGrScale_->setGeometry(TwipsRect(5340, 2280, 435, 315));
-    auto* labAvrgGrade = NewLabel(this, "labAvrgGrade", GeorgianText(captions::kAvrgGradeCaption),
+    auto* labAvrgGrade = NewLabel(this, "labAvrgGrade", CaptionText(captions::kAvrgGradeCaption),
                                   TwipsRect(5820, 2370, 615, 255), small);
     txtAvrgGrade_ = NewDisplayBox(this, QStringLiteral("txtAvrgGrade"));
     txtAvrgGrade_->setGeometry(TwipsRect(6480, 2310, 1035, 360));

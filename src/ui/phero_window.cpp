@@ -9,6 +9,7 @@
 
 #include "ui/app_icon.hpp"
 #include "ui/caption_fit.hpp"
+#include "ui/caption_language.hpp"
 #include "ui/captions.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
@@ -30,7 +31,7 @@ PheroWindow::PheroWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(P
     canvas_->setObjectName(QStringLiteral("canvas"));
     canvas_->move(0, 0);
 
-    label1_ = MakeLabel(this, "Label1", GeorgianText(captions::kLetterCaption),
+    label1_ = MakeLabel(this, "Label1", CaptionText(captions::kLetterCaption),
                         TwipsRect(0, 3540, 1035, 315), font(), Qt::AlignRight);
 
     cmbLetter_ = new QComboBox(this);
@@ -46,9 +47,9 @@ PheroWindow::PheroWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(P
     chkAutoRefresh_ = new QCheckBox(this);
     chkAutoRefresh_->setObjectName(QStringLiteral("chkAutoRefresh"));
     chkAutoRefresh_->setGeometry(TwipsRect(2040, 3480, 1875, 435));
-    SetFittedCaption(chkAutoRefresh_, GeorgianText(captions::kAutoRefreshCaption), font());
+    SetFittedCaption(chkAutoRefresh_, CaptionText(captions::kAutoRefreshCaption), font());
 
-    const QString legend = GeorgianText(captions::kPheroLegendCaption);
+    const QString legend = CaptionText(captions::kPheroLegendCaption);
     label2_ = MakeLabel(this, "Label2", legend, TwipsRect(4020, 3480, 6075, 435),
                         GeorgianFont(kCaptionPointSize), Qt::AlignRight, true);
     label2_->setToolTip(legend);  // the box is too small for the whole legend

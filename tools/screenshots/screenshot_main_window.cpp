@@ -1,6 +1,8 @@
 // Takes a picture of the main window during a run with the graph shown, for the docs:
 //
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/bin/screenshot_main_window docs/main-window.png
+//   ANTKEYS_LANG=en xvfb-run -a -s "-screen 0 1024x768x24" build/bin/screenshot_main_window
+//   docs/main-window-en.png
 //
 // The window is really shown on the platform in use (xcb under Xvfb); the picture is the
 // window's own rendering (QWidget::grab) after about `seconds` of searching.
@@ -14,13 +16,18 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/desktop_program.hpp"
 #include "search/search_engine.hpp"
+#include "ui/caption_language.hpp"
 #include "ui/main_window.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The captions in the language ANTKEYS_LANG names, as the program shows them.
+    QString warning;
+    const auto catalogue = antkeys::InstallCaptionCatalogue(warning);
     if (argc < 2) {
         std::fprintf(stderr, "usage: screenshot_main_window OUT.png [seconds] [set folder]\n");
         return 2;

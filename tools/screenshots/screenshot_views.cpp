@@ -20,9 +20,11 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/desktop_program.hpp"
 #include "search/search_engine.hpp"
+#include "ui/caption_language.hpp"
 #include "ui/lay_window.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_box.hpp"
@@ -82,6 +84,9 @@ class PrintingSink final : public MessageSink {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The captions in the language ANTKEYS_LANG names, as the program shows them.
+    QString warning;
+    const auto catalogue = InstallCaptionCatalogue(warning);
     if (argc < 2) {
         std::fputs("usage: screenshot_views OUT-FOLDER [set folder]\n", stderr);
         return 2;
