@@ -1,12 +1,12 @@
 // antkeys-cli evaluate: grades the reference layout and layout files against it.
 #include <ostream>
 
-#include "cli/layout_argument.hpp"
 #include "cli/cli.hpp"
 #include "cli/cli_explain.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/evaluation_table.hpp"
 #include "cli/input_folder.hpp"
+#include "cli/layout_argument.hpp"
 #include "cli/stderr_sink.hpp"
 #include "data/loaders.hpp"
 #include "eval/grading.hpp"

@@ -4,10 +4,10 @@
 #include <limits>
 #include <ostream>
 
-#include "cli/layout_argument.hpp"
 #include "cli/cli_explain.hpp"
 #include "cli/evaluation_table.hpp"
 #include "cli/input_folder.hpp"
+#include "cli/layout_argument.hpp"
 #include "cli/stderr_sink.hpp"
 #include "data/fields.hpp"
 #include "data/loaders.hpp"

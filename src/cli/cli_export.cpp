@@ -2,9 +2,9 @@
 #include <filesystem>
 #include <ostream>
 
-#include "cli/layout_argument.hpp"
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
+#include "cli/layout_argument.hpp"
 #include "cli/stderr_sink.hpp"
 #include "data/loaders.hpp"
 #include "data/program_folder.hpp"

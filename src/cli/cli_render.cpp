@@ -2,10 +2,10 @@
 #include <filesystem>
 #include <ostream>
 
-#include "cli/layout_argument.hpp"
 #include "cli/cli.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/input_folder.hpp"
+#include "cli/layout_argument.hpp"
 #include "cli/png_output.hpp"
 #include "cli/stderr_sink.hpp"
 #include "data/loaders.hpp"

@@ -51,9 +51,9 @@ class DigraphCounter {
     int beforeLast_ = -1;                         // and of the one before it
     bool countTrigrams_ = false;
     std::unordered_map<std::uint32_t, std::uint64_t> trigrams_;
-    char32_t cp_ = 0;                             // character being decoded
-    char32_t min_ = 0;                            // smallest value its length may encode
-    int need_ = 0;                                // continuation bytes still expected
+    char32_t cp_ = 0;   // character being decoded
+    char32_t min_ = 0;  // smallest value its length may encode
+    int need_ = 0;      // continuation bytes still expected
     std::uint64_t kept_ = 0;
     std::uint64_t dropped_ = 0;
     std::unordered_map<char32_t, std::uint64_t> droppedBy_;

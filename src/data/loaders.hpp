@@ -18,12 +18,14 @@ namespace antkeys {
 // KeyDefs.txt: code, hand, finger, column, row, alternate flag. Adds a companion after
 // every flagged key.
 bool LoadKeyDefs(const std::string& path, KeyTables& keys, MessageSink& sink);
-bool LoadKeyDefsText(std::string content, const std::string& name, KeyTables& keys, MessageSink& sink);
+bool LoadKeyDefsText(std::string content, const std::string& name, KeyTables& keys,
+                     MessageSink& sink);
 
 // DiGraphs.txt: first code, second code, count. Every line is one entry, in file order (a pair
 // listed twice is two entries).
 bool LoadDiGraphs(const std::string& path, DigraphTables& digraphs, MessageSink& sink);
-bool LoadDiGraphsText(std::string content, const std::string& name, DigraphTables& digraphs, MessageSink& sink);
+bool LoadDiGraphsText(std::string content, const std::string& name, DigraphTables& digraphs,
+                      MessageSink& sink);
 
 // Kdi.txt: 5 lines of a label and 5 finger-pair values.
 bool LoadKdi(const std::string& path, KdiTable& kdi, MessageSink& sink);
@@ -31,25 +33,27 @@ bool LoadKdiText(std::string content, const std::string& name, KdiTable& kdi, Me
 
 // Gj.txt: 6 lines of a label and a weight; also sums them into gjSum.
 bool LoadGj(const std::string& path, GjTable& gj, Double& gjSum, MessageSink& sink);
-bool LoadGjText(std::string content, const std::string& name, GjTable& gj, Double& gjSum, MessageSink& sink);
+bool LoadGjText(std::string content, const std::string& name, GjTable& gj, Double& gjSum,
+                MessageSink& sink);
 
 // BestLoad.txt: 9 column weights, 6 row weights; the target share of every key.
-bool LoadBestLoad(const std::string& path, const KeyTables& keys, BestLoadTable& bestLoad, MessageSink& sink);
+bool LoadBestLoad(const std::string& path, const KeyTables& keys, BestLoadTable& bestLoad,
+                  MessageSink& sink);
 bool LoadBestLoadText(std::string content, const std::string& name, const KeyTables& keys,
                       BestLoadTable& bestLoad, MessageSink& sink);
 
 // The reference layout: fills `lay` and builds the letters, fixed keys and initial pheromones.
-bool LoadRefKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, LetterTables& letters,
-                   PheroTable& phero, MessageSink& sink);
-bool LoadRefKeyLayText(std::string content, const std::string& path, const KeyTables& keys, Layout& lay,
-                       LetterTables& letters, PheroTable& phero, MessageSink& sink);
+bool LoadRefKeyLay(const std::string& path, const KeyTables& keys, Layout& lay,
+                   LetterTables& letters, PheroTable& phero, MessageSink& sink);
+bool LoadRefKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
+                       Layout& lay, LetterTables& letters, PheroTable& phero, MessageSink& sink);
 
 // Any layout file (a best-layout file, a dropped file): clears `lay` and fills it. `lines`,
 // when given, receives the number of non-empty lines after the header that were read.
 bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink,
                 int* lines = nullptr);
-bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys, Layout& lay,
-                    MessageSink& sink, int* lines = nullptr);
+bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
+                    Layout& lay, MessageSink& sink, int* lines = nullptr);
 
 // The lines of a layout: "code<TAB>key code<CR LF>" for every placed character, ascending.
 std::string GetLayStr(const Layout& lay, const KeyTables& keys);

@@ -15,7 +15,7 @@ struct Message {
 };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     // Returns once the user has seen the message (a modal box in the window).
     virtual void show(const Message& message) = 0;
@@ -23,7 +23,7 @@ public:
 
 // Keeps every message it is given; used by tests and by batch tools that report later.
 class RecordingSink final : public MessageSink {
-public:
+  public:
     void show(const Message& message) override { messages.push_back(message); }
     std::vector<Message> messages;
 };

@@ -46,7 +46,8 @@ std::string General(double value, int precision) {
         std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
         return out + exp;
     }
-    if (d.exponent < 0) return out + "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    if (d.exponent < 0)
+        return out + "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
     if (n <= d.exponent + 1)
         return out + d.digits + std::string(static_cast<std::size_t>(d.exponent + 1 - n), '0');
     return out + d.digits.substr(0, static_cast<std::size_t>(d.exponent + 1)) + "." +
@@ -62,9 +63,12 @@ std::string Fixed(double value, int precision, int shift, int decimals) {
     const int keep = d.exponent + 1 + decimals;  // digits that stay before rounding
     std::string units;
     if (!d.digits.empty() && keep >= 0) {
-        units = d.digits.substr(0, static_cast<std::size_t>(std::min<int>(keep, static_cast<int>(d.digits.size()))));
-        if (static_cast<int>(units.size()) < keep) units += std::string(static_cast<std::size_t>(keep) - units.size(), '0');
-        const bool roundUp = keep < static_cast<int>(d.digits.size()) && d.digits[static_cast<std::size_t>(keep)] >= '5';
+        units = d.digits.substr(
+            0, static_cast<std::size_t>(std::min<int>(keep, static_cast<int>(d.digits.size()))));
+        if (static_cast<int>(units.size()) < keep)
+            units += std::string(static_cast<std::size_t>(keep) - units.size(), '0');
+        const bool roundUp = keep < static_cast<int>(d.digits.size()) &&
+                             d.digits[static_cast<std::size_t>(keep)] >= '5';
         if (roundUp) {
             int i = static_cast<int>(units.size()) - 1;
             for (; i >= 0; --i) {
@@ -93,13 +97,25 @@ std::string Fixed(double value, int precision, int shift, int decimals) {
 
 }  // namespace
 
-std::string FormatSingle(float value) { return General(value, 7); }
-std::string FormatDouble(double value) { return General(value, 15); }
+std::string FormatSingle(float value) {
+    return General(value, 7);
+}
+std::string FormatDouble(double value) {
+    return General(value, 15);
+}
 
-std::string FormatFixed2(double value) { return Fixed(value, 15, 0, 2); }
-std::string FormatFixed2(float value) { return Fixed(value, 7, 0, 2); }
-std::string FormatPercent(double value) { return Fixed(value, 15, 2, 2) + "%"; }
-std::string FormatPercent(float value) { return Fixed(value, 7, 2, 2) + "%"; }
+std::string FormatFixed2(double value) {
+    return Fixed(value, 15, 0, 2);
+}
+std::string FormatFixed2(float value) {
+    return Fixed(value, 7, 0, 2);
+}
+std::string FormatPercent(double value) {
+    return Fixed(value, 15, 2, 2) + "%";
+}
+std::string FormatPercent(float value) {
+    return Fixed(value, 7, 2, 2) + "%";
+}
 
 std::string Format000(float value) {
     std::string whole = Fixed(value, 7, 0, 0);

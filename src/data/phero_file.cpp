@@ -54,7 +54,7 @@ StoreLoad ReadPheroStore(const std::string& path, PheroTable& phero, std::string
     std::string content;
     if (!ReadWholeFile(path, content, description)) return StoreLoad::Unreadable;
     return ReadPheroText(std::move(content), path, phero, description) ? StoreLoad::Loaded
-                                                                        : StoreLoad::Unreadable;
+                                                                       : StoreLoad::Unreadable;
 }
 
 std::string GetPheroStr(const PheroTable& phero) {

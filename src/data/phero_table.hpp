@@ -9,7 +9,7 @@
 namespace antkeys {
 
 class PheroTable {
-public:
+  public:
     PheroTable() : id_(NewId()) {}
     PheroTable(const PheroTable& other);
     PheroTable(PheroTable&& other) noexcept;
@@ -49,7 +49,7 @@ public:
         return nKeys_ == other.nKeys_ && nLet_ == other.nLet_ && data_ == other.data_;
     }
 
-private:
+  private:
     std::size_t Index(int k, int j) const {
         return static_cast<std::size_t>(j) * static_cast<std::size_t>(nKeys_ + 1) +
                static_cast<std::size_t>(k);

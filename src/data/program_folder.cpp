@@ -33,7 +33,8 @@ static bool HoldsIn(const std::string& folder) {
 ProgramFolderChoice ChooseProgramFolder(const FolderSources& s) {
     if (!s.dir.empty()) return {WithoutTrailingSeparator(s.dir), FolderSource::Dir};
     if (!s.home.empty()) return {WithoutTrailingSeparator(s.home), FolderSource::Home};
-    if (HoldsIn(s.executable)) return {WithoutTrailingSeparator(s.executable), FolderSource::Executable};
+    if (HoldsIn(s.executable))
+        return {WithoutTrailingSeparator(s.executable), FolderSource::Executable};
     // XDG: a relative $XDG_DATA_HOME is invalid and ignored.
     const std::string data = !s.dataHome.empty() && s.dataHome.front() == '/'
                                  ? s.dataHome
@@ -72,7 +73,8 @@ bool CopyInputSet(const std::string& set, const std::string& folder, bool replac
     if (ec) return fail("cannot create " + (to / "In").generic_string());
     fs::create_directories(to / "Out", ec);
     if (ec) return fail("cannot create " + (to / "Out").generic_string());
-    const auto inOptions = replace ? fs::copy_options::overwrite_existing : fs::copy_options::skip_existing;
+    const auto inOptions =
+        replace ? fs::copy_options::overwrite_existing : fs::copy_options::skip_existing;
     for (const fs::directory_entry& entry : fs::directory_iterator(from / "In", ec)) {
         if (!entry.is_regular_file()) continue;
         fs::copy_file(entry.path(), to / "In" / entry.path().filename(), inOptions, ec);
@@ -107,6 +109,8 @@ ProgramFolderResult ResolveProgramFolder(const FolderSources& sources) {
     return result;
 }
 
-std::string ProgramFolder(const char*) { return ResolveProgramFolder(CurrentFolderSources()).folder; }
+std::string ProgramFolder(const char*) {
+    return ResolveProgramFolder(CurrentFolderSources()).folder;
+}
 
 }  // namespace antkeys

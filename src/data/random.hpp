@@ -8,7 +8,7 @@ namespace antkeys {
 std::uint64_t SplitMix64(std::uint64_t& state);
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed = 1) { Seed(seed); }
 
     // Seeds the four state words from one 64-bit seed through splitmix64.
@@ -19,9 +19,7 @@ public:
     static std::uint64_t ClockSeed();
 
     // Uniform in [0, 1): the top 24 bits of the next output, so every value is exact in a Single.
-    float NextSingle() {
-        return static_cast<float>(Next() >> 8) * (1.0f / 16777216.0f);
-    }
+    float NextSingle() { return static_cast<float>(Next() >> 8) * (1.0f / 16777216.0f); }
 
     std::uint32_t Next() {
         const std::uint32_t result = s_[0] + s_[3];
@@ -35,7 +33,7 @@ public:
         return result;
     }
 
-private:
+  private:
     std::uint32_t s_[4]{};
     std::uint64_t seed_ = 0;
 };

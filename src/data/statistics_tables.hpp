@@ -8,9 +8,9 @@
 namespace antkeys {
 
 struct DigraphTables {
-    std::vector<Byte> first;    // DiGraphs0
-    std::vector<Byte> second;   // DiGraphs1
-    std::vector<Long> count;    // DiGraphsCount
+    std::vector<Byte> first;   // DiGraphs0
+    std::vector<Byte> second;  // DiGraphs1
+    std::vector<Long> count;   // DiGraphsCount
     int nDi() const { return static_cast<int>(first.size()); }
 };
 

@@ -9,7 +9,7 @@ namespace antkeys {
 
 // Reads a whole file's lines from memory. Line numbers count from 1 (the header is line 1).
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string content) : content_(std::move(content)) {}
 
     // Opens a file; on failure returns nothing and sets error to a description.
@@ -21,7 +21,7 @@ public:
     // Number of the line last read (1-based), 0 before the first.
     int LineNumber() const { return lineNumber_; }
 
-private:
+  private:
     std::string content_;
     std::size_t pos_ = 0;
     int lineNumber_ = 0;

@@ -5,9 +5,9 @@
 
 namespace antkeys {
 
-using Byte = std::uint8_t;    // 8-bit unsigned
-using Integer = std::int16_t; // 16-bit signed
-using Long = std::int32_t;    // 32-bit signed
+using Byte = std::uint8_t;     // 8-bit unsigned
+using Integer = std::int16_t;  // 16-bit signed
+using Long = std::int32_t;     // 32-bit signed
 using Single = float;
 using Double = double;
 

@@ -43,7 +43,8 @@ std::string AsideName(const std::string& storePath, std::time_t when) {
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::filesystem::path store(storePath);
-    return (store.parent_path() / ("Pheromones.unreadable-" + std::string(stamp) + ".txt")).string();
+    return (store.parent_path() / ("Pheromones.unreadable-" + std::string(stamp) + ".txt"))
+        .string();
 }
 
 bool MoveAside(const std::string& from, std::string& to, std::string& error) {

@@ -15,7 +15,9 @@ std::string Fixed4(double value) {
     return ec == std::errc() ? std::string(buf, end) : std::string("nan");
 }
 
-bool IsShare(const std::string& figure) { return figure != "V4" && figure != "V5"; }
+bool IsShare(const std::string& figure) {
+    return figure != "V4" && figure != "V5";
+}
 
 }  // namespace
 

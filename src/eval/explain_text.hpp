@@ -15,8 +15,9 @@ using TextRows = std::vector<std::vector<std::string>>;
 TextRows FigureRows(const std::vector<std::string>& names,
                     const std::vector<const LayoutExplanation*>& layouts);
 
-// A column of ranks, then one column per list: its name, the figure, then the digraphs, largest part first, as
-// letters with their share ("ab 1.23%"; for V4 and V5 what the digraph adds to the figure).
+// A column of ranks, then one column per list: its name, the figure, then the digraphs, largest
+// part first, as letters with their share ("ab 1.23%"; for V4 and V5 what the digraph adds to the
+// figure).
 TextRows WorstRows(const LayoutExplanation& layout);
 
 }  // namespace antkeys

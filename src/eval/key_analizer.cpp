@@ -111,8 +111,8 @@ bool KeyAnalizer::CalcV1_6(const Layout& lay, Criteria& v, std::string* why) con
     // Share of all keystrokes per key index; only the second character of a digraph counts.
     KeyLoadTable load{};
     if (rules_.NoneFails()) {
-        const PairPassInput in{first_.data(), second_.data(), freq_.data(), first_.size(),
-                               pairs_.data(), rules_.stride()};
+        const PairPassInput in{first_.data(), second_.data(), freq_.data(),
+                               first_.size(), pairs_.data(),  rules_.stride()};
         const PairSums sums = pairPass_(in, lay, load);
         v[3] = sums[0];
         v[4] = sums[1];

@@ -16,9 +16,13 @@ bool Fail(std::string* why, std::string reason) {
     return false;
 }
 
-double Share(double part, double whole) { return whole == 0 ? 0.0 : part / whole; }
+double Share(double part, double whole) {
+    return whole == 0 ? 0.0 : part / whole;
+}
 
-int HandIndex(int hand) { return hand == 0 ? 0 : 1; }
+int HandIndex(int hand) {
+    return hand == 0 ? 0 : 1;
+}
 
 // Finger columns from the left little finger to the right one, as the hands sit.
 struct FingerName {
@@ -26,37 +30,37 @@ struct FingerName {
     const char* name;
 };
 constexpr FingerName kFingerNames[] = {
-    {0, 5, "left_little"},  {0, 4, "left_ring"},   {0, 3, "left_middle"},
-    {0, 2, "left_index"},   {0, 1, "left_thumb"},  {1, 1, "right_thumb"},
-    {1, 2, "right_index"},  {1, 3, "right_middle"}, {1, 4, "right_ring"},
-    {1, 5, "right_little"},
+    {0, 5, "left_little"}, {0, 4, "left_ring"},    {0, 3, "left_middle"}, {0, 2, "left_index"},
+    {0, 1, "left_thumb"},  {1, 1, "right_thumb"},  {1, 2, "right_index"}, {1, 3, "right_middle"},
+    {1, 4, "right_ring"},  {1, 5, "right_little"},
 };
 
 // The lists in the order they are shown.
 enum List { kSameFingerList, kOutRollList, kRowJumpList, kV3, kV4, kV5, kV6, kListCount };
-constexpr const char* kListNames[kListCount] = {"same_finger", "out_rolls", "row_jumps",
-                                                "V3",          "V4",        "V5",
-                                                "V6"};
+constexpr const char* kListNames[kListCount] = {"same_finger", "out_rolls", "row_jumps", "V3",
+                                                "V4",          "V5",        "V6"};
 
 }  // namespace
 
 std::vector<NamedFigure> NamedFigures(const LayoutFigures& f) {
     std::vector<NamedFigure> out = {
-        {"same_finger", f.sameFinger}, {"repeats", f.repeats},     {"same_hand", f.sameHand},
-        {"alternation", f.alternation}, {"in_rolls", f.inRolls},   {"out_rolls", f.outRolls},
-        {"row_jumps", f.rowJumps},     {"home_row", f.homeRow},    {"top_row", f.topRow},
-        {"bottom_row", f.bottomRow},   {"left_hand", f.handShare[0]},
-        {"right_hand", f.handShare[1]},
+        {"same_finger", f.sameFinger}, {"repeats", f.repeats},
+        {"same_hand", f.sameHand},     {"alternation", f.alternation},
+        {"in_rolls", f.inRolls},       {"out_rolls", f.outRolls},
+        {"row_jumps", f.rowJumps},     {"home_row", f.homeRow},
+        {"top_row", f.topRow},         {"bottom_row", f.bottomRow},
+        {"left_hand", f.handShare[0]}, {"right_hand", f.handShare[1]},
     };
     for (const FingerName& n : kFingerNames)
-        out.push_back({n.name, f.fingerShare[static_cast<std::size_t>(n.hand)]
-                                            [static_cast<std::size_t>(n.finger)]});
+        out.push_back(
+            {n.name,
+             f.fingerShare[static_cast<std::size_t>(n.hand)][static_cast<std::size_t>(n.finger)]});
     out.push_back({"left_hand_target", f.handTarget[0]});
     out.push_back({"right_hand_target", f.handTarget[1]});
     for (const FingerName& n : kFingerNames)
-        out.push_back({std::string(n.name) + "_target",
-                       f.fingerTarget[static_cast<std::size_t>(n.hand)]
-                                     [static_cast<std::size_t>(n.finger)]});
+        out.push_back(
+            {std::string(n.name) + "_target",
+             f.fingerTarget[static_cast<std::size_t>(n.hand)][static_cast<std::size_t>(n.finger)]});
     if (f.hasTrigrams) {
         out.push_back({"redirects", f.redirects});
         out.push_back({"one_hand_rolls", f.oneHandRolls});
@@ -110,7 +114,8 @@ bool LayoutExplainer::Init(const DigraphTables& digraphs, const KeyTables& keys,
 
     keys_.assign(static_cast<std::size_t>(keys.nKeys()) + 1, Key{});
     for (std::size_t k = 0; k < keys_.size(); ++k)
-        keys_[k] = {keys.hands[k], keys.fingers[k], keys.cols[k], keys.rows[k], keys.alters[k] != 0};
+        keys_[k] = {keys.hands[k], keys.fingers[k], keys.cols[k], keys.rows[k],
+                    keys.alters[k] != 0};
     alters_.assign(keys_.size(), 0);
     for (std::size_t k = 0; k < keys_.size(); ++k) alters_[k] = keys_[k].alter ? 1 : 0;
     rules_.Build(keys, kdi);

@@ -62,8 +62,8 @@ struct DigraphPart {
 };
 
 struct WorstDigraphs {
-    std::string figure;  // same_finger, out_rolls, row_jumps, V3, V4, V5, V6
-    double total = 0;    // the figure itself
+    std::string figure;            // same_finger, out_rolls, row_jumps, V3, V4, V5, V6
+    double total = 0;              // the figure itself
     std::vector<DigraphPart> top;  // largest part first
 };
 
@@ -81,7 +81,8 @@ class LayoutExplainer {
 
     // Figures and the `top` largest parts of each list. False with `why` for a layout that puts
     // a character on a key this keyboard does not have.
-    bool Explain(const Layout& lay, int top, LayoutExplanation& out, std::string* why = nullptr) const;
+    bool Explain(const Layout& lay, int top, LayoutExplanation& out,
+                 std::string* why = nullptr) const;
 
     bool hasTrigrams() const { return hasTrigrams_; }
 

@@ -9,8 +9,8 @@
 namespace antkeys {
 namespace {
 
-__attribute__((target("avx2"))) PairSums PairPassAvx2(const PairPassInput& in,
-                                                      const Layout& lay, KeyLoadTable& load) {
+__attribute__((target("avx2"))) PairSums PairPassAvx2(const PairPassInput& in, const Layout& lay,
+                                                      KeyLoadTable& load) {
     __m256d sums = _mm256_setzero_pd();
     const PairFactors* pairs = in.pairs;
     for (std::size_t i = 0; i < in.nDi; ++i) {
@@ -38,7 +38,9 @@ PairPassFn VectorPairPass() {
 #else
 
 namespace antkeys {
-PairPassFn VectorPairPass() { return nullptr; }
+PairPassFn VectorPairPass() {
+    return nullptr;
+}
 }  // namespace antkeys
 
 #endif

@@ -99,9 +99,8 @@ void FingerBars(std::ostringstream& out, const LayoutPictureData& data, const Ke
             const double cx = kMargin + slot * (n + 0.5);
             const double hs = highest > 0 ? kBarHeight * share[h][f] / highest : 0;
             const double ht = highest > 0 ? kBarHeight * target[h][f] / highest : 0;
-            out << "<rect x=\"" << Px(cx - barW - 1) << "\" y=\"" << Px(base - hs)
-                << "\" width=\"" << Px(barW) << "\" height=\"" << Px(hs) << "\" fill=\""
-                << Colour(0.85) << "\"/>\n";
+            out << "<rect x=\"" << Px(cx - barW - 1) << "\" y=\"" << Px(base - hs) << "\" width=\""
+                << Px(barW) << "\" height=\"" << Px(hs) << "\" fill=\"" << Colour(0.85) << "\"/>\n";
             out << "<rect x=\"" << Px(cx + 1) << "\" y=\"" << Px(base - ht) << "\" width=\""
                 << Px(barW) << "\" height=\"" << Px(ht)
                 << "\" fill=\"none\" stroke=\"#555555\" stroke-width=\"1.5\"/>\n";

@@ -17,9 +17,9 @@
 
 #include "data/message.hpp"
 #include "data/random.hpp"
+#include "data/unreadable_store.hpp"
 #include "eval/workspace.hpp"
 #include "search/colony_host.hpp"
-#include "data/unreadable_store.hpp"
 #include "search/run_settings.hpp"
 #include "search/save_failures.hpp"
 #include "search/search_engine.hpp"

@@ -10,7 +10,7 @@ namespace antkeys {
 
 // Reports a letter without a candidate key; GenRndKey goes on with the next letter.
 class NoCandidateSink {
-public:
+  public:
     virtual ~NoCandidateSink() = default;
     virtual void OnNoCandidate(int letter) = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace antkeys {
 
 void ModifyPheromones(PheroTable& phero, const LetterTables& letters, const Layout& best,

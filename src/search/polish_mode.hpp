@@ -3,9 +3,9 @@
 namespace antkeys {
 
 enum class PolishMode {
-    Off,     // the colony alone, as the window runs it
-    Swaps,   // steepest descent over swaps of two free letters (LayoutPolisher)
-    Full,    // swaps and relocations to empty keys, with trail limits and restarts
+    Off,    // the colony alone, as the window runs it
+    Swaps,  // steepest descent over swaps of two free letters (LayoutPolisher)
+    Full,   // swaps and relocations to empty keys, with trail limits and restarts
 };
 
 }  // namespace antkeys

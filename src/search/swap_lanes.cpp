@@ -44,8 +44,8 @@ void OwnPortable(const TouchEntry* begin, const TouchEntry* end, const LaneBlock
     }
 }
 
-void PartnerPortable(const TouchEntry* begin, const TouchEntry* end,
-                     const LaneBlock* const* blocks, std::size_t nBlocks, double* sums) {
+void PartnerPortable(const TouchEntry* begin, const TouchEntry* end, const LaneBlock* const* blocks,
+                     std::size_t nBlocks, double* sums) {
     for (std::size_t b = 0; b < nBlocks; ++b) {
         const LaneBlock& block = *blocks[b];
         const double* table = block.Rows();
@@ -66,7 +66,9 @@ void PartnerPortable(const TouchEntry* begin, const TouchEntry* end,
 
 }  // namespace
 
-SwapLaneKernels PortableSwapLanes() { return {OwnPortable, PartnerPortable}; }
+SwapLaneKernels PortableSwapLanes() {
+    return {OwnPortable, PartnerPortable};
+}
 
 SwapLaneKernels ChosenSwapLanes() {
     if (PortableForced()) return PortableSwapLanes();

@@ -72,8 +72,10 @@ void ApplyTrailBounds(PheroTable& phero, const LetterTables& letters, double spr
         double lack = 0, excess = 0;
         for (int k = 0; k <= phero.nKeys(); ++k) {
             if (!(column[k] > 0)) continue;
-            if (column[k] < b.min) lack += b.min - column[k];
-            else excess += column[k] - b.min;
+            if (column[k] < b.min)
+                lack += b.min - column[k];
+            else
+                excess += column[k] - b.min;
         }
         if (!(lack > 0) || !(excess > lack)) continue;
         const double keep = (excess - lack) / excess;
@@ -131,8 +133,7 @@ int StagnationWatch::Wait() const {
     return static_cast<int>(std::min<long long>(wait, std::numeric_limits<int>::max()));
 }
 
-bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single runBest,
-                               int moves) {
+bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single runBest, int moves) {
     moves_ += moves;
     if (!seen_ || iterationBest > best_) {
         seen_ = true;
@@ -143,8 +144,10 @@ bool StagnationWatch::Stagnant(Single iterationBest, double branching, Single ru
     }
     if (++idle_ < Wait() || branching > kConvergedBranching) return false;
     // A new best starts the doubling over; a worse optimum leaves it as it was.
-    if (Confirmed()) ++doublings_;
-    else if (best_ > runBestBefore_) doublings_ = 0;
+    if (Confirmed())
+        ++doublings_;
+    else if (best_ > runBestBefore_)
+        doublings_ = 0;
     runBestBefore_ = runBest;
     idle_ = 0;
     moves_ = movesToBest_ = 0;

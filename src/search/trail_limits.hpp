@@ -92,7 +92,7 @@ class StagnationWatch {
 
     int confirmedWait_;
     int unconfirmedWait_;
-    int doublings_ = 0;         // confirmations in a row before this epoch
+    int doublings_ = 0;  // confirmations in a row before this epoch
     int idle_ = 0;
     long long moves_ = 0;        // polish moves since the epoch began
     long long movesToBest_ = 0;  // of them, up to the epoch's best

@@ -35,14 +35,16 @@ QTableWidget* TableOf(const TextRows& rows, bool firstColumnIsHeader, QWidget* p
         const auto& row = rows[static_cast<std::size_t>(r) + 1];
         if (firstColumnIsHeader) labels << QString::fromStdString(row.front());
         for (int c = 0; c < nColumns; ++c) {
-            auto* item =
-                new QTableWidgetItem(QString::fromStdString(row[static_cast<std::size_t>(c + first)]));
+            auto* item = new QTableWidgetItem(
+                QString::fromStdString(row[static_cast<std::size_t>(c + first)]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
     }
-    if (firstColumnIsHeader) table->setVerticalHeaderLabels(labels);
-    else table->verticalHeader()->hide();
+    if (firstColumnIsHeader)
+        table->setVerticalHeaderLabels(labels);
+    else
+        table->verticalHeader()->hide();
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
     return table;
@@ -65,18 +67,21 @@ ExplainDialog* ExplainDialog::Open(QWidget* parent, const Workspace& ws, const L
         !explainer.Explain(ws.refKeyLay, 10, ref, &why)) {
         // A broken trigram file has been reported by its reader already.
         if (sink.shown() == 0)
-            MessageBox::Critical(parent, {kTitle, "The layout cannot be explained:\r\n" + why, true});
+            MessageBox::Critical(parent,
+                                 {kTitle, "The layout cannot be explained:\r\n" + why, true});
         return nullptr;
     }
 
     auto* dialog = new ExplainDialog(parent);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(new QLabel(QStringLiteral("Figures (docs/metrics.md defines them)"), dialog));
-    dialog->figures_ = TableOf(FigureRows({"Reference", "This layout"}, {&ref, &mine}), true, dialog);
+    dialog->figures_ =
+        TableOf(FigureRows({"Reference", "This layout"}, {&ref, &mine}), true, dialog);
     dialog->figures_->setObjectName(QStringLiteral("figures"));
     dialog->figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(dialog->figures_, 3);
-    layout->addWidget(new QLabel(QStringLiteral("The digraphs that add most to each penalty"), dialog));
+    layout->addWidget(
+        new QLabel(QStringLiteral("The digraphs that add most to each penalty"), dialog));
     dialog->worst_ = new QTabWidget(dialog);
     dialog->worst_->setObjectName(QStringLiteral("worst"));
     dialog->worst_->addTab(TableOf(WorstRows(mine), true, dialog->worst_),

@@ -1,7 +1,7 @@
 #pragma once
 // The layout window's context menu: save the drawn layout, export it for a system, save
-// its picture, or explain it. Each entry is one line of the table in lay_window_menu.cpp; a new entry is a
-// new line there.
+// its picture, or explain it. Each entry is one line of the table in lay_window_menu.cpp; a new
+// entry is a new line there.
 class QMenu;
 
 namespace antkeys {

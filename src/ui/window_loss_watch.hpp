@@ -19,8 +19,7 @@ class WindowLossWatch : public QObject, public QAbstractNativeEventFilter {
     // The window's own close has begun: its native window may go now.
     void SetClosing() { closing_ = true; }
 
-    bool nativeEventFilter(const QByteArray& eventType, void* message,
-                           qintptr* result) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
   signals:
     // Delivered once, from the event loop.

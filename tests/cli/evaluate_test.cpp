@@ -43,7 +43,8 @@ TEST(EvaluateCommand, TableShowsThePanelFormatsAndSkipsAnUnreadableLayout) {
     EXPECT_EQ(r.err.rfind("Error Loading Layout: Error Loading Custom Layout from:" + missing, 0),
               0u)
         << r.err;
-    EXPECT_TRUE(Contains(r.err, "from:" + store + "\nnot a layout file: none of its 2 lines places"))
+    EXPECT_TRUE(
+        Contains(r.err, "from:" + store + "\nnot a layout file: none of its 2 lines places"))
         << r.err;
     using Row = std::vector<std::string>;
     std::vector<Row> rows;

@@ -23,8 +23,8 @@ TEST(ExportCommand, WritesTheXkbFileThatCompiles) {
     test::TempFolder dir;
     const std::string set = test::BundledSet("ka");
     const std::string ref = set + "/In/RefKeyLay.txt";
-    const CliRun r = RunTool(
-        {"export", "--xkb", "--dir", set, "--name", "antka", ref, "-o", dir.path() + "/symbols/antka"});
+    const CliRun r = RunTool({"export", "--xkb", "--dir", set, "--name", "antka", ref, "-o",
+                              dir.path() + "/symbols/antka"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const std::string symbols = dir.Read("symbols/antka");
@@ -81,15 +81,15 @@ TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
               "XKB has no name for this key\n");
 
     // The other formats report the same and still write the rest, to stdout in their own form.
-    for (const auto& [format, begins] :
-         {std::pair<std::string, std::string>{"--klc", "\xFF\xFE"},
-          {"--keylayout", "<?xml"},
-          {"--kle", "[\n{\"name\":\"my layout\""}}) {
+    for (const auto& [format, begins] : {std::pair<std::string, std::string>{"--klc", "\xFF\xFE"},
+                                         {"--keylayout", "<?xml"},
+                                         {"--kle", "[\n{\"name\":\"my layout\""}}) {
         const CliRun other = RunTool({"export", format, "--dir", dir.path(), layout});
         EXPECT_EQ(other.status, 1) << format;
         EXPECT_EQ(CountOf(other.err, "antkeys-cli export: not exported: "), 3) << other.err;
         EXPECT_EQ(CountOf(other.err, "antkeys-cli export: "), 3) << other.err;
-        EXPECT_TRUE(Contains(other.err, "character 193 '\u10D1' (U+10D1) on key 'Fn': ")) << other.err;
+        EXPECT_TRUE(Contains(other.err, "character 193 '\u10D1' (U+10D1) on key 'Fn': "))
+            << other.err;
         EXPECT_EQ(other.out.rfind(begins, 0), 0u) << other.out;
     }
 
@@ -109,11 +109,18 @@ TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
 // The bundled layouts' keys compile above; here the names of keys and characters they lack.
 TEST(XkbNames, KeysAndCharacters) {
     for (const auto& [code, name] : {std::pair<const char*, const char*>{"q", "AD01"},
-                                     {"`", "TLDE"}, {"<AB10>", "AB10"}, {"Space", "SPCE"},
-                                     {"space", ""}, {"QQ", ""}, {"", ""}})
+                                     {"`", "TLDE"},
+                                     {"<AB10>", "AB10"},
+                                     {"Space", "SPCE"},
+                                     {"space", ""},
+                                     {"QQ", ""},
+                                     {"", ""}})
         EXPECT_EQ(XkbKeyName(code), name) << code;
     for (const auto& [c, name] : {std::pair<char32_t, const char*>{U'~', "asciitilde"},
-                                  {U'\u00E9', "U00E9"}, {0x1F, ""}, {0x7F, ""}, {0x85, ""}})
+                                  {U'\u00E9', "U00E9"},
+                                  {0x1F, ""},
+                                  {0x7F, ""},
+                                  {0x85, ""}})
         EXPECT_EQ(XkbKeysym(c), name) << static_cast<int>(c);
 }
 

@@ -55,7 +55,9 @@ const std::string kText2 = "z\xFF";
 TEST(DigraphsCommand, CountsPairsOfCodesAcrossFilesAndWhiteSpace) {
     test::TempFolder dir;
     // A third file: a and b around characters without a code, of two, three and four bytes.
-    const std::string third = dir.Write("three.txt", "a\xC2\xAB\xE2\x82\xAC\xF0\x9F\x98\x80" "b");
+    const std::string third = dir.Write("three.txt",
+                                        "a\xC2\xAB\xE2\x82\xAC\xF0\x9F\x98\x80"
+                                        "b");
     const CliRun r =
         RunTool({"digraphs", dir.Write("one.txt", kText1), dir.Write("two.txt", kText2), third});
     EXPECT_EQ(r.status, 0) << r.err;

@@ -94,7 +94,8 @@ TEST(RenderCommand, ShowsLoadsTargetsAndUnplacedLetters) {
 
     // Without a PNG writer (a build without the rasteriser) only SVG is written.
     cli::SetPngWriter(nullptr);
-    const CliRun png = RunTool({"render", "--dir", dir.path(), layout, "-o", dir.path() + "/x.png"});
+    const CliRun png =
+        RunTool({"render", "--dir", dir.path(), layout, "-o", dir.path() + "/x.png"});
     EXPECT_EQ(png.status, 2);
     EXPECT_TRUE(Contains(png.err, "SVG only")) << png.err;
 }
@@ -103,7 +104,8 @@ TEST(RenderCommand, ShowsLoadsTargetsAndUnplacedLetters) {
 // hand, so a layout with e on F cannot be graded (what evaluate says is in the goldens). The
 // picture is still drawn.
 TEST(RenderCommand, ALayoutThatCannotBeGradedIsDrawnWithStatusOne) {
-    const test::ProgramFolder dir(test::InputSet::Small().Line("KeyDefs.txt", 8, "F\t0\t7\t2\t2\t0"));
+    const test::ProgramFolder dir(
+        test::InputSet::Small().Line("KeyDefs.txt", 8, "F\t0\t7\t2\t2\t0"));
     const std::string onF =
         dir.Write("f.txt", "h\r\n32\tSpace\r\n97\tA\r\n98\tB\r\n99\tC\r\n100\tD\r\n101\tF\r\n");
     const CliRun r = RunTool({"render", "--dir", dir.path(), onF, "-o", dir.path() + "/f.svg"});
@@ -117,7 +119,8 @@ TEST(SvgRasterizer, ReportsWhatItCannotDraw) {
     test::TempFolder dir;
     const std::pair<std::string, std::string> cases[] = {
         {"not a picture", "the picture could not be read as SVG"},
-        {R"(<svg xmlns="http://www.w3.org/2000/svg" width="0" height="0"/>)", "the picture has no size"},
+        {R"(<svg xmlns="http://www.w3.org/2000/svg" width="0" height="0"/>)",
+         "the picture has no size"},
         {R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="4"/>)",
          "cannot write " + dir.path() + "/no/such/x.png"},
     };
@@ -137,7 +140,7 @@ TEST(KeyGeometry, StaggersRowsLikeAnAnsiBoard) {
     for (const KeyBox& b : KeyBoxes(keys)) box[keys.codes[static_cast<std::size_t>(b.key)]] = b;
     // Key: x, y, width.
     const std::map<std::string, std::array<double, 3>> expected{
-        {"Q", {0, 0, 1}}, {"W", {1, 0, 1}}, {"P", {9, 0, 1}},  {"]", {11, 0, 1}},
+        {"Q", {0, 0, 1}},    {"W", {1, 0, 1}},    {"P", {9, 0, 1}},    {"]", {11, 0, 1}},
         {"A", {0.25, 1, 1}}, {"Z", {0.75, 2, 1}}, {"/", {9.75, 2, 1}}, {"Space", {2.25, 3, 6.25}}};
     for (const auto& [code, xyw] : expected) {
         EXPECT_DOUBLE_EQ(box[code].x, xyw[0]) << code;

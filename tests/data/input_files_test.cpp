@@ -99,8 +99,8 @@ TEST(LoadDiGraphs, EveryPairIsOneEntryInFileOrderAndAHeaderAloneGivesNone) {
 TEST(LoadTriGraphs, FieldsFillTheirTablesInFileOrder) {
     TrigraphTables t;
     RecordingSink sink;
-    ASSERT_TRUE(LoadTriGraphsText(CrLf({"h", "1\t2\t3\t4", "255\t0\t7\t2147483647\tx", "9\t8\t6\t0"}),
-                                  "t", t, sink));
+    ASSERT_TRUE(LoadTriGraphsText(
+        CrLf({"h", "1\t2\t3\t4", "255\t0\t7\t2147483647\tx", "9\t8\t6\t0"}), "t", t, sink));
     EXPECT_EQ(t.first, (std::vector<Byte>{1, 255, 9}));
     EXPECT_EQ(t.second, (std::vector<Byte>{2, 0, 8}));
     EXPECT_EQ(t.third, (std::vector<Byte>{3, 7, 6}));

@@ -102,8 +102,8 @@ TEST(PheroStore, UnreadableStoreIsMovedAsideBeforeTheFirstSaveOrElseKept) {
     const std::string path = folder.Write("Out/Pheromones.txt", "broken\xFF store");
     UnreadableStore unreadable{path, AsideName(path, 0), false};
     EXPECT_TRUE(Contains(unreadable.aside, "/Out/Pheromones.unreadable-19700101-"));
-    const std::string earlier = folder.Write("Out/" + fs::path(unreadable.aside).filename().string(),
-                                             "an earlier unreadable store");
+    const std::string earlier = folder.Write(
+        "Out/" + fs::path(unreadable.aside).filename().string(), "an earlier unreadable store");
     RecordingSink sink;
 
     EXPECT_TRUE(SavePheroKeeping(path, false, Table(), unreadable, sink));
@@ -163,7 +163,8 @@ TEST(SafeWrites, StoreAndBestLayoutAreNeverWrittenInPlaceAndAFailureNamesTheFile
     for (std::size_t i = 0; i < 3; ++i) {
         const Message& m = sink.messages[i];
         EXPECT_EQ(m.title, msg::kWriteTitle);
-        const std::string start = std::string(expected[i].first) + "\r\ncannot write " + expected[i].second;
+        const std::string start =
+            std::string(expected[i].first) + "\r\ncannot write " + expected[i].second;
         EXPECT_EQ(m.text.rfind(start, 0), 0u) << m.text;
         EXPECT_FALSE(Contains(m.text, ".tmp")) << m.text;
     }
@@ -189,7 +190,8 @@ TEST(OutFolder, AFileOrUncreatableFolderIsFoundAMissingOneMadeAndEndedTemporarie
     for (const std::string& name :
          {"Pheromones.txt.tmp" + dead, "012_40.txt.tmp" + dead, "-003_0.txt.tmp" + dead,
           "Pheromones.txt.tmp" + alive, "012_41.txt.tmp" + self, std::string("Pheromones.txt"),
-          "notes.txt.tmp" + dead, "012_40.txt.tmpx" + dead, std::string("Pheromones.unreadable-1.txt")})
+          "notes.txt.tmp" + dead, "012_40.txt.tmpx" + dead,
+          std::string("Pheromones.unreadable-1.txt")})
         folder.Write("Out/" + name, name);
 
     const auto removed = RemoveStaleTemporaries(folder.path() + "/Out");

@@ -71,8 +71,8 @@ TEST(CalcV1_6, LoadsAreComparedWithTheTargetsAndEachFlaggedKeySharesItsOwnWithIt
     target[1] = 0.25;
     target[2] = target[3] = 0.25;
     target[4] = target[5] = 0.125;
-    const KeyAnalizer an = MakeAnalizer(
-        MakeDigraphs({{a, s, 3}, {t, s, 1}, {s, t, 2}, {s, a, 2}}), keys, target);
+    const KeyAnalizer an =
+        MakeAnalizer(MakeDigraphs({{a, s, 3}, {t, s, 1}, {s, t, 2}, {s, a, 2}}), keys, target);
     Criteria v;
     ASSERT_TRUE(an.CalcV1_6(MakeLayout({{a, 1}, {s, 2}, {t, 4}}), v));
     EXPECT_EQ(v, (Criteria{0, 0, 1, 0, 0, 0, 0}));  // V2 is 1 for every layout

@@ -16,14 +16,14 @@ using namespace test::letters;
 
 // 22 digraphs, 21 of them placed (x is not). a->b is split over two lines.
 DigraphTables Digraphs() {
-    return MakeDigraphs({{a, b, 3},    // out roll (index -> middle, one row)
-                         {b, a, 2},    // in roll
-                         {a, c, 3},    // one finger, two keys: distance 2
-                         {c, d, 1},    // index -> ring, rows 2 -> 4: a row jump
-                         {a, e, 5},    // hands alternate
-                         {a, a, 2},    // repeat
-                         {a, sp, 3},   // touches the flagged key
-                         {x, a, 1},    // x is not placed
+    return MakeDigraphs({{a, b, 3},   // out roll (index -> middle, one row)
+                         {b, a, 2},   // in roll
+                         {a, c, 3},   // one finger, two keys: distance 2
+                         {c, d, 1},   // index -> ring, rows 2 -> 4: a row jump
+                         {a, e, 5},   // hands alternate
+                         {a, a, 2},   // repeat
+                         {a, sp, 3},  // touches the flagged key
+                         {x, a, 1},   // x is not placed
                          {a, b, 1},
                          {d, b, 1}});  // ring -> middle, one row up: neither roll nor jump
 }
@@ -86,7 +86,8 @@ TEST(LayoutExplainer, ListsAddUpToTheGradeFiguresLargestFirst) {
     const LayoutExplanation ex = Explain(Explainer());
     Criteria v{};
     ASSERT_TRUE(test::MakeAnalizer(Digraphs(), SixKeys()).CalcV1_6(SixPlaced(), v));
-    for (int i = 3; i <= 6; ++i) EXPECT_EQ(List(ex, "V" + std::to_string(i)).total, v[static_cast<std::size_t>(i)]);
+    for (int i = 3; i <= 6; ++i)
+        EXPECT_EQ(List(ex, "V" + std::to_string(i)).total, v[static_cast<std::size_t>(i)]);
 
     // The two a->b lines are one pair; ties keep the order of the file (b->a before a->a).
     const WorstDigraphs& v3 = List(ex, "V3");

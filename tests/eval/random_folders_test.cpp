@@ -48,8 +48,8 @@ void Load(const std::map<std::string, std::string>& files, Loaded& in) {
                 LoadDiGraphsText(files.at("In/DiGraphs.txt"), "DiGraphs", in.digraphs, sink) &&
                 LoadKdiText(files.at("In/Kdi.txt"), "Kdi", in.weights.kdi, sink) &&
                 LoadGjText(files.at("In/Gj.txt"), "Gj", in.weights.gj, in.weights.gjSum, sink) &&
-                LoadRefKeyLayText(files.at("In/RefKeyLay.txt"), "Ref", in.keys, in.ref,
-                                  in.letters, in.phero, sink) &&
+                LoadRefKeyLayText(files.at("In/RefKeyLay.txt"), "Ref", in.keys, in.ref, in.letters,
+                                  in.phero, sink) &&
                 LoadBestLoadText(files.at("In/BestLoad.txt"), "BestLoad", in.keys,
                                  in.weights.bestLoad, sink))
         << (sink.messages.empty() ? "" : sink.messages[0].text);
@@ -88,7 +88,8 @@ TEST(RandomFolders, EveryPathGivesThePlainCalculationsBits) {
         ASSERT_TRUE(portable.Init(in.digraphs, in.weights.bestLoad, in.keys, in.weights.kdi, sink));
         portable.ForcePortable(true);
         LayoutExplainer explainer;
-        ASSERT_TRUE(explainer.Init(in.digraphs, in.keys, in.weights.bestLoad, in.weights.kdi, nullptr));
+        ASSERT_TRUE(
+            explainer.Init(in.digraphs, in.keys, in.weights.bestLoad, in.weights.kdi, nullptr));
 
         const auto plainRef = test::PlainCalcV1_6(folder, folder.reference);
         Criteria ref{};
@@ -118,7 +119,8 @@ TEST(RandomFolders, EveryPathGivesThePlainCalculationsBits) {
             ASSERT_TRUE(explainer.Explain(lay, 0, e));
             for (int i = 3; i <= 6; ++i, ++figures) {
                 const std::string figure = "V" + std::to_string(i);
-                EXPECT_TRUE(SameBits(ExplainedTotal(e, figure), (*plain)[static_cast<std::size_t>(i)]))
+                EXPECT_TRUE(
+                    SameBits(ExplainedTotal(e, figure), (*plain)[static_cast<std::size_t>(i)]))
                     << "explained " << figure;
             }
             if (!refOk) continue;

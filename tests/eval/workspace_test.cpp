@@ -38,7 +38,8 @@ TEST(Workspace, LoadsAndShowsTheReferenceFigures) {
 }
 
 TEST(Workspace, AReferenceThatCannotBeGradedStopsWithoutAMessage) {
-    const test::ProgramFolder dir(TwoRows("7"));  // b's finger has no Kdi row, and a->b changes rows
+    const test::ProgramFolder dir(
+        TwoRows("7"));  // b's finger has no Kdi row, and a->b changes rows
     Workspace ws;
     ws.paths.folder = dir.path();
     RecordingSink sink;
@@ -53,12 +54,13 @@ TEST(Workspace, AReferenceThatCannotBeGradedStopsWithoutAMessage) {
 // the one message is the broken step's, so no later step was tried. The analyzer comes last.
 TEST(Workspace, StopsAtTheFirstFileThatFails) {
     const std::vector<std::pair<std::string, const char*>> order = {
-        {"KeyDefs.txt", msg::kKeyDefsTitle}, {"DiGraphs.txt", msg::kDigraphsTitle},
-        {"Kdi.txt", msg::kKdiTitle},         {"Gj.txt", msg::kGjTitle},
+        {"KeyDefs.txt", msg::kKeyDefsTitle},  {"DiGraphs.txt", msg::kDigraphsTitle},
+        {"Kdi.txt", msg::kKdiTitle},          {"Gj.txt", msg::kGjTitle},
         {"RefKeyLay.txt", msg::kLayoutTitle}, {"BestLoad.txt", msg::kBestLoadTitle}};
     for (std::size_t broken = 0; broken <= order.size(); ++broken) {
         test::InputSet set = TwoRows();
-        for (std::size_t later = broken; later < order.size(); ++later) set.Remove(order[later].first);
+        for (std::size_t later = broken; later < order.size(); ++later)
+            set.Remove(order[later].first);
         // Digraphs with no count load, then fail the analyzer, which comes after BestLoad.
         if (broken + 1 >= order.size()) set.Body("DiGraphs.txt", {});
         const test::ProgramFolder dir(set);

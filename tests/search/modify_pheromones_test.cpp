@@ -31,21 +31,43 @@ TEST(ModifyPheromones, ReinforcesPositiveColumnsOnlyAndRescalesThem) {
     };
     const double g = 0.025;  // grade 0.25 times factor 0.1
     const Case cases[] = {
-        {"zero and negative entries stay out", MakeLetters({{'a', 0}}), {{0, 0.3, 0, -1, 0.7}},
-         {{0, 0.3 / 1.1, 0, -1, 0.8 / 1.1}}, LayoutOf({{'a', 4}}), 0.5f, 0.2},
+        {"zero and negative entries stay out",
+         MakeLetters({{'a', 0}}),
+         {{0, 0.3, 0, -1, 0.7}},
+         {{0, 0.3 / 1.1, 0, -1, 0.8 / 1.1}},
+         LayoutOf({{'a', 4}}),
+         0.5f,
+         0.2},
         // Its unnormalised column stays as it is; the next letter is reinforced as usual.
-        {"a negative pair", MakeLetters({{'a', 0}, {'b', 0}}),
+        {"a negative pair",
+         MakeLetters({{'a', 0}, {'b', 0}}),
          {{0, 0.2, 0.2, -0.5}, {0, 0.5, 0.5, 0}},
          {{0, 0.2, 0.2, -0.5}, {0, 0.5 / (1 + g), (0.5 + g) / (1 + g), 0}},
-         LayoutOf({{'a', 3}, {'b', 2}}), 0.25f, 0.1},
+         LayoutOf({{'a', 3}, {'b', 2}}),
+         0.25f,
+         0.1},
         // a is fixed to key 2 whose pair holds 0; b was left unplaced (key 0).
-        {"a zero pair becomes positive", MakeLetters({{'a', 2}, {'b', 0}}),
-         {{0, 0, 0, 0}, {0, 0.5, 0, 0.5}}, {{0, 0, 1, 0}, {g / (1 + g), 0.5 / (1 + g), 0, 0.5 / (1 + g)}},
-         LayoutOf({{'a', 2}}), 0.25f, 0.1},
-        {"a zero factor still rescales", MakeLetters({{'a', 0}}), {{0, 2, 2, 4}},
-         {{0, 0.25, 0.25, 0.5}}, LayoutOf({{'a', 1}}), 0.4f, 0.0},
-        {"a key beyond the keyboard", MakeLetters({{'a', 0}}), {{0, 1, 1}}, {{0, 1, 1}},
-         LayoutOf({{'a', 9}}), 0.4f, 0.1},
+        {"a zero pair becomes positive",
+         MakeLetters({{'a', 2}, {'b', 0}}),
+         {{0, 0, 0, 0}, {0, 0.5, 0, 0.5}},
+         {{0, 0, 1, 0}, {g / (1 + g), 0.5 / (1 + g), 0, 0.5 / (1 + g)}},
+         LayoutOf({{'a', 2}}),
+         0.25f,
+         0.1},
+        {"a zero factor still rescales",
+         MakeLetters({{'a', 0}}),
+         {{0, 2, 2, 4}},
+         {{0, 0.25, 0.25, 0.5}},
+         LayoutOf({{'a', 1}}),
+         0.4f,
+         0.0},
+        {"a key beyond the keyboard",
+         MakeLetters({{'a', 0}}),
+         {{0, 1, 1}},
+         {{0, 1, 1}},
+         LayoutOf({{'a', 9}}),
+         0.4f,
+         0.1},
     };
     for (const Case& t : cases) {
         PheroTable phero = MakePhero(t.before);
@@ -53,7 +75,8 @@ TEST(ModifyPheromones, ReinforcesPositiveColumnsOnlyAndRescalesThem) {
         for (std::size_t j = 0; j < t.after.size(); ++j) {
             const std::vector<double> column = Column(phero, static_cast<int>(j));
             for (std::size_t k = 0; k < column.size(); ++k)
-                EXPECT_DOUBLE_EQ(column[k], t.after[j][k]) << t.name << " letter " << j << " key " << k;
+                EXPECT_DOUBLE_EQ(column[k], t.after[j][k])
+                    << t.name << " letter " << j << " key " << k;
         }
     }
 }

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine_fixture.hpp"
 #include "data/phero_table.hpp"
+#include "engine_fixture.hpp"
 #include "search/modify_pheromones.hpp"
 #include "search/trail_limits.hpp"
 
@@ -96,13 +96,13 @@ TEST(TrailLimits, KeepEveryAllowedKeyReachableAndForbiddenOnesForbiddenThroughAR
 
 TEST(StagnationWatch, WantsAConvergedTableAndIdleIterations) {
     StagnationWatch watch(3, 2);
-    const Single run = 0.5f;                        // the run's best, above every epoch here
-    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, run));   // the first sets the mark
-    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0, run));   // better: idle count starts over
-    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0, run));   // equal is not better
-    EXPECT_FALSE(watch.Stagnant(0.3f, 3.0, run));   // idle long enough, not converged
-    EXPECT_TRUE(watch.Stagnant(0.3f, 1.0, run));    // below the run's best: the short wait
-    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0, run));   // starts over: a lower grade is the new mark
+    const Single run = 0.5f;                       // the run's best, above every epoch here
+    EXPECT_FALSE(watch.Stagnant(0.2f, 1.0, run));  // the first sets the mark
+    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0, run));  // better: idle count starts over
+    EXPECT_FALSE(watch.Stagnant(0.3f, 1.0, run));  // equal is not better
+    EXPECT_FALSE(watch.Stagnant(0.3f, 3.0, run));  // idle long enough, not converged
+    EXPECT_TRUE(watch.Stagnant(0.3f, 1.0, run));   // below the run's best: the short wait
+    EXPECT_FALSE(watch.Stagnant(0.1f, 1.0, run));  // starts over: a lower grade is the new mark
 }
 
 // Waits per epoch, with a confirmed wait of 4 and an unconfirmed one of 2: the iterations a
@@ -115,14 +115,14 @@ int EpochLength(StagnationWatch& watch, Single grade, Single runBest) {
 
 TEST(StagnationWatch, ConfirmingTheBestDoublesTheWaitAndANewBestStartsItOver) {
     StagnationWatch watch(4, 2);
-    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 3);  // the first epoch: nothing to confirm
-    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 5);  // settles on the best it began with
-    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 9);  // again: twice the wait
-    EXPECT_EQ(EpochLength(watch, 0.4f, 0.5f), 3);  // a worse optimum: short,
-    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 17); // and the doubling goes on
-    EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 3);  // a new best: short, not yet confirmed
-    EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 5);  // confirmed: the doubling starts over
-    watch.Reset();                                 // a new run confirms nothing
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 3);   // the first epoch: nothing to confirm
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 5);   // settles on the best it began with
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 9);   // again: twice the wait
+    EXPECT_EQ(EpochLength(watch, 0.4f, 0.5f), 3);   // a worse optimum: short,
+    EXPECT_EQ(EpochLength(watch, 0.5f, 0.5f), 17);  // and the doubling goes on
+    EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 3);   // a new best: short, not yet confirmed
+    EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 5);   // confirmed: the doubling starts over
+    watch.Reset();                                  // a new run confirms nothing
     EXPECT_EQ(EpochLength(watch, 0.6f, 0.6f), 3);
 }
 

@@ -17,8 +17,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 Clock::time_point Deadline(double seconds) {
-    return Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                              std::chrono::duration<double>(seconds));
+    return Clock::now() +
+           std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
 }
 
 int MillisecondsLeft(Clock::time_point deadline) {

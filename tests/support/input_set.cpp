@@ -31,13 +31,12 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 InputSet InputSet::Small() {
     InputSet set;
     set.files_ = {
-        {"KeyDefs.txt",
-         JoinLines({"Code\tHand\tFinger\tColumn\tRow\tAlternate", "A\t0\t2\t1\t3\t0",
-                    "B\t0\t3\t2\t3\t0", "C\t1\t2\t1\t3\t0", "D\t1\t3\t2\t3\t0",
-                    "E\t0\t2\t2\t2\t0", "Space\t0\t1\t0\t5\t1"})},
-        {"DiGraphs.txt", JoinLines({"code1\tcode2\tcount", "97\t98\t1", "98\t99\t1", "99\t32\t1",
-                                    "32\t97\t1", "97\t101\t1", "101\t98\t1", "98\t97\t1",
-                                    "99\t100\t1"})},
+        {"KeyDefs.txt", JoinLines({"Code\tHand\tFinger\tColumn\tRow\tAlternate", "A\t0\t2\t1\t3\t0",
+                                   "B\t0\t3\t2\t3\t0", "C\t1\t2\t1\t3\t0", "D\t1\t3\t2\t3\t0",
+                                   "E\t0\t2\t2\t2\t0", "Space\t0\t1\t0\t5\t1"})},
+        {"DiGraphs.txt",
+         JoinLines({"code1\tcode2\tcount", "97\t98\t1", "98\t99\t1", "99\t32\t1", "32\t97\t1",
+                    "97\t101\t1", "101\t98\t1", "98\t97\t1", "99\t100\t1"})},
         {"Kdi.txt", JoinLines({"f\t1\t2\t3\t4\t5", "1\t1\t1\t1\t1\t1", "2\t1\t0\t4\t1\t1",
                                "3\t1\t1\t0\t1\t1", "4\t1\t1\t1\t0\t1", "5\t1\t1\t1\t1\t0"})},
         {"Gj.txt", JoinLines({"G", "V1\t1", "V2\t0", "V3\t1", "V4\t1", "V5\t1", "V6\t1"})},

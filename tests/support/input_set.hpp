@@ -18,7 +18,9 @@ class InputSet {
     // The files of folder/In as they are on disk.
     static InputSet FromFolder(const std::string& folder);
     // A bundled set: "en" (an alphabetical reference, soon beaten) or "ka" (a good reference).
-    static InputSet Bundled(const std::string& language) { return FromFolder(BundledSet(language)); }
+    static InputSet Bundled(const std::string& language) {
+        return FromFolder(BundledSet(language));
+    }
 
     // Line `number` (1 is the header) of `file` becomes `text`; one past the end appends.
     InputSet& Line(const std::string& file, int number, const std::string& text);

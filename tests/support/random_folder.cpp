@@ -24,7 +24,8 @@ class Random {
     bool Chance(int percent) { return Below(100) < percent; }
     template <class T>
     void Shuffle(std::vector<T>& v) {
-        for (std::size_t i = v.size(); i > 1; --i) std::swap(v[i - 1], v[static_cast<std::size_t>(Below(static_cast<int>(i)))]);
+        for (std::size_t i = v.size(); i > 1; --i)
+            std::swap(v[i - 1], v[static_cast<std::size_t>(Below(static_cast<int>(i)))]);
     }
 
   private:
@@ -47,8 +48,8 @@ double Number(const std::string& text) {
 std::string LayoutText(const RandomFolder::LayoutLines& lines, bool withFlag) {
     std::string text = "Code\tKey\tFixed\r\n";
     for (const auto& p : lines)
-        text += std::to_string(p.code) + "\t" + p.key + (withFlag ? (p.fixed ? "\t1" : "\t0") : "") +
-                "\r\n";
+        text += std::to_string(p.code) + "\t" + p.key +
+                (withFlag ? (p.fixed ? "\t1" : "\t0") : "") + "\r\n";
     return text;
 }
 
@@ -141,9 +142,10 @@ RandomFolder MakeRandomFolder(std::uint64_t seed) {
     std::iota(keyOrder.begin(), keyOrder.end(), 0);
     rnd.Shuffle(keyOrder);
     for (int j = 0; j < nLet; ++j)
-        f.reference.push_back({letters[static_cast<std::size_t>(j)],
-                               f.keys[static_cast<std::size_t>(keyOrder[static_cast<std::size_t>(j)])].code,
-                               rnd.Chance(25)});
+        f.reference.push_back(
+            {letters[static_cast<std::size_t>(j)],
+             f.keys[static_cast<std::size_t>(keyOrder[static_cast<std::size_t>(j)])].code,
+             rnd.Chance(25)});
 
     f.layouts["empty.txt"] = {};
     f.layouts["ref.txt"] = f.reference;
@@ -152,7 +154,8 @@ RandomFolder MakeRandomFolder(std::uint64_t seed) {
     rnd.Shuffle(fill);
     RandomFolder::LayoutLines full;
     for (int i = 0; i < defs; ++i)
-        full.push_back({fill[static_cast<std::size_t>(i)], f.keys[static_cast<std::size_t>(i)].code, false});
+        full.push_back(
+            {fill[static_cast<std::size_t>(i)], f.keys[static_cast<std::size_t>(i)].code, false});
     f.layouts["full.txt"] = full;
     // Wild: characters left out, sharing a key, on codes that name no key, listed twice.
     for (int n = 1; n <= 4; ++n) {
@@ -175,8 +178,8 @@ std::map<std::string, std::string> RandomFolder::Files() const {
     std::string text = "Code\tHand\tFinger\tCol\tRow\tAlt\r\n";
     for (const auto& k : keys)
         text += k.code + "\t" + std::to_string(k.hand) + "\t" + std::to_string(k.finger) + "\t" +
-                std::to_string(k.col) + "\t" + std::to_string(k.row) + "\t" + (k.shared ? "1" : "0") +
-                "\r\n";
+                std::to_string(k.col) + "\t" + std::to_string(k.row) + "\t" +
+                (k.shared ? "1" : "0") + "\r\n";
     files["In/KeyDefs.txt"] = text;
     text = "C1\tC2\tCount\r\n";
     for (const auto& d : digraphs)
@@ -213,9 +216,11 @@ std::optional<PlainFigures> PlainCalcV1_6(const RandomFolder& folder,
     for (int r = 0; r <= 5; ++r)
         for (int q = 0; q <= 8; ++q)
             for (int k = 1; k <= nKeys; ++k)
-                if (keys[static_cast<std::size_t>(k)].row == r && keys[static_cast<std::size_t>(k)].col == q) {
+                if (keys[static_cast<std::size_t>(k)].row == r &&
+                    keys[static_cast<std::size_t>(k)].col == q) {
                     best[static_cast<std::size_t>(k)] =
-                        Number(folder.rowW[static_cast<std::size_t>(r)]) * Number(folder.colW[static_cast<std::size_t>(q)]);
+                        Number(folder.rowW[static_cast<std::size_t>(r)]) *
+                        Number(folder.colW[static_cast<std::size_t>(q)]);
                     sum += best[static_cast<std::size_t>(k)];
                 }
     for (int k = 1; k <= 64; ++k) best[static_cast<std::size_t>(k)] /= sum;
@@ -237,7 +242,8 @@ std::optional<PlainFigures> PlainCalcV1_6(const RandomFolder& folder,
     std::array<double, 65> load{};
     for (const auto& d : folder.digraphs) {
         const double f = static_cast<double>(d.count) / total;
-        const int k1 = lay[static_cast<std::size_t>(d.first)], k2 = lay[static_cast<std::size_t>(d.second)];
+        const int k1 = lay[static_cast<std::size_t>(d.first)],
+                  k2 = lay[static_cast<std::size_t>(d.second)];
         const PlainKey& a = keys[static_cast<std::size_t>(k1)];
         const PlainKey& b = keys[static_cast<std::size_t>(k2)];
         load[static_cast<std::size_t>(k2)] += f;

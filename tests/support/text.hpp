@@ -24,7 +24,11 @@ inline std::string Ended(std::initializer_list<std::string> lines, const char* e
 }
 
 // The lines ended by CR LF, as the program writes its files, or by LF only.
-inline std::string CrLf(std::initializer_list<std::string> lines) { return Ended(lines, "\r\n"); }
-inline std::string Lf(std::initializer_list<std::string> lines) { return Ended(lines, "\n"); }
+inline std::string CrLf(std::initializer_list<std::string> lines) {
+    return Ended(lines, "\r\n");
+}
+inline std::string Lf(std::initializer_list<std::string> lines) {
+    return Ended(lines, "\n");
+}
 
 }  // namespace antkeys::test

@@ -15,11 +15,11 @@
 
 #include "data/messages.hpp"
 #include "search/search_host.hpp"
+#include "support/pixels.hpp"
 #include "ui/caption_fit.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/graph_plan.hpp"
 #include "ui/progress_graph.hpp"
-#include "support/pixels.hpp"
 #include "ui_test_support.hpp"
 
 using namespace antkeys;
@@ -74,10 +74,13 @@ class TestMainWindow : public QObject {
         QCOMPARE(window().windowTitle(), QStringLiteral("A C O Algorithm (Version 2.3)"));
         QVERIFY(!window().windowIcon().isNull());
         const std::pair<const char*, const char*> texts[] = {
-            {"txtAnts", "50"},  {"txtPheroSens", "0.8"}, {"txtPheroModifK", "0.1"},
-            {"txtGrOffs", "-0.9"}, {"txtGrScale", "1"},  {"labV_4", "V4"}, {"labV_10", "dV4"}};
+            {"txtAnts", "50"},     {"txtPheroSens", "0.8"}, {"txtPheroModifK", "0.1"},
+            {"txtGrOffs", "-0.9"}, {"txtGrScale", "1"},     {"labV_4", "V4"},
+            {"labV_10", "dV4"}};
         for (const auto& [name, text] : texts)
-            QVERIFY2(widget(QLatin1String(name))->property("text").toString() == QLatin1String(text), name);
+            QVERIFY2(
+                widget(QLatin1String(name))->property("text").toString() == QLatin1String(text),
+                name);
         QVERIFY(p_->child<QCheckBox>("chkACO")->isChecked());
         QVERIFY(!p_->child<QCheckBox>("chkDrawGraph")->isChecked());
         QVERIFY(widget("cmdRun")->isEnabled() && !widget("cmdStop")->isEnabled());
@@ -91,7 +94,8 @@ class TestMainWindow : public QObject {
     }
 
     void georgianCaptionsShowWhole() {
-        if (GeorgianFamily() == QLatin1String("Geo_Arial")) QSKIP("the single-byte face shows bytes");
+        if (GeorgianFamily() == QLatin1String("Geo_Arial"))
+            QSKIP("the single-byte face shows bytes");
         QCOMPARE(p_->child<QPushButton>("cmdRun")->text(), QString::fromUtf8("დაწყება"));
         // Every caption's face has the Georgian letters, so none shows as boxes.
         for (const char* name : {"labAnts", "labSens", "Label3", "Label6", "labIterN"}) {

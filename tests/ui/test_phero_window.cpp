@@ -8,10 +8,10 @@
 #include <QObject>
 #include <QTest>
 
-#include "ui/phero_window.hpp"
-#include "ui/view_controls.hpp"
 #include "support/keyboards.hpp"
 #include "support/pixels.hpp"
+#include "ui/phero_window.hpp"
+#include "ui/view_controls.hpp"
 
 using namespace antkeys;
 using namespace antkeys::test;

@@ -81,8 +81,8 @@ class TestStartup : public QObject {
     void aSignalClosesTheStartedProgram() {
         QFETCH(QStringList, arguments);
         test::TempFolder temp;
-        qputenv("ANTKEYS_HOME", QByteArray::fromStdString(
-                                    test::MakeProgramFolder(temp, test::SmallWindowSet())));
+        qputenv("ANTKEYS_HOME",
+                QByteArray::fromStdString(test::MakeProgramFolder(temp, test::SmallWindowSet())));
         QTimer::singleShot(300, [] { std::raise(SIGTERM); });
         QTimer guard;  // should the signal be lost, the event loop must still end
         connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
@@ -103,11 +103,13 @@ class TestStartup : public QObject {
             QVERIFY2(!IsAutoStartCommandLine(line), qPrintable(line.join(QLatin1Char('|'))));
         // --version and --help are checked on the installed program.
         QVERIFY(InfoAnswer({QStringLiteral("-h")}).rfind("Usage: antkeys [as]", 0) == 0);
-        for (const QStringList& line : {QStringList{}, QStringList{"as"}, QStringList{"--help", "x"}})
+        for (const QStringList& line :
+             {QStringList{}, QStringList{"as"}, QStringList{"--help", "x"}})
             QVERIFY(InfoAnswer(line).empty());
         char name[] = "antkeys", as[] = "as", style[] = "-style";
         char* argv[] = {name, style, as, nullptr};
-        QCOMPARE(GivenArguments(3, argv), QStringList({QStringLiteral("-style"), QStringLiteral("as")}));
+        QCOMPARE(GivenArguments(3, argv),
+                 QStringList({QStringLiteral("-style"), QStringLiteral("as")}));
     }
 };
 
