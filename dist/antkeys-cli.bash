@@ -29,11 +29,11 @@ _antkeys_cli() {
         --set)
             COMPREPLY=($(compgen -W $'ka\nen\nru\nuk\nhy\nde' -- "$cur"))
             return ;;
-        -o | --output | --alphabet)
+        -o | --output | --alphabet | --charset | --trigrams)
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
-        --ants | --sensitivity | --reinforcement | --layouts | --seconds | --seed | --colonies | --name)
+        --ants | --sensitivity | --reinforcement | --layouts | --seconds | --seed | --colonies | --name | --weights)
             return ;;
     esac
 

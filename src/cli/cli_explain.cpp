@@ -34,13 +34,14 @@ void PrintTsv(const std::vector<std::string>& files, const std::vector<LayoutExp
 }
 
 void PrintTables(const std::vector<std::string>& files,
-                 const std::vector<LayoutExplanation>& layouts, std::ostream& out) {
+                 const std::vector<LayoutExplanation>& layouts, const CharacterMap& chars,
+                 std::ostream& out) {
     std::vector<const LayoutExplanation*> pointers;
     for (const LayoutExplanation& l : layouts) pointers.push_back(&l);
     PrintAligned(FigureRows(files, pointers), out);
     for (std::size_t i = 0; i < layouts.size(); ++i) {
         out << "\nWorst digraphs of " << files[i] << ":\n";
-        PrintAligned(WorstRows(layouts[i]), out);
+        PrintAligned(WorstRows(layouts[i], chars), out);
     }
 }
 
@@ -89,7 +90,7 @@ int RunExplain(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) {
     if (parsed.Has("--tsv"))
         PrintTsv(files, layouts, out);
     else
-        PrintTables(files, layouts, out);
+        PrintTables(files, layouts, ws.chars, out);
     return status;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/cli_options.hpp"
 #include "cli/layout_argument.hpp"
 #include "cli/stderr_sink.hpp"
+#include "data/charset_file.hpp"
 #include "data/loaders.hpp"
 #include "data/program_folder.hpp"
 #include "data/text_file.hpp"
@@ -99,10 +100,12 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     StderrSink sink(err);
     KeyTables keys;
     if (!LoadKeyDefs(paths.keyDefs(), keys, sink)) return 2;
+    CharacterMap chars;
+    if (!LoadFolderCharset(paths, chars, sink)) return 2;
     Layout lay{};
     if (!LoadLayoutArgument(layoutPath, keys, lay, sink)) return 2;
 
-    const ExportResult result = exporter->Export({lay, keys, CharacterMap::GeorgianPs(), options});
+    const ExportResult result = exporter->Export({lay, keys, chars, options});
     for (const std::string& problem : result.problems)
         err << kName << "not exported: " << problem << '\n';
     if (result.exported == 0)

@@ -43,8 +43,8 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
         out << '\n';
         if (!options.quiet) {
             out << '\n';
-            for (const std::string& line :
-                 KeyboardText(engine.bestKeyLay(), engine.workspace().keys))
+            for (const std::string& line : KeyboardText(
+                     engine.bestKeyLay(), engine.workspace().keys, engine.workspace().chars))
                 out << "  " << line << '\n';
             out << '\n';
         }

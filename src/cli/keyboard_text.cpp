@@ -9,7 +9,8 @@
 
 namespace antkeys::cli {
 
-std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys) {
+std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys,
+                                      const CharacterMap& chars) {
     const int nKeys = keys.nKeys();
     if (nKeys < 1) return {};
 
@@ -52,9 +53,8 @@ std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys) 
                 line += "\u00B7";
             } else if (it->second == ' ') {
                 line += "\u2423";  // the space bar
-            } else if (const std::string& ch = CodeToUtf8(static_cast<Byte>(it->second));
-                       !ch.empty()) {
-                line += ch;
+            } else if (chars.Shows(static_cast<Byte>(it->second))) {
+                line += chars.Utf8(static_cast<Byte>(it->second));
             } else {
                 line += '?';
             }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/charset.hpp"
 #include "data/key_tables.hpp"
 #include "data/types.hpp"
 
@@ -12,6 +13,7 @@ namespace antkeys::cli {
 
 // Each key shows the character it carries (UTF-8), "␣" for the space, "·" when it carries
 // none; control codes (below 32) are not drawn. Lines carry no trailing blanks.
-std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys);
+std::vector<std::string> KeyboardText(const Layout& lay, const KeyTables& keys,
+                                      const CharacterMap& chars);
 
 }  // namespace antkeys::cli

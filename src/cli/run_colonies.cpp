@@ -91,7 +91,7 @@ void PrintSummary(const ColonyRun& run, const RunOptions& options, const std::st
         if (!options.quiet) {
             out << '\n';
             for (const std::string& line :
-                 KeyboardText(winner.engine->bestKeyLay(), winner.ws.keys))
+                 KeyboardText(winner.engine->bestKeyLay(), winner.ws.keys, winner.ws.chars))
                 out << "  " << line << '\n';
             out << '\n';
         }

@@ -119,8 +119,9 @@ std::string CliRunHost::LetterName(int letter) const {
     std::string name = "letter " + std::to_string(letter);
     if (letter >= 0 && letter <= letters.nLet()) {
         const Byte code = letters.letSet[static_cast<std::size_t>(letter)];
-        const std::string& shown = CodeToUtf8(code);
-        name += " (code " + std::to_string(code) + (shown.empty() ? "" : ", " + shown) + ")";
+        const CharacterMap& chars = engine_.workspace().chars;
+        name += " (code " + std::to_string(code) +
+                (chars.Shows(code) ? ", " + chars.Utf8(code) : "") + ")";
     }
     return name;
 }

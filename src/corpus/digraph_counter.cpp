@@ -1,62 +1,28 @@
 #include "corpus/digraph_counter.hpp"
 
-#include <iconv.h>
-
 namespace antkeys {
 namespace {
 
-constexpr char32_t kGeorgianFirst = 0x10D0;  // Mkhedruli AN
-constexpr char32_t kMtavruliFirst = 0x1C90;  // Mtavruli AN, the capital of U+10D0
 constexpr char32_t kInvalid = 0xFFFD;
-
-std::string Utf8(char32_t cp) {
-    std::string s;
-    if (cp < 0x800) {
-        s += static_cast<char>(0xC0 | (cp >> 6));
-    } else {
-        s += static_cast<char>(0xE0 | (cp >> 12));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    }
-    s += static_cast<char>(0x80 | (cp & 0x3F));
-    return s;
-}
-
-bool IsUnicodeSpace(char32_t cp) {
-    return cp == 0x85 || cp == 0xA0 || cp == 0x1680 || (cp >= 0x2000 && cp <= 0x200A) ||
-           cp == 0x2028 || cp == 0x2029 || cp == 0x202F || cp == 0x205F || cp == 0x3000;
-}
+constexpr char32_t kByteOrderMark = 0xFEFF;
+constexpr char32_t kNearLimit = 0x3000;      // past Georgian, Armenian, Greek and Cyrillic
+constexpr char32_t kAlwaysComposed = 0x300;  // below the combining marks nothing recomposes
 
 }  // namespace
 
-DigraphCounter::DigraphCounter() {
-    // The codes come from the system's GEORGIAN-PS converter, the charset the program
-    // shows its codes in.
-    iconv_t cd = iconv_open("GEORGIAN-PS", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        error_ = "the system's iconv has no GEORGIAN-PS character set";
-        return;
-    }
-    for (std::size_t i = 0; i < georgian_.size(); ++i) {
-        std::string in = Utf8(kGeorgianFirst + static_cast<char32_t>(i));
-        char out[4] = {};
-        char* inPtr = in.data();
-        char* outPtr = out;
-        std::size_t inLeft = in.size();
-        std::size_t outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) &&
-            sizeof out - outLeft == 1 && static_cast<unsigned char>(out[0]) >= 128)
-            georgian_[i] = static_cast<unsigned char>(out[0]);
-    }
-    iconv_close(cd);
-    ready_ = true;
+DigraphCounter::DigraphCounter(const CharacterMap& map) : map_(map), near_(kNearLimit) {
+    UErrorCode status = U_ZERO_ERROR;
+    nfc_ = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status)) nfc_ = nullptr;  // ICU's data always holds NFC; count unnormalised
+    for (char32_t cp = 0; cp < kNearLimit; ++cp)
+        near_[cp] = static_cast<std::int16_t>(map_.CodeOf(cp));
 }
 
 void DigraphCounter::Feed(const char* data, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
+    for (std::size_t i = 0; i < size; ++i, ++fed_) {
         const auto byte = static_cast<unsigned char>(data[i]);
         if (need_ == 0 && byte < 0x80) {
-            Character(byte);
+            Decoded(byte);
         } else {
             Decode(byte);
         }
@@ -69,20 +35,21 @@ void DigraphCounter::Decode(unsigned char byte) {
             cp_ = (cp_ << 6) | (byte & 0x3Fu);
             if (--need_ == 0) {
                 if (cp_ < min_ || (cp_ >= 0xD800 && cp_ <= 0xDFFF) || cp_ > 0x10FFFF)
-                    Drop(kInvalid);
+                    Malformed(leadAt_);
                 else
-                    Character(cp_);
+                    Decoded(cp_);
             }
             return;
         }
-        // The sequence broke off: drop it and read this byte afresh.
+        // The sequence broke off: it is malformed, and this byte is read afresh.
         need_ = 0;
-        Drop(kInvalid);
+        Malformed(leadAt_);
         if (byte < 0x80) {
-            Character(byte);
+            Decoded(byte);
             return;
         }
     }
+    leadAt_ = fed_;
     if (byte >= 0xC2 && byte <= 0xDF) {
         need_ = 1;
         cp_ = byte & 0x1Fu;
@@ -96,44 +63,60 @@ void DigraphCounter::Decode(unsigned char byte) {
         cp_ = byte & 0x07u;
         min_ = 0x10000;
     } else {
-        Drop(kInvalid);
+        Malformed(fed_);
     }
+}
+
+void DigraphCounter::Malformed(std::uint64_t at) {
+    if (firstMalformed_ < 0) firstMalformed_ = static_cast<std::int64_t>(at);
+    Flush();
+    Drop(kInvalid);
 }
 
 void DigraphCounter::Boundary() {
     if (need_ > 0) {
         need_ = 0;
-        Drop(kInvalid);
+        Malformed(leadAt_);
     }
+    Flush();
     Put(' ');
+    textStart_ = true;
+}
+
+void DigraphCounter::Decoded(char32_t cp) {
+    const bool first = textStart_;
+    textStart_ = false;
+    if (cp == kByteOrderMark && first) return;
+    if (nfc_ == nullptr) {
+        Character(cp);
+        return;
+    }
+    if (nfc_->hasBoundaryBefore(static_cast<UChar32>(cp))) Flush();
+    segment_.append(static_cast<UChar32>(cp));
+}
+
+// The characters since the last boundary, composed.
+void DigraphCounter::Flush() {
+    if (segment_.isEmpty()) return;
+    if (segment_.length() == 1 && segment_[0] < kAlwaysComposed) {
+        Character(segment_[0]);
+    } else {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeString composed = nfc_->normalize(segment_, status);
+        const icu::UnicodeString& text = U_SUCCESS(status) ? composed : segment_;
+        for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1))
+            Character(static_cast<char32_t>(text.char32At(i)));
+    }
+    segment_.remove();
 }
 
 void DigraphCounter::Character(char32_t cp) {
-    if (cp < 0x80) {
-        if (cp == ' ' || (cp >= '\t' && cp <= '\r')) {
-            Put(' ');
-        } else if (cp > ' ' && cp < 0x7F) {
-            Put(cp >= 'A' && cp <= 'Z' ? static_cast<int>(cp) + ('a' - 'A') : static_cast<int>(cp));
-        } else {
-            Drop(cp);  // control characters
-        }
-        return;
+    const int code = cp < kNearLimit ? near_[cp] : map_.CodeOf(cp);
+    if (code >= 0) {
+        Put(code);
+    } else {
+        Drop(cp);
     }
-    char32_t lower = cp;
-    if ((cp >= kMtavruliFirst && cp <= 0x1CBA) || (cp >= 0x1CBD && cp <= 0x1CBF))
-        lower = cp - kMtavruliFirst + kGeorgianFirst;
-    if (lower >= kGeorgianFirst && lower < kGeorgianFirst + georgian_.size()) {
-        const unsigned char code = georgian_[lower - kGeorgianFirst];
-        if (code != 0) {
-            Put(code);
-            return;
-        }
-    }
-    if (IsUnicodeSpace(cp)) {
-        Put(' ');
-        return;
-    }
-    Drop(cp);
 }
 
 void DigraphCounter::Put(int code) {

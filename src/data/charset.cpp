@@ -2,61 +2,88 @@
 
 #include <cstdio>
 
-#include <iconv.h>
+#include <unicode/uchar.h>
+#include <unicode/uscript.h>
+
+#include "data/charset_iconv.hpp"
 
 namespace antkeys {
 
 const CharacterMap& CharacterMap::GeorgianPs() {
     static const CharacterMap map = [] {
-        CharacterMap m;
-        m.name_ = "GEORGIAN-PS";
-        m.codePoints_.fill(kNone);
-        iconv_t cd = iconv_open("UTF-32LE", "GEORGIAN-PS");
-        const bool have = cd != reinterpret_cast<iconv_t>(-1);
-        for (int c = 0; c < 256; ++c) {
-            const auto at = static_cast<std::size_t>(c);
-            if (!have) {
-                // Without the charset, ASCII still maps to itself.
-                if (c < 128) m.codePoints_[at] = static_cast<char32_t>(c);
-            } else {
-                char in[1] = {static_cast<char>(c)};
-                unsigned char out[8] = {};
-                char* inPtr = in;
-                char* outPtr = reinterpret_cast<char*>(out);
-                std::size_t inLeft = 1;
-                std::size_t outLeft = sizeof out;
-                iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) &&
-                    sizeof out - outLeft == 4)
-                    m.codePoints_[at] =
-                        static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
-            }
-            if (m.codePoints_[at] != kNone) m.utf8_[at] = Utf8Of(m.codePoints_[at]);
-        }
-        if (have) iconv_close(cd);
-        return m;
+        Table table;
+        std::string why;
+        if (!IconvCharsetTable("GEORGIAN-PS", table, why))
+            for (char32_t c = 0; c < 128; ++c) table[c].base = c;  // ASCII still maps to itself
+        // Georgian has no capitals on its keys: Shift gives the letter again, a to z their
+        // capitals, as the exports have always written them.
+        for (Entry& e : table)
+            if (e.base != kNone) e.shift = e.base >= U'a' && e.base <= U'z' ? e.base - 32 : e.base;
+        CharacterMap georgian("GEORGIAN-PS", table);
+        georgian.builtIn_ = true;
+        return georgian;
     }();
     return map;
 }
 
+CharacterMap::CharacterMap(std::string name, const Table& table)
+    : name_(std::move(name)), table_(table) {
+    for (int c = kCharCodes - 1; c >= 0; --c) {
+        const auto code = static_cast<Byte>(c);
+        const char32_t base = table_[code].base;
+        if (base == kNone) continue;
+        utf8_[code] = Utf8Of(base);
+        byBase_[base] = code;
+    }
+    // A Shift character shared by several keys (Greek sigma and final sigma) counts as the
+    // key whose character is its lower case, else as the lowest code.
+    for (int c = 0; c < kCharCodes; ++c) {
+        const auto code = static_cast<Byte>(c);
+        const Entry& e = table_[code];
+        if (e.base == kNone || e.shift == kNone || e.shift == e.base) continue;
+        const auto [it, added] = byShift_.try_emplace(e.shift, code);
+        if (!added && static_cast<char32_t>(u_tolower(static_cast<UChar32>(e.shift))) == e.base)
+            it->second = code;
+    }
+}
+
+char32_t CharacterMap::Shift(Byte code) const {
+    const Entry& e = table_[code];
+    return e.shift == kNone ? e.base : e.shift;
+}
+
+bool CharacterMap::Shows(Byte code) const {
+    const char32_t cp = CodePoint(code);
+    return cp != kNone && !IsUntypeable(cp);
+}
+
 std::string CharacterMap::Describe(Byte code) const {
     std::string text = "character " + std::to_string(code);
-    const char32_t cp = CodePoint(code);
-    if (cp == kNone || IsUntypeable(cp) || cp == U' ') return text;
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(cp));
-    return text + " '" + Utf8(code) + "' (" + hex + ")";
+    if (!Shows(code) || CodePoint(code) == U' ') return text;
+    return text + " '" + Utf8(code) + "' (" + CodePointName(CodePoint(code)) + ")";
 }
 
-const std::string& CodeToUtf8(Byte code) {
-    return CharacterMap::GeorgianPs().Utf8(code);
-}
-
-std::string SingleByteToUtf8(std::string_view bytes) {
+std::string CharacterMap::ToUtf8(std::string_view codes) const {
     std::string out;
-    out.reserve(bytes.size() * 3);
-    for (char c : bytes) out += CodeToUtf8(static_cast<Byte>(c));
+    out.reserve(codes.size() * 3);
+    for (char c : codes) out += Utf8(static_cast<Byte>(c));
     return out;
+}
+
+int CharacterMap::CodeOf(char32_t cp) const {
+    if (u_isUWhiteSpace(static_cast<UChar32>(cp))) return ' ';
+    const auto lower = static_cast<char32_t>(u_tolower(static_cast<UChar32>(cp)));
+    if (lower != cp)
+        if (const auto it = byBase_.find(lower); it != byBase_.end()) return it->second;
+    if (const auto it = byBase_.find(cp); it != byBase_.end()) return it->second;
+    if (const auto it = byShift_.find(cp); it != byShift_.end()) return it->second;
+    return -1;
+}
+
+char32_t DefaultShift(char32_t base) {
+    UErrorCode status = U_ZERO_ERROR;
+    if (uscript_getScript(static_cast<UChar32>(base), &status) == USCRIPT_GEORGIAN) return base;
+    return static_cast<char32_t>(u_toupper(static_cast<UChar32>(base)));
 }
 
 std::string Utf8Of(char32_t cp) {
@@ -77,6 +104,12 @@ std::string Utf8Of(char32_t cp) {
         s += static_cast<char>(0x80 | (cp & 0x3F));
     }
     return s;
+}
+
+std::string CodePointName(char32_t cp) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(cp));
+    return hex;
 }
 
 bool IsUntypeable(char32_t cp) {

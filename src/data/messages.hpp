@@ -25,6 +25,10 @@ inline constexpr const char* kGjText = "Error Loading Gj";
 inline constexpr const char* kTrigraphsTitle = "Error Loading Trigraphs";
 inline constexpr const char* kTrigraphsText = "Error Loading Trigraphs";
 
+// A folder's own character map is ours too.
+inline constexpr const char* kCharsetTitle = "Error Loading Character Map";
+inline constexpr const char* kCharsetText = "Error Loading Character Map";
+
 inline constexpr const char* kLayoutTitle = "Error Loading Layout";
 inline constexpr const char* kRefLayoutText = "Error Reference Loading Layout from:";
 inline constexpr const char* kCustomLayoutText = "Error Loading Custom Layout from:";

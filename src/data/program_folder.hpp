@@ -68,6 +68,7 @@ struct InputPaths {
     std::string gj() const { return In("Gj.txt"); }
     std::string refKeyLay() const { return In("RefKeyLay.txt"); }
     std::string bestLoad() const { return In("BestLoad.txt"); }
+    std::string charset() const { return In("Charset.txt"); }
     std::string pheromones() const { return Out("Pheromones.txt"); }
 };
 

@@ -38,7 +38,7 @@ TextRows FigureRows(const std::vector<std::string>& names,
     return rows;
 }
 
-TextRows WorstRows(const LayoutExplanation& layout) {
+TextRows WorstRows(const LayoutExplanation& layout, const CharacterMap& chars) {
     std::size_t depth = 0;
     for (const WorstDigraphs& w : layout.worst) depth = std::max(depth, w.top.size());
     TextRows rows(depth + 2);
@@ -53,7 +53,7 @@ TextRows WorstRows(const LayoutExplanation& layout) {
             std::string cell;
             if (r < w.top.size()) {
                 const DigraphPart& p = w.top[r];
-                cell = CharLabel(p.first) + CharLabel(p.second) + " " +
+                cell = CharLabel(chars, p.first) + CharLabel(chars, p.second) + " " +
                        (share ? FormatPercent(p.adds) : Fixed4(p.adds));
             }
             rows[r + 2].push_back(std::move(cell));

@@ -18,6 +18,6 @@ TextRows FigureRows(const std::vector<std::string>& names,
 // A column of ranks, then one column per list: its name, the figure, then the digraphs, largest
 // part first, as letters with their share ("ab 1.23%"; for V4 and V5 what the digraph adds to the
 // figure).
-TextRows WorstRows(const LayoutExplanation& layout);
+TextRows WorstRows(const LayoutExplanation& layout, const CharacterMap& chars);
 
 }  // namespace antkeys

@@ -69,12 +69,10 @@ std::vector<NamedFigure> NamedFigures(const LayoutFigures& f) {
     return out;
 }
 
-std::string CharLabel(Byte code) {
+std::string CharLabel(const CharacterMap& chars, Byte code) {
     if (code == ' ') return "\xE2\x90\xA3";  // U+2423 OPEN BOX
-    const std::string& text = CodeToUtf8(code);
-    if (text.empty() || static_cast<unsigned char>(text[0]) < 0x20 || text == "\x7F")
-        return "#" + std::to_string(code);
-    return text;
+    if (!chars.Shows(code)) return "#" + std::to_string(code);
+    return chars.Utf8(code);
 }
 
 bool LayoutExplainer::Init(const DigraphTables& digraphs, const KeyTables& keys,

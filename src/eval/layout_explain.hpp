@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/charset.hpp"
 #include "data/key_tables.hpp"
 #include "data/statistics_tables.hpp"
 #include "data/trigraph_tables.hpp"
@@ -115,7 +116,7 @@ class LayoutExplainer {
 };
 
 // A character as the lists show it: its letter, "␣" for space, "#code" when the character set
-// has nothing printable for it.
-std::string CharLabel(Byte code);
+// map has nothing printable for it.
+std::string CharLabel(const CharacterMap& chars, Byte code);
 
 }  // namespace antkeys

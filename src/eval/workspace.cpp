@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "data/charset_file.hpp"
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
 #include "eval/grading.hpp"
@@ -63,6 +64,7 @@ bool LoadWorkspace(Workspace& ws, MessageSink& sink, std::string* why) {
         return Failed(why, "the reference layout");
     if (!LoadBestLoad(p.bestLoad(), ws.keys, ws.weights.bestLoad, sink))
         return Failed(why, "the target load");
+    if (!LoadFolderCharset(p, ws.chars, sink)) return Failed(why, "the character map");
     return InitAnalizer(ws, sink, why);
 }
 

@@ -2,6 +2,7 @@
 // Everything the main window owns: the tables loaded at start, the analyzer, the criteria.
 #include <string>
 
+#include "data/charset.hpp"
 #include "data/key_tables.hpp"
 #include "data/phero_table.hpp"
 #include "data/program_folder.hpp"
@@ -22,6 +23,7 @@ struct Workspace {
     Layout refKeyLay{};
     LetterTables letters;
     PheroTable phero;
+    CharacterMap chars = CharacterMap::GeorgianPs();  // In/Charset.txt, else GEORGIAN-PS
     KeyAnalizer analizer;
     CriteriaTable layV;
     Single refAbsolute = 0;  // the weighted sum of the reference figures
@@ -38,7 +40,7 @@ Message UnreadableStoreMessage(const std::string& description, const std::string
 bool InitAnalizer(Workspace& ws, MessageSink& sink, std::string* why = nullptr);
 
 // The start-up load, in order: key definitions, digraphs, Kdi, Gj, reference layout, target
-// load, analyzer. Stops at the first failure and returns false.
+// load, character map, analyzer. Stops at the first failure and returns false.
 bool LoadWorkspace(Workspace& ws, MessageSink& sink, std::string* why = nullptr);
 
 }  // namespace antkeys

@@ -17,7 +17,7 @@ constexpr double kPitch = 72;  // pixels per key width
 constexpr double kGap = 6;     // between two keys
 constexpr double kMargin = 24;
 constexpr double kKeyboardTop = 112;
-constexpr const char* kFont = "DejaVu Sans, Noto Sans Georgian, sans-serif";
+constexpr const char* kFont = "DejaVu Sans, Noto Sans Georgian, Noto Sans Armenian, sans-serif";
 
 // Shades from a light cream (no load) to a deep red (the highest load of the picture).
 struct Rgb {
@@ -141,8 +141,7 @@ std::string XmlEscape(const std::string& text) {
 
 std::string CharacterLabel(Byte code, const CharacterMap& chars) {
     if (code == 32) return "\u2423";
-    const char32_t cp = chars.CodePoint(code);
-    if (cp == CharacterMap::kNone || IsUntypeable(cp)) return "#" + std::to_string(code);
+    if (!chars.Shows(code)) return "#" + std::to_string(code);
     return XmlEscape(chars.Utf8(code));
 }
 
@@ -151,6 +150,7 @@ LayoutPictureData PictureOfLayout(const Layout& lay, const Workspace& ws) {
     data.lay = lay;
     data.load = KeyLoads(ws.digraphs, ws.keys, lay);
     data.target = ws.weights.bestLoad;
+    data.chars = &ws.chars;
     std::array<bool, kCharCodes> listed{};
     for (Byte c : ws.letters.letSet) {
         if (lay[c] == 0 && !listed[c]) data.unplaced.push_back(c);

@@ -67,7 +67,7 @@ std::unique_ptr<QTranslator> InstallCaptionCatalogue(QString& warning, const QSt
 }
 
 QString CaptionText(std::string_view georgian) {
-    const std::string source = SingleByteToUtf8(georgian);
+    const std::string source = CharacterMap::GeorgianPs().ToUtf8(georgian);
     const QString translated = QCoreApplication::translate(kContext, source.c_str());
     // translate() gives the source back when no catalogue holds the caption.
     if (translated != QString::fromStdString(source)) return translated;

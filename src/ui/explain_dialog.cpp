@@ -10,15 +10,17 @@
 #include "eval/explain_text.hpp"
 #include "eval/explainer_setup.hpp"
 #include "ui/georgian_text.hpp"
+#include "ui/letter_font.hpp"
 #include "ui/message_box.hpp"
 
 namespace antkeys {
 namespace {
 
 // The first row of `rows` becomes the header; the first column left-aligned, the others right.
-QTableWidget* TableOf(const TextRows& rows, bool firstColumnIsHeader, QWidget* parent) {
+QTableWidget* TableOf(const TextRows& rows, bool firstColumnIsHeader, const CharacterMap& chars,
+                      QWidget* parent) {
     auto* table = new QTableWidget(parent);
-    table->setFont(GeorgianFont(kCaptionPointSize));
+    table->setFont(LetterFont(chars, kCaptionPointSize));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::ContiguousSelection);
     if (rows.empty()) return table;
@@ -76,7 +78,7 @@ ExplainDialog* ExplainDialog::Open(QWidget* parent, const Workspace& ws, const L
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(new QLabel(QStringLiteral("Figures (docs/metrics.md defines them)"), dialog));
     dialog->figures_ =
-        TableOf(FigureRows({"Reference", "This layout"}, {&ref, &mine}), true, dialog);
+        TableOf(FigureRows({"Reference", "This layout"}, {&ref, &mine}), true, ws.chars, dialog);
     dialog->figures_->setObjectName(QStringLiteral("figures"));
     dialog->figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(dialog->figures_, 3);
@@ -84,9 +86,9 @@ ExplainDialog* ExplainDialog::Open(QWidget* parent, const Workspace& ws, const L
         new QLabel(QStringLiteral("The digraphs that add most to each penalty"), dialog));
     dialog->worst_ = new QTabWidget(dialog);
     dialog->worst_->setObjectName(QStringLiteral("worst"));
-    dialog->worst_->addTab(TableOf(WorstRows(mine), true, dialog->worst_),
+    dialog->worst_->addTab(TableOf(WorstRows(mine, ws.chars), true, ws.chars, dialog->worst_),
                            QStringLiteral("This layout"));
-    dialog->worst_->addTab(TableOf(WorstRows(ref), true, dialog->worst_),
+    dialog->worst_->addTab(TableOf(WorstRows(ref, ws.chars), true, ws.chars, dialog->worst_),
                            QStringLiteral("Reference"));
     layout->addWidget(dialog->worst_, 2);
     dialog->resize(720, 760);

@@ -39,7 +39,7 @@ const GeorgianFace& Face() {
 QString GeorgianText(std::string_view bytes) {
     if (Face().latin1Codes)
         return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return QString::fromStdString(SingleByteToUtf8(bytes));
+    return QString::fromStdString(CharacterMap::GeorgianPs().ToUtf8(bytes));
 }
 
 QFont GeorgianFont(double pointSize) {

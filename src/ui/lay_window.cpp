@@ -10,6 +10,7 @@
 
 #include "data/fields.hpp"
 #include "data/number_format.hpp"
+#include "eval/workspace.hpp"
 #include "ui/app_icon.hpp"
 #include "ui/caption_language.hpp"
 #include "ui/captions.hpp"
@@ -17,6 +18,7 @@
 #include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
 #include "ui/lay_window_menu.hpp"
+#include "ui/letter_font.hpp"
 #include "ui/twips.hpp"
 #include "ui/view_controls.hpp"
 
@@ -66,7 +68,8 @@ void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
     keys_ = keys;
     canvas_->Clear();
     const QColor colour = QColor::fromRgb(kCharColour);
-    const QFont charFont = font();
+    const CharacterMap& chars = ws_ ? ws_->chars : CharacterMap::GeorgianPs();
+    const QFont charFont = LetterFont(chars, font().pointSizeF());
     canvas_->Paint([&](QPainter& painter) {
         // Codes 0..32 are control characters and the space: never drawn.
         for (int ch = 33; ch < kCharCodes; ++ch) {
@@ -74,8 +77,8 @@ void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
             ScreenPoint at;
             if (k == 0 || !CharPosition(keys, k, at)) continue;
             const QPointF topLeft(static_cast<float>(at.x), static_cast<float>(at.y));
-            KeyboardCanvas::PrintText(painter, topLeft, CodeText(static_cast<Byte>(ch)), charFont,
-                                      colour);
+            KeyboardCanvas::PrintText(painter, topLeft, LetterText(chars, static_cast<Byte>(ch)),
+                                      charFont, colour);
         }
     });
 }

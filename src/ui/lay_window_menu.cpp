@@ -12,6 +12,7 @@
 
 #include "data/loaders.hpp"
 #include "data/text_file.hpp"
+#include "eval/workspace.hpp"
 #include "export/exporter.hpp"
 #include "export/layout_svg.hpp"
 #include "ui/explain_dialog.hpp"
@@ -113,8 +114,9 @@ void ExportLayoutFor(LayWindow& w, int format) {
     options.name = exporter.NameFor(LocalPath(path));
     options.description = QFileInfo(path).completeBaseName().toStdString();
     if (!exporter.CheckOptions(options).empty()) options.description.clear();
-    const ExportResult result =
-        exporter.Export({w.layout(), *w.keyTables(), CharacterMap::GeorgianPs(), options});
+    const ExportResult result = exporter.Export(
+        {w.layout(), *w.keyTables(),
+         w.workspace() ? w.workspace()->chars : CharacterMap::GeorgianPs(), options});
     WriteOrReport(w, path, result.bytes);
     if (!result.problems.empty()) {
         std::string text = "The file was written without:";

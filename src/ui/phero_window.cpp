@@ -13,6 +13,7 @@
 #include "ui/captions.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
+#include "ui/letter_font.hpp"
 #include "ui/twips.hpp"
 #include "ui/view_controls.hpp"
 
@@ -55,8 +56,8 @@ PheroWindow::PheroWindow(QWidget* parent) : QWidget(parent, Qt::Window), grid_(P
     label2_->setToolTip(legend);  // the box is too small for the whole legend
 }
 
-void PheroWindow::Init(const KeyTables& keys, const LetterTables& letters,
-                       const PheroTable& phero) {
+void PheroWindow::Init(const KeyTables& keys, const LetterTables& letters, const PheroTable& phero,
+                       const CharacterMap& chars) {
     mLetSet_ = letters.letSet;
     mKeys_ = keys;
     mPhero_ = phero;
@@ -64,9 +65,11 @@ void PheroWindow::Init(const KeyTables& keys, const LetterTables& letters,
 
     const QSignalBlocker quiet(cmbLetter_);
     cmbLetter_->clear();
+    cmbLetter_->setFont(LetterFont(chars, cmbLetter_->font().pointSizeF()));
     for (const Byte code : mLetSet_) {
-        const QString letter = CodeText(code);
-        cmbLetter_->addItem(code < 192 || letter.isEmpty() ? QString::number(code) : letter);
+        const QString letter = LetterText(chars, code);
+        const bool byCode = chars.builtIn() ? code < 192 : code == ' ' || !chars.Shows(code);
+        cmbLetter_->addItem(byCode || letter.isEmpty() ? QString::number(code) : letter);
     }
     cmbLetter_->setCurrentIndex(-1);
 }

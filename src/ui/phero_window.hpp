@@ -5,6 +5,7 @@
 // auto-refresh box is ticked.
 #include <QWidget>
 
+#include "data/charset.hpp"
 #include "data/key_tables.hpp"
 #include "data/phero_table.hpp"
 #include "data/types.hpp"
@@ -30,8 +31,10 @@ class PheroWindow : public QWidget {
 
     // Takes copies of the tables, prints the key labels and lists the letters; nothing is
     // chosen afterwards. The opener connects the main window's OnPheroModif to
-    // mfMain_OnPheroModif.
-    void Init(const KeyTables& keys, const LetterTables& letters, const PheroTable& phero);
+    // mfMain_OnPheroModif. The letters are listed in `chars`: with the built-in map those
+    // below code 192 by their codes.
+    void Init(const KeyTables& keys, const LetterTables& letters, const PheroTable& phero,
+              const CharacterMap& chars = CharacterMap::GeorgianPs());
 
     // The first letter with this character code, drawn as if chosen; the list is unchanged.
     void ShowPhero(Integer letCode);

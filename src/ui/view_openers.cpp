@@ -41,7 +41,7 @@ PheroWindow* ViewOpeners::ShowPhero() {
     auto* phero = new PheroWindow(&window_);
     phero->show();
     connect(&window_, &MainWindow::OnPheroModif, phero, &PheroWindow::mfMain_OnPheroModif);
-    phero->Init(ws.keys, ws.letters, ws.phero);
+    phero->Init(ws.keys, ws.letters, ws.phero, ws.chars);
     return phero;
 }
 

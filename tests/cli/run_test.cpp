@@ -53,10 +53,10 @@ TEST(KeyboardText, DrawsRowsHalfAKeyApartWithTheHandsSplit) {
     lay[9] = 2;    // control codes are not drawn
     lay['s'] = 5;
     lay['x'] = 5;  // two characters on one key: the higher code shows
-    EXPECT_EQ(cli::KeyboardText(lay, keys),
+    EXPECT_EQ(cli::KeyboardText(lay, keys, CharacterMap::GeorgianPs()),
               (std::vector<std::string>{"q w   \u10D0", "   \u2423   x"}));
     lay[' '] = 0;
-    EXPECT_EQ(cli::KeyboardText(lay, keys),
+    EXPECT_EQ(cli::KeyboardText(lay, keys, CharacterMap::GeorgianPs()),
               (std::vector<std::string>{"q w   \u10D0", "   \u00B7   x"}));
 }
 

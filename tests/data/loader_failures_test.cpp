@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "data/charset_file.hpp"
 #include "data/loaders.hpp"
 #include "support/keyboards.hpp"
 #include "support/temp_folder.hpp"
@@ -35,6 +36,7 @@ struct Tables {
     Layout lay{};
     LetterTables letters;
     PheroTable phero;
+    CharacterMap chars;
 } tables;
 
 using Name = const std::string&;
@@ -106,8 +108,14 @@ const Reader kRefWithoutKeys{
     nullptr,
     ""};
 
-const Reader* const kReaders[] = {&kKeyDefs,  &kDiGraphs, &kKdi,      &kGj,
-                                  &kBestLoad, &kKeyLay,   &kRefKeyLay};
+const Reader kCharset{
+    {"Charset", "Error Loading Character Map", "Error Loading Character Map"},
+    [](std::string c, Name n, Sink s) { return LoadCharsetText(c, n, tables.chars, s); },
+    [](Name p, Sink s) { return LoadCharset(p, tables.chars, s); },
+    test::Lf({"h", "97\ta\tA", "98\tU+0062"})};
+
+const Reader* const kReaders[] = {&kKeyDefs,  &kDiGraphs, &kKdi,       &kGj,
+                                  &kBestLoad, &kKeyLay,   &kRefKeyLay, &kCharset};
 
 struct Broken {
     const Reader& reader;
@@ -168,6 +176,23 @@ TEST(Readers, BrokenFilesFailWithTheirFixedTitleAndText) {
         {kRefKeyLay, CrLf({"h", "256\tA\t0"}), "f.txt, line 2, field 1: \"256\" is outside 0..255"},
         {kRefWithoutKeys, CrLf({"h", "97\tA\t1"}),
          "f.txt: no key definitions are loaded, so no key code can be looked up"},
+        // Character maps: one character per field, each code and character once, no control
+        // characters, the space at 32 only.
+        {kCharset, CrLf({"h", "97\ta", "97\tb"}),
+         "f.txt, line 3, field 1: code 97 is listed twice (first on line 2)"},
+        {kCharset, CrLf({"h", "97\ta", "98\tU+0061"}),
+         "f.txt, line 3, field 2: U+0061 is already code 97 (line 2)"},
+        {kCharset, CrLf({"h", "7\tU+0007"}),
+         "f.txt, line 2, field 2: U+0007 is a control character"},
+        {kCharset, CrLf({"h", "97\ta\tU+009B"}),
+         "f.txt, line 2, field 3: U+009B is a control character"},
+        {kCharset, CrLf({"h", "32\t_"}), "f.txt, line 2, field 2: code 32 must be the space"},
+        {kCharset, CrLf({"h", "160\tU+0020"}), "f.txt, line 2, field 2: the space must be code 32"},
+        {kCharset, CrLf({"h", "97\tab"}),
+         "f.txt, line 2, field 2: \"ab\" is not one character (a character in UTF-8 or U+XXXX)"},
+        {kCharset, CrLf({"h", "97\t\xC3"}),
+         "f.txt, line 2, field 2: \"\xC3\" is not one character (a character in UTF-8 or U+XXXX)"},
+        {kCharset, CrLf({"h", "256\ta"}), "f.txt, line 2, field 1: \"256\" is outside 0..255"},
     };
     for (const Broken& c : cases) {
         SCOPED_TRACE(std::string(c.reader.fixed.name) + ": " + c.description);

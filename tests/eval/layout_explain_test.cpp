@@ -164,13 +164,14 @@ TEST(ExplainText, ShowsPercentagesSideBySideAndDigraphsAsLetters) {
     EXPECT_EQ(figures[0], (std::vector<std::string>{"figure", "ref", "other"}));
     EXPECT_EQ(figures[1], (std::vector<std::string>{"same_finger", "14.29%", "14.29%"}));
 
-    const TextRows worst = WorstRows(ex);
+    const CharacterMap& chars = CharacterMap::GeorgianPs();
+    const TextRows worst = WorstRows(ex, chars);
     ASSERT_EQ(worst.size(), 3u);
     EXPECT_EQ(worst[0][1], "same_finger");
     EXPECT_EQ(worst[2][1], "ac 14.29%");
     EXPECT_EQ(worst[1][5], "0.2727");  // V4 is not a share: 6/22
-    EXPECT_EQ(CharLabel(sp), "\xE2\x90\xA3");
-    EXPECT_EQ(CharLabel(7), "#7");
+    EXPECT_EQ(CharLabel(chars, sp), "\xE2\x90\xA3");
+    EXPECT_EQ(CharLabel(chars, 7), "#7");
 }
 
 }  // namespace
