@@ -107,10 +107,12 @@ statements() {
       match($0, /"[^"]*"/); v = substr($0, RSTART + 1, RLENGTH - 2)
       if (want == v) on = 1
     }
-    on && /^};/ { emit(body); exit }
     on {
       body = body " " $0
       while ((i = index(body, ";")) > 0) { emit(substr(body, 1, i - 1)); body = substr(body, i + 1) }
+      depth += gsub(/[{]/, "{") - gsub(/[}]/, "}")
+      if (depth <= 0 && seen) exit
+      if (depth > 0) seen = 1
     }' "$symbols_dir/$1"
 }
 
@@ -127,12 +129,13 @@ default_variant() {
 # "NAME KEYSYM" for every key of FILE(VARIANT), includes resolved: a later definition of a key
 # replaces an earlier one.
 resolve() {
-  local file=$1 variant=$2 kind a b
+  local file=$1 variant=$2 depth=${3:-0} kind a b
+  [ "$depth" -lt 20 ] || { echo "includes nested too deep at $file($variant)" >&2; exit 1; }
   while read -r kind a b; do
     if [ "$kind" = include ]; then
       local f=${a%%(*} v
       if [[ $a == *\(* ]]; then v=${a#*(}; v=${v%)}; else v=$(default_variant "$f"); fi
-      resolve "$f" "$v"
+      resolve "$f" "$v" $((depth + 1))
     else
       echo "$a $b"
     fi
