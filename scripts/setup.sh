@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev qt6-l10n-tools qt6-tools-dev
-  libicu-dev x11proto-dev
+  libicu-dev libxkbcommon-dev x11proto-dev
   xvfb xauth x11-xkb-utils xkb-data libxml2-utils
   fonts-dejavu-core fonts-noto-core
   libc-bin locales

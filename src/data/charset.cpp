@@ -86,6 +86,11 @@ char32_t DefaultShift(char32_t base) {
     return static_cast<char32_t>(u_toupper(static_cast<UChar32>(base)));
 }
 
+bool IsCasePair(char32_t base, char32_t shifted) {
+    return shifted != base && shifted <= 0x10FFFF &&
+           static_cast<char32_t>(u_tolower(static_cast<UChar32>(shifted))) == base;
+}
+
 std::string Utf8Of(char32_t cp) {
     std::string s;
     if (cp < 0x80) {

@@ -66,6 +66,9 @@ class CharacterMap {
 // letter itself, as Georgian keyboards have no capitals.
 char32_t DefaultShift(char32_t base);
 
+// `shifted` is the capital of the cased letter `base`: Caps Lock gives it too.
+bool IsCasePair(char32_t base, char32_t shifted);
+
 // UTF-8 of a code point (no check that it is a character).
 std::string Utf8Of(char32_t codePoint);
 

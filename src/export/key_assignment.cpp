@@ -13,17 +13,21 @@ std::string KeyShown(const KeyTables& keys, int k) {
 
 }  // namespace
 
-char32_t AsciiCapital(char32_t c) {
-    return c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
-}
-
 char32_t KeyAssignment::Base(std::size_t key) const {
     return chars[key] == kUs ? UsKeys()[key].base : chars[key];
 }
 
 char32_t KeyAssignment::Shifted(std::size_t key, bool usShift) const {
     if (chars[key] == kUs || usShift) return UsKeys()[key].shift;
-    return AsciiCapital(chars[key]);
+    return shifts[key];
+}
+
+char32_t KeyAssignment::CapsLocked(std::size_t key) const {
+    if (chars[key] == kUs) {
+        const UsKey& us = UsKeys()[key];
+        return us.base >= U'a' && us.base <= U'z' ? us.shift : us.base;
+    }
+    return IsCasePair(chars[key], shifts[key]) ? shifts[key] : chars[key];
 }
 
 KeyAssignment AssignKeys(const Layout& lay, const KeyTables& keys, const CharacterMap& chars,
@@ -66,6 +70,9 @@ KeyAssignment AssignKeys(const Layout& lay, const KeyTables& keys, const Charact
         }
         taken[at] = true;
         result.chars[at] = cp;
+        // A Shift character the format cannot take gives the character itself.
+        const char32_t shift = chars.Shift(code);
+        result.shifts[at] = IsUntypeable(shift) || shift > maxCodePoint ? cp : shift;
         result.codes[at] = code;
         ++result.exported;
     }

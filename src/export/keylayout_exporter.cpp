@@ -67,7 +67,7 @@ class Keylayout final : public Exporter {
             << "  </layouts>\n"
             << "  <modifierMap id=\"Modifiers\" defaultIndex=\"0\">\n"
             << "    <keyMapSelect mapIndex=\"0\">\n"
-            << "      <modifier keys=\"caps?\"/>\n"
+            << "      <modifier keys=\"\"/>\n"
             << "    </keyMapSelect>\n"
             << "    <keyMapSelect mapIndex=\"1\">\n"
             << "      <modifier keys=\"anyShift caps?\"/>\n"
@@ -75,14 +75,20 @@ class Keylayout final : public Exporter {
             << "    <keyMapSelect mapIndex=\"2\">\n"
             << "      <modifier keys=\"anyShift? caps? anyOption? command anyControl?\"/>\n"
             << "    </keyMapSelect>\n"
+            << "    <keyMapSelect mapIndex=\"3\">\n"
+            << "      <modifier keys=\"caps\"/>\n"
+            << "    </keyMapSelect>\n"
             << "  </modifierMap>\n"
             << "  <keyMapSet id=\"ANSI\">\n";
-        for (int map = 0; map < 3; ++map) {
+        // Without modifiers, with Shift, with Command (the US keys, for shortcuts), with
+        // Caps Lock (capitals of cased letters).
+        for (int map = 0; map < 4; ++map) {
             out << "    <keyMap index=\"" << map << "\">\n";
             for (std::size_t i = 0; i < kUsKeyCount; ++i) {
                 const char32_t c = map == 0   ? keys.Base(i)
                                    : map == 1 ? keys.Shifted(i, o.usShift)
-                                              : UsKeys()[i].base;
+                                   : map == 2 ? UsKeys()[i].base
+                                              : keys.CapsLocked(i);
                 out << "      <key code=\"" << UsKeys()[i].macCode << "\" output=\""
                     << XmlEscape(Utf8Of(c)) << "\"/>\n";
             }

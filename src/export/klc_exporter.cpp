@@ -114,7 +114,7 @@ bool IsKlcName(const std::string& name) {
 // without and with Shift, and a comment that shows them.
 void LayoutRow(std::ostringstream& out, int scanCode, std::string_view vk, char32_t base,
                char32_t shifted) {
-    const bool cap = base >= U'a' && base <= U'z' && shifted == AsciiCapital(base);
+    const bool cap = IsCasePair(base, shifted);
     out << Hex(static_cast<unsigned>(scanCode), 2) << '\t' << vk << '\t';
     if (vk.size() < 8) out << '\t';
     auto shown = [](char32_t c) { return c > U' ' ? Utf8Of(c) : "U+" + Hex(c, 4); };

@@ -61,7 +61,9 @@ class Kle final : public Exporter {
         std::ostringstream out;
         out << "[\n{\"name\":" << JsonString(in.options.name)
             << ",\"author\":\"antkeys\",\"notes\":"
-            << JsonString("Each key shows its US legend and, below it, the layout's character.")
+            << JsonString(
+                   "Each key shows its US legend and, below it, the layout's character; top right "
+                   "the character Shift gives, where it differs.")
             << "}";
         std::size_t i = 0;
         for (std::size_t row = 0; row < kRowStart.size(); ++row) {
@@ -81,9 +83,14 @@ class Kle final : public Exporter {
                 const UsKey& us = UsKeys()[i];
                 std::string label;
                 if (keys.chars[i] != KeyAssignment::kUs) {
-                    // The space bar shows only a character other than the space.
+                    // The US legend top left, the character bottom left and its Shift
+                    // character, where it differs, top right. The space bar shows only a
+                    // character other than the space.
                     label = std::string(us.legend) + "\n" +
                             (keys.chars[i] == U' ' ? "" : Utf8Of(keys.chars[i]));
+                    if (const char32_t shift = keys.Shifted(i, in.options.usShift);
+                        shift != keys.chars[i])
+                        label += "\n" + Utf8Of(shift);
                 } else if (us.base >= U'a' && us.base <= U'z') {
                     label = Utf8Of(us.shift);
                 } else if (us.base != U' ') {

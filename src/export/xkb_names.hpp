@@ -11,7 +11,7 @@ namespace antkeys {
 std::string_view XkbKeyName(std::string_view keyCode);
 
 // The keysym of a Unicode code point: the XKB name for printable ASCII ("a", "semicolon"),
-// "U10D0" style above it. Empty for control characters and code points that are not
+// above it the name libxkbcommon knows ("Cyrillic_shorti", "Georgian_an"), else "U1F600". Empty for control characters and code points that are not
 // characters (surrogates, beyond U+10FFFF).
 std::string XkbKeysym(char32_t codePoint);
 

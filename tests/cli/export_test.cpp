@@ -8,6 +8,7 @@
 #include "support/cli_run.hpp"
 #include "support/temp_folder.hpp"
 #include "support/text.hpp"
+#include "support/xkb_compile.hpp"
 
 namespace antkeys {
 namespace {
@@ -33,22 +34,9 @@ TEST(ExportCommand, WritesTheXkbFileThatCompiles) {
     EXPECT_NE(symbols.find("key <SPCE> { [ space, space ] };"), std::string::npos);
     EXPECT_NE(symbols.find("include \"us(basic)\""), std::string::npos);
 
-    if (std::system("timeout 10 xkbcomp -help >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "xkbcomp is not installed";
-    dir.Write("keymap.xkb",
-              "xkb_keymap {\n"
-              "  xkb_keycodes { include \"evdev+aliases(qwerty)\" };\n"
-              "  xkb_types { include \"complete\" };\n"
-              "  xkb_compat { include \"complete\" };\n"
-              "  xkb_symbols { include \"pc+antka+inet(evdev)\" };\n"
-              "  xkb_geometry { include \"pc(pc105)\" };\n"
-              "};\n");
-    // `timeout` ends a hung compiler: the test fails instead of hanging.
-    const std::string command = "timeout 60 xkbcomp -w0 -I" + dir.path() + " " + dir.path() +
-                                "/keymap.xkb -xkb -o " + dir.path() + "/compiled.xkb 2>" +
-                                dir.path() + "/xkbcomp.err";
-    ASSERT_EQ(std::system(command.c_str()), 0) << dir.Read("xkbcomp.err");
-    const std::string compiled = dir.Read("compiled.xkb");
+    if (!test::HaveXkbcomp()) GTEST_SKIP() << "xkbcomp is not installed";
+    std::string compiled, error;
+    ASSERT_TRUE(test::CompileXkbSymbols(dir, "antka", compiled, error)) << error;
     // The compiled keymap names the Georgian keysyms; Q carries a Georgian letter, and the
     // digits the layout leaves alone keep the US ones.
     EXPECT_EQ(CountOf(compiled, "Georgian_"), 66) << compiled;
@@ -117,7 +105,9 @@ TEST(XkbNames, KeysAndCharacters) {
                                      {"", ""}})
         EXPECT_EQ(XkbKeyName(code), name) << code;
     for (const auto& [c, name] : {std::pair<char32_t, const char*>{U'~', "asciitilde"},
-                                  {U'\u00E9', "U00E9"},
+                                  {U'\u00E9', "eacute"},
+                                  {U'\u0439', "Cyrillic_shorti"},
+                                  {U'\U0001F600', "U1F600"},
                                   {0x1F, ""},
                                   {0x7F, ""},
                                   {0x85, ""}})

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 
+#include "data/charset_iconv.hpp"
 #include "data/loaders.hpp"
 #include "export/keylayout_exporter.hpp"
 #include "export/klc_exporter.hpp"
@@ -89,30 +90,47 @@ inline KlcFile ReadKlc(const std::string& bytes) {
 struct LoadedLayout {
     KeyTables keys;
     Layout lay{};
+    CharacterMap chars = CharacterMap::GeorgianPs();
     std::array<char32_t, kUsKeyCount> expected{};
+    std::array<char32_t, kUsKeyCount> expectedShift{};
     int placed = 0;  // characters of the layout on the US keys
 };
 
-// The bundled reference layouts and the best layouts of two polished runs: input set, layout.
+// A Cyrillic map in place of GEORGIAN-PS: the Georgian reference's codes 192..224 become
+// KOI8-R's small letters (and one capital), each with its capital on Shift.
+CharacterMap Koi8r() {
+    CharacterMap map;
+    std::string why;
+    EXPECT_TRUE(IconvCharsetMap("KOI8-R", map, why)) << why;
+    return map;
+}
+
+// The bundled reference layouts and the best layouts of two polished runs: input set, layout;
+// the last case reads the Georgian reference through a Cyrillic map.
 LoadedLayout LoadCase(int index) {
     const std::string golden = std::string(ANTKEYS_TEST_DATA) + "/golden/expected/";
-    const std::array<std::pair<std::string, std::string>, 4> cases{
+    const std::array<std::pair<std::string, std::string>, 5> cases{
         {{"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"},
          {"en", test::BundledSet("en") + "/In/RefKeyLay.txt"},
          {"ka", golden + "run-ka-1-polish/029_2199.txt"},
-         {"en", golden + "run-en-1-polish/185_7449.txt"}}};
+         {"en", golden + "run-en-1-polish/185_7449.txt"},
+         {"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"}}};
     const auto& [set, layout] = cases[static_cast<std::size_t>(index)];
     LoadedLayout l;
+    if (index == 4) l.chars = Koi8r();
     RecordingSink sink;
     LoadKeyDefs(test::BundledSet(set) + "/In/KeyDefs.txt", l.keys, sink);
     LoadKeyLay(layout, l.keys, l.lay, sink);
-    for (std::size_t i = 0; i < kUsKeyCount; ++i) l.expected[i] = UsKeys()[i].base;
+    for (std::size_t i = 0; i < kUsKeyCount; ++i) {
+        l.expected[i] = UsKeys()[i].base;
+        l.expectedShift[i] = UsKeys()[i].shift;
+    }
     for (int code = 0; code < kCharCodes; ++code) {
         const int k = l.lay[static_cast<std::size_t>(code)];
         const int key = k == 0 ? -1 : FindUsKey(l.keys.codes[static_cast<std::size_t>(k)]);
         if (key < 0) continue;
-        l.expected[static_cast<std::size_t>(key)] =
-            CharacterMap::GeorgianPs().CodePoint(static_cast<Byte>(code));
+        l.expected[static_cast<std::size_t>(key)] = l.chars.CodePoint(static_cast<Byte>(code));
+        l.expectedShift[static_cast<std::size_t>(key)] = l.chars.Shift(static_cast<Byte>(code));
         ++l.placed;
     }
     return l;
@@ -129,7 +147,7 @@ ExportOptions Options(std::string name, std::string description = {},
 
 ExportResult ExportCaseAs(ExportFormat format, const LoadedLayout& l,
                           const ExportOptions& options) {
-    return ExporterFor(format).Export({l.lay, l.keys, CharacterMap::GeorgianPs(), options});
+    return ExporterFor(format).Export({l.lay, l.keys, l.chars, options});
 }
 
 class EveryLayout : public ::testing::TestWithParam<int> {
@@ -167,18 +185,19 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
         const KlcRow& row = klc.layout.at(key.scanCode);
-        const bool latin = l.expected[i] >= U'a' && l.expected[i] <= U'z';
+        // No case in Georgian: Shift gives the same letter; Latin and Cyrillic letters have
+        // their capitals on Shift, and Caps Lock gives them too.
+        const bool cased = l.expectedShift[i] != l.expected[i] &&
+                           QString::fromUcs4(&l.expectedShift[i], 1).toLower() ==
+                               QString::fromUcs4(&l.expected[i], 1);
         EXPECT_EQ(row.vk, key.vk);
         EXPECT_EQ(row.base, l.expected[i]) << key.legend;
-        // No case in Georgian: Shift gives the same letter; US letters keep their capitals.
-        EXPECT_EQ(row.shift, latin                       ? l.expected[i] - 32
-                             : l.expected[i] == key.base ? key.shift
-                                                         : l.expected[i]);
-        EXPECT_EQ(row.cap, latin ? 1 : 0) << key.legend;
+        EXPECT_EQ(row.shift, l.expectedShift[i]) << key.legend;
+        EXPECT_EQ(row.cap, cased ? 1 : 0) << key.legend;
         const KlcRow& usRow = us.layout.at(key.scanCode);
         EXPECT_EQ(usRow.base, l.expected[i]) << key.legend;
         EXPECT_EQ(usRow.shift, key.shift) << key.legend;
-        EXPECT_EQ(usRow.cap, latin && key.base == l.expected[i] ? 1 : 0) << key.legend;
+        EXPECT_EQ(usRow.cap, cased && key.shift == l.expectedShift[i] ? 1 : 0) << key.legend;
     }
 }
 
@@ -209,11 +228,15 @@ TEST_P(EveryLayout, KeylayoutIsWellFormedWithEveryCharacterAtItsKeyCode) {
         }
     }
     ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    ASSERT_EQ(maps.size(), 3u);
+    ASSERT_EQ(maps.size(), 4u);
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
-        const char32_t want = l.expected[i];
-        EXPECT_EQ(maps[0][key.macCode], QString::fromUcs4(&want, 1)) << key.legend;
+        const QString want = QString::fromUcs4(&l.expected[i], 1);
+        const QString shifted = QString::fromUcs4(&l.expectedShift[i], 1);
+        EXPECT_EQ(maps[0][key.macCode], want) << key.legend;
+        EXPECT_EQ(maps[1][key.macCode], shifted) << key.legend;
+        // Caps Lock gives the capital of a cased letter only.
+        EXPECT_EQ(maps[3][key.macCode], shifted.toLower() == want ? shifted : want) << key.legend;
         // The Command map keeps the US characters, for shortcuts.
         EXPECT_EQ(maps[2][key.macCode], QString::fromUcs4(&key.base, 1)) << key.legend;
     }
@@ -235,9 +258,11 @@ TEST_P(EveryLayout, KleShowsEveryKeysUsLegendAndCharacter) {
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
         if (l.expected[i] == key.base) continue;
-        const QString want =
+        QString want =
             QString::fromUtf8(key.legend.data(), static_cast<qsizetype>(key.legend.size())) + "\n" +
             (l.expected[i] == U' ' ? QString() : QString::fromUcs4(&l.expected[i], 1));
+        if (l.expectedShift[i] != l.expected[i])
+            want += "\n" + QString::fromUcs4(&l.expectedShift[i], 1);
         EXPECT_TRUE(labels.contains(want)) << want.toStdString();
     }
 }
@@ -257,7 +282,7 @@ TEST_P(EveryLayout, PictureIsWellFormedXml) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 4));
+INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 5));
 
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     const Exporter& klc = KlcExporter();

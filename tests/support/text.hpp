@@ -31,4 +31,20 @@ inline std::string Lf(std::initializer_list<std::string> lines) {
     return Ended(lines, "\n");
 }
 
+// The characters of valid UTF-8 text.
+inline std::u32string Utf32(const std::string& utf8) {
+    std::u32string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t cp = n == 1 ? b : b & (0x7F >> n);
+        for (int k = 1; k < n; ++k)
+            cp = cp << 6 |
+                 (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3Fu);
+        out += cp;
+        i += static_cast<std::size_t>(n);
+    }
+    return out;
+}
+
 }  // namespace antkeys::test
