@@ -17,8 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The long description; CPack puts the summary above it and indents it for the control file.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "antkeys places the letters of a language on the keys of a keyboard with an
 ant colony search, and grades every layout against a reference layout from
-the digraph statistics of the language. It comes with Georgian and English
-input sets.
+the digraph statistics of the language. It comes with input sets for
+Georgian, English, Russian, Ukrainian, Armenian and German.
 
 This package holds the desktop program antkeys and the command-line tool
 antkeys-cli, for long runs without a display, grading layout files and

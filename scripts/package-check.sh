@@ -36,6 +36,9 @@ echo "$evaluation"
 grep -q '^In/RefKeyLay.txt .* 0\.00%$' <<<"$evaluation" || fail "evaluate printed no reference grade"
 [ -f "$home/.local/share/antkeys/In/KeyDefs.txt" ] || fail "no ~/.local/share/antkeys/In"
 [ -f "$home/.local/share/antkeys/Out/Pheromones.txt" ] || fail "the shipped store was not copied"
+as_new_user antkeys-cli init --set hy "$home/hy" >/dev/null || fail "init --set hy"
+evaluation=$(as_new_user antkeys-cli evaluate --dir "$home/hy")
+grep -q '^In/RefKeyLay.txt .* 0\.00%$' <<<"$evaluation" || fail "the installed Armenian set grades no reference"
 status=0
 as_new_user QT_QPA_PLATFORM=offscreen timeout 1 antkeys 2>"$home/antkeys.err" || status=$?
 cat "$home/antkeys.err"

@@ -10,16 +10,18 @@ namespace antkeys::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: antkeys-cli init [--set ka|en] [--force] DIR\n"
+    "Usage: antkeys-cli init [--set ka|en|ru|uk|hy|de] [--force] DIR\n"
     "\n"
     "Makes DIR a program folder, creating it when missing: copies In/ of an installed input\n"
     "set and, when the set ships one, its learnt pheromone store Out/Pheromones.txt. Use it\n"
     "then with 'antkeys-cli run --dir DIR' or 'ANTKEYS_HOME=DIR antkeys'.\n"
     "\n"
     "Options:\n"
-    "  --set NAME  the input set: ka (Georgian, the default) or en (English)\n"
+    "  --set NAME  the input set: ka (Georgian, the default), en (English), ru (Russian),\n"
+    "              uk (Ukrainian), hy (Armenian) or de (German)\n"
     "  --force     replace the files of an existing In/; a pheromone store in Out/ is kept\n"
-    "              as Out/Pheromones.txt.old\n"
+    "              as Out/Pheromones.txt.old, a character map In/Charset.txt the set does\n"
+    "              not have as In/Charset.txt.old\n"
     "  -h, --help  show this help\n"
     "\n"
     "Exit status: 0 when the folder was made, 1 when DIR already holds In/ (without --force)\n"

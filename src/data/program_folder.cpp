@@ -81,6 +81,12 @@ bool CopyInputSet(const std::string& set, const std::string& folder, bool replac
         if (ec) return fail("cannot copy " + entry.path().generic_string());
     }
     if (ec) return fail("cannot read " + (from / "In").generic_string());
+    // A character map the set does not have would give the set's codes other characters.
+    const fs::path map = to / "In" / "Charset.txt";
+    if (replace && !fs::exists(from / "In" / "Charset.txt", ec) && fs::exists(map, ec)) {
+        fs::rename(map, to / "In" / "Charset.txt.old", ec);
+        if (ec) return fail("cannot move " + map.generic_string() + " aside");
+    }
 
     const fs::path store = to / "Out" / "Pheromones.txt";
     if (replace && fs::exists(store, ec)) {

@@ -38,7 +38,8 @@ std::string InstalledSet(const std::string& executableFolder, const std::string&
 // Copies a set's In/ and its shipped pheromone store into `folder`, creating what is missing.
 // Files already there are kept, unless `replace`: then the In/ files are replaced and an
 // existing store is first moved aside to Out/Pheromones.txt.old, since a store belongs to the
-// In/ it was learnt on. False with the reason in `error` when something cannot be copied.
+// In/ it was learnt on; so is an In/Charset.txt the set does not have, to In/Charset.txt.old.
+// False with the reason in `error` when something cannot be copied.
 bool CopyInputSet(const std::string& set, const std::string& folder, bool replace,
                   std::string& error);
 

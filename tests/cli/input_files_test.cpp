@@ -47,6 +47,30 @@ TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStore
     EXPECT_FALSE(std::filesystem::exists(dir + "/Out/Pheromones.txt"));
 }
 
+// Every bundled set makes a folder that loads and grades its reference 0.00%; a set without a
+// character map, forced over one with a map, moves that map aside.
+TEST(InitCommand, EverySetMakesAFolderThatGradesItsReferenceAndNoMapOutlivesItsSet) {
+    test::TempFolder temp;
+    for (const char* set : {"ka", "en", "ru", "uk", "hy", "de"}) {
+        SCOPED_TRACE(set);
+        const std::string dir = temp.path() + "/" + set;
+        CliRun r = RunTool({"init", "--set", set, dir});
+        ASSERT_EQ(r.status, 0) << r.err;
+        r = RunTool({"evaluate", "--dir", dir});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(test::CountOf(r.out, "\n"), 2) << r.out;  // the header and the reference
+        EXPECT_TRUE(Contains(r.out, "\nIn/RefKeyLay.txt ")) << r.out;
+        EXPECT_TRUE(r.out.ends_with(" 0.00%\n")) << r.out;
+    }
+    const std::string ru = temp.path() + "/ru";
+    const std::string map = test::ReadFile(test::BundledSet("ru") + "/In/Charset.txt");
+    ASSERT_EQ(test::ReadFile(ru + "/In/Charset.txt"), map);
+    const CliRun r = RunTool({"init", "--force", "--set", "ka", ru});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(ru + "/In/Charset.txt"));
+    EXPECT_EQ(test::ReadFile(ru + "/In/Charset.txt.old"), map);
+}
+
 // Georgian with a Mtavruli capital (U+1CB0), upper-case ASCII, runs of white space, a
 // character GEORGIAN-PS has no code for (€), a control character.
 const std::string kText1 = "Ab \t \xE1\xB2\x90\xE1\x83\x91X\xE2\x82\xACy\x01\r\n";

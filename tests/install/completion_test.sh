@@ -33,6 +33,7 @@ expect --tsv evaluate --t
 expect --seconds run --sec
 expect --force init --f
 expect en init --set ""
+expect hy init --set h
 expect folder evaluate --dir f
 expect layout.txt evaluate l
 [ -z "$(complete_words evaluate --dir l)" ] || fail "a file offered after --dir"
