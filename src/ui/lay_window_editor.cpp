@@ -1,0 +1,220 @@
+#include "ui/lay_window_editor.hpp"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "eval/panel.hpp"
+#include "eval/workspace.hpp"
+#include "ui/edit_panel.hpp"
+#include "ui/key_cells.hpp"
+#include "ui/keyboard_canvas.hpp"
+#include "ui/lay_window.hpp"
+#include "ui/layout_edit_session.hpp"
+#include "ui/view_controls.hpp"
+
+namespace antkeys {
+namespace {
+
+QAction* NewShortcut(QWidget& window, const char* text, const QKeySequence& keys) {
+    auto* action = new QAction(QString::fromLatin1(text), &window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(false);
+    window.addAction(action);
+    return action;
+}
+
+}  // namespace
+
+LayWindowEditor::LayWindowEditor(LayWindow& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("editor"));
+    panel_ = new EditPanel(&window);
+    panel_->hide();
+    undo_ = NewShortcut(window, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = NewShortcut(window, "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(&watcher_, &QFutureWatcher<ImproveResult>::finished, this, [this] { Improved(); });
+    window.canvas()->installEventFilter(this);
+}
+
+LayWindowEditor::~LayWindowEditor() {
+    if (stop_) stop_->store(true);  // the job works on copies; it only has to end soon
+}
+
+void LayWindowEditor::SetEditing(bool on) {
+    const QSize designed = window_.canvas()->size();
+    editing_ = on && window_.hasLayout() && window_.workspace() != nullptr;
+    if (editing_ && (!session_ || session_->layout() != window_.layout())) {
+        delete session_;
+        session_ = new LayoutEditSession(*window_.workspace(), window_.layout(), this);
+        connect(session_, &LayoutEditSession::changed, this, [this] { Redraw(); });
+        connect(undo_, &QAction::triggered, &session_->undoStack(), &QUndoStack::undo);
+        connect(redo_, &QAction::triggered, &session_->undoStack(), &QUndoStack::redo);
+    }
+    undo_->setEnabled(editing_);
+    redo_->setEnabled(editing_);
+    panel_->setGeometry(0, designed.height(), designed.width(), EditPanel::kHeight);
+    panel_->setVisible(editing_);
+    window_.setFixedSize(designed.width(), designed.height() + (editing_ ? EditPanel::kHeight : 0));
+    dragLetter_ = -1;
+    hoverKey_ = 0;
+    window_.canvas()->unsetCursor();
+    if (session_) Redraw();
+}
+
+void LayWindowEditor::Redraw() {
+    window_.DrawLay(session_->layout(), *window_.keyTables());
+    if (!editing_) return;
+    DrawMarks();
+    panel_->Show(session_->report(), session_->previous());
+    panel_->SetImproving(session_->busy());
+    window_.txtAGrade()->setText(
+        QString::fromStdString(AbsoluteText(session_->report().absolute).Text()));
+    window_.txtRGrade()->setText(QString::fromStdString(GradeText(session_->report()).Text()));
+}
+
+void LayWindowEditor::DrawMarks() {
+    const KeyTables& keys = *window_.keyTables();
+    const auto outline = [&](QPainter& painter, int k, QRgb colour, int width) {
+        QRectF cell;
+        if (!KeyCell(window_.grid(), keys, k, cell)) return;
+        painter.setPen(QPen(QColor::fromRgb(colour), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cell.adjusted(2, 2, -2, -2));
+    };
+    // A pinned letter's key: a bold outline and a pin head in its top-right corner.
+    const auto pin = [&](QPainter& painter, int k) {
+        QRectF cell;
+        if (!KeyCell(window_.grid(), keys, k, cell)) return;
+        outline(painter, k, kPinColour, 2);
+        painter.setBrush(QColor::fromRgb(kPinColour));
+        painter.drawEllipse(QPointF(cell.right() - 7, cell.top() + 7), 3, 3);
+    };
+    window_.canvas()->Paint([&](QPainter& painter) {
+        for (int ch = 0; ch < kCharCodes; ++ch)
+            if (session_->pinned()[static_cast<std::size_t>(ch)])
+                pin(painter, session_->layout()[static_cast<std::size_t>(ch)]);
+        if (dragLetter_ < 0) return;
+        outline(painter, session_->layout()[static_cast<std::size_t>(dragLetter_)], kAllowedColour,
+                1);
+        LayoutMove move;
+        if (hoverKey_ == 0) return;
+        const MoveRefusal why = session_->Check(static_cast<Byte>(dragLetter_), hoverKey_, move);
+        const bool allowed = why == MoveRefusal::Allowed || why == MoveRefusal::SameKey;
+        outline(painter, hoverKey_, allowed ? kAllowedColour : kRefusedColour, 2);
+    });
+}
+
+bool LayWindowEditor::BeginDrag(QPointF from) {
+    if (!editing_ || session_->busy()) return false;
+    const int k = KeyAt(window_.grid(), *window_.keyTables(), from);
+    dragLetter_ = TopCharOn(session_->layout(), k);
+    hoverKey_ = k;
+    if (dragLetter_ < 0) return false;
+    window_.canvas()->setCursor(Qt::ClosedHandCursor);
+    Redraw();
+    return true;
+}
+
+void LayWindowEditor::DragTo(QPointF to) {
+    if (dragLetter_ < 0) return;
+    const int k = KeyAt(window_.grid(), *window_.keyTables(), to);
+    if (k == hoverKey_) return;
+    hoverKey_ = k;
+    LayoutMove move;
+    const bool refused =
+        k != 0 && k != session_->layout()[static_cast<std::size_t>(dragLetter_)] &&
+        session_->Check(static_cast<Byte>(dragLetter_), k, move) != MoveRefusal::Allowed;
+    window_.canvas()->setCursor(refused ? Qt::ForbiddenCursor : Qt::ClosedHandCursor);
+    Redraw();
+}
+
+void LayWindowEditor::EndDrag(QPointF at) {
+    if (dragLetter_ < 0) return;
+    const auto letter = static_cast<Byte>(dragLetter_);
+    const int k = KeyAt(window_.grid(), *window_.keyTables(), at);
+    dragLetter_ = -1;
+    hoverKey_ = 0;
+    window_.canvas()->unsetCursor();
+    if (k == 0 || session_->Drop(letter, k) != MoveRefusal::Allowed) Redraw();
+}
+
+bool LayWindowEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (!editing_ || watched != window_.canvas()) return false;
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (!mouse) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            return mouse->button() == Qt::LeftButton && BeginDrag(mouse->position());
+        case QEvent::MouseMove:
+            DragTo(mouse->position());
+            return dragLetter_ >= 0;
+        case QEvent::MouseButtonRelease:
+            if (mouse->button() != Qt::LeftButton || dragLetter_ < 0) return false;
+            EndDrag(mouse->position());
+            return true;
+        default:
+            return false;
+    }
+}
+
+void LayWindowEditor::AddMenuEntries(QMenu& menu, QPoint at) {
+    menu.addSeparator();
+    QAction* edit = menu.addAction(QStringLiteral("Edit"));
+    edit->setCheckable(true);
+    edit->setChecked(editing_);
+    edit->setEnabled(window_.hasLayout() && window_.workspace() != nullptr);
+    connect(edit, &QAction::toggled, this, [this](bool on) { SetEditing(on); });
+    if (!editing_) return;
+    const bool idle = !session_->busy();
+    const int letter = TopCharOn(
+        session_->layout(),
+        KeyAt(window_.grid(), *window_.keyTables(), window_.canvas()->mapFrom(&window_, at)));
+    if (letter >= 0) {
+        const bool pinned = session_->pinned()[static_cast<std::size_t>(letter)];
+        QAction* pin =
+            menu.addAction((pinned ? QStringLiteral("Release ") : QStringLiteral("Pin ")) +
+                           CodeText(static_cast<Byte>(letter)) +
+                           (pinned ? QString() : QStringLiteral(" to its key")));
+        CharFlags none{};
+        pin->setEnabled(idle && MayMove(session_->workspace(), none, static_cast<Byte>(letter)));
+        connect(pin, &QAction::triggered, this,
+                [this, letter] { session_->TogglePin(static_cast<Byte>(letter)); });
+    }
+    QUndoStack& stack = session_->undoStack();
+    QAction* undo = menu.addAction(QStringLiteral("Undo"), &stack, &QUndoStack::undo);
+    undo->setShortcut(undo_->shortcut());
+    undo->setEnabled(idle && stack.canUndo());
+    QAction* redo = menu.addAction(QStringLiteral("Redo"), &stack, &QUndoStack::redo);
+    redo->setShortcut(redo_->shortcut());
+    redo->setEnabled(idle && stack.canRedo());
+    QAction* improve = menu.addAction(QStringLiteral("Improve from here"));
+    improve->setEnabled(idle);
+    connect(improve, &QAction::triggered, this, [this] { ImproveFromHere(); });
+}
+
+bool LayWindowEditor::ImproveFromHere() {
+    if (!editing_ || session_->busy()) return false;
+    // The job works on its own copies: the search may change the pheromones meanwhile.
+    auto ws = std::make_shared<const Workspace>(session_->workspace());
+    const LayoutEditSession::State start = session_->state();
+    stop_ = std::make_shared<std::atomic<bool>>(false);
+    session_->SetBusy(true);
+    watcher_.setFuture(QtConcurrent::run([ws, start, stop = stop_] {
+        return ImproveLayout(*ws, start.lay, start.pinned, stop.get());
+    }));
+    return true;
+}
+
+void LayWindowEditor::Improved() {
+    const ImproveResult result = watcher_.result();
+    session_->SetBusy(false);
+    if (result.ok && !result.steps.empty())
+        session_->Apply({result.layout, session_->pinned()}, QStringLiteral("Improve"));
+    emit improved();
+}
+
+}  // namespace antkeys
