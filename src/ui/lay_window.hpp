@@ -63,6 +63,9 @@ class LayWindow : public QWidget {
     // The letters pinned in edit mode, null when none is: a saved layout then carries the
     // fixed flag.
     const CharFlags* pinned() const;
+    // The letters a layout file marks fixed: pinned when editing starts from the layout drawn.
+    void SetFilePins(const CharFlags& pins) { filePins_ = pins; }
+    const CharFlags& filePins() const { return filePins_; }
 
     QLineEdit* txtRefrInterval() const { return txtRefrInterval_; }
     QLineEdit* txtAGrade() const { return txtAGrade_; }
@@ -88,6 +91,7 @@ class LayWindow : public QWidget {
     std::optional<KeyTables> keys_;
     const Workspace* ws_ = nullptr;
     LayWindowEditor* editor_ = nullptr;
+    CharFlags filePins_{};
     Integer refrCount_ = 0;
     KeyboardCanvas* canvas_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -48,8 +48,11 @@ void LayWindowEditor::SetEditing(bool on) {
     const QSize designed = window_.canvas()->size();
     editing_ = on && window_.hasLayout() && window_.workspace() != nullptr;
     if (editing_ && (!session_ || session_->layout() != window_.layout())) {
+        // The file's pins belong to the layout the window was opened with.
+        const bool first = session_ == nullptr;
         delete session_;
-        session_ = new LayoutEditSession(*window_.workspace(), window_.layout(), this);
+        session_ = new LayoutEditSession(*window_.workspace(), window_.layout(),
+                                         first ? window_.filePins() : CharFlags{}, this);
         connect(session_, &LayoutEditSession::changed, this, [this] { Redraw(); });
         connect(undo_, &QAction::triggered, &session_->undoStack(), &QUndoStack::undo);
         connect(redo_, &QAction::triggered, &session_->undoStack(), &QUndoStack::redo);

@@ -24,9 +24,13 @@ class EditCommand : public QUndoCommand {
 
 }  // namespace
 
-LayoutEditSession::LayoutEditSession(const Workspace& ws, const Layout& lay, QObject* parent)
+LayoutEditSession::LayoutEditSession(const Workspace& ws, const Layout& lay, const CharFlags& pins,
+                                     QObject* parent)
     : QObject(parent), ws_(ws), undo_(this) {
     state_.lay = lay;
+    const CharFlags none{};
+    for (std::size_t c = 0; c < pins.size(); ++c)
+        state_.pinned[c] = pins[c] && lay[c] != 0 && MayMove(ws, none, static_cast<Byte>(c));
     report_ = Grade(lay, ws.analizer, ws.weights, ws.layV.ref);
     previous_ = report_;
 }

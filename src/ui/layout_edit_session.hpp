@@ -25,7 +25,9 @@ class LayoutEditSession : public QObject {
         bool operator==(const State&) const = default;
     };
 
-    LayoutEditSession(const Workspace& ws, const Layout& lay, QObject* parent = nullptr);
+    // Starts from `lay` with the letters of `pins` that may move pinned; no history yet.
+    LayoutEditSession(const Workspace& ws, const Layout& lay, const CharFlags& pins,
+                      QObject* parent = nullptr);
 
     const Workspace& workspace() const { return ws_; }
     const State& state() const { return state_; }

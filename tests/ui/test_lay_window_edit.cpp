@@ -15,6 +15,7 @@
 #include "search/improve_layout.hpp"
 #include "support/pixels.hpp"
 #include "support/temp_folder.hpp"
+#include "ui/dropped_layouts.hpp"
 #include "ui/edit_panel.hpp"
 #include "ui/file_dialog.hpp"
 #include "ui/key_cells.hpp"
@@ -183,6 +184,17 @@ class TestLayWindowEdit : public QObject {
         QVERIFY(LoadFixedKeyLay(dir.path() + "/pinned.txt", ws_.keys, back, fixed, sink));
         QVERIFY(back == ws_.refKeyLay);
         QVERIFY(fixed[192] && fixed[32] && !fixed[193]);
+
+        // Dropped on the main window, the saved file edits with its letter pinned again.
+        Workspace copy = ws_;
+        NoYield yield;
+        const auto opened = EvaluateDropped({QString::fromStdString(dir.path() + "/pinned.txt")},
+                                            false, copy, sink, yield, nullptr);
+        QCOMPARE(opened.size(), std::size_t{1});
+        opened[0]->editor().SetEditing(true);
+        QVERIFY(opened[0]->editor().session()->pinned()[192]);
+        QVERIFY(!opened[0]->editor().session()->pinned()[193]);
+        delete opened[0];
 
         w.editor().session()->undoStack().undo();  // a pin is an edit like the others
         QVERIFY(!w.editor().session()->pinned()[192]);
