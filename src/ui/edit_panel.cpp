@@ -46,8 +46,9 @@ EditPanel::EditPanel(QWidget* parent) : QWidget(parent) {
     improving_->hide();
     const char* rows[] = {captions::kEditValueCaption, captions::kRGradeCaption,
                           captions::kEditChangeCaption};
+    const char* rowNames[] = {"labEditValue", "labEditRelative", "labEditChange"};
     for (int r = 0; r < 3; ++r)
-        MakeLabel(this, "labEditRow", CaptionText(rows[r]),
+        MakeLabel(this, rowNames[r], CaptionText(rows[r]),
                   QRect(4, kTop + (r + 1) * kRowH, kCaptionW - 6, kRowH), caption, Qt::AlignLeft);
     for (std::size_t i = 1; i <= 6; ++i) {
         const std::string n = std::to_string(i);

@@ -70,6 +70,9 @@ void LayWindowEditor::SetEditing(bool on) {
 
 void LayWindowEditor::Redraw() {
     window_.DrawLay(session_->layout(), *window_.keyTables());
+    // While an improvement runs the history stays where it started.
+    undo_->setEnabled(editing_ && !session_->busy());
+    redo_->setEnabled(editing_ && !session_->busy());
     if (!editing_) return;
     DrawMarks();
     panel_->Show(session_->report(), session_->previous());
@@ -204,6 +207,7 @@ bool LayWindowEditor::ImproveFromHere() {
     // The job works on its own copies: the search may change the pheromones meanwhile.
     auto ws = std::make_shared<const Workspace>(session_->workspace());
     const LayoutEditSession::State start = session_->state();
+    improveStart_ = start;
     stop_ = std::make_shared<std::atomic<bool>>(false);
     session_->SetBusy(true);
     watcher_.setFuture(QtConcurrent::run([ws, start, stop = stop_] {
@@ -215,7 +219,9 @@ bool LayWindowEditor::ImproveFromHere() {
 void LayWindowEditor::Improved() {
     const ImproveResult result = watcher_.result();
     session_->SetBusy(false);
-    if (result.ok && !result.steps.empty())
+    // A session started anew meanwhile (edit mode left and entered on another layout) keeps
+    // its own layout.
+    if (result.ok && !result.steps.empty() && session_->state() == improveStart_)
         session_->Apply({result.layout, session_->pinned()}, QStringLiteral("Improve"));
     emit improved();
 }

@@ -13,6 +13,7 @@
 #include <QPoint>
 
 #include "search/improve_layout.hpp"
+#include "ui/layout_edit_session.hpp"
 
 class QAction;
 class QMenu;
@@ -21,7 +22,6 @@ namespace antkeys {
 
 class EditPanel;
 class LayWindow;
-class LayoutEditSession;
 
 class LayWindowEditor : public QObject {
     Q_OBJECT
@@ -75,6 +75,7 @@ class LayWindowEditor : public QObject {
     int dragLetter_ = -1;  // the letter taken, -1 when none
     int hoverKey_ = 0;     // the key it hovers over
     QFutureWatcher<ImproveResult> watcher_;
+    LayoutEditSession::State improveStart_;
     std::shared_ptr<std::atomic<bool>> stop_;
 };
 
