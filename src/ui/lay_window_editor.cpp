@@ -1,6 +1,7 @@
 #include "ui/lay_window_editor.hpp"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -111,6 +112,14 @@ void LayWindowEditor::DrawMarks() {
         const MoveRefusal why = session_->Check(static_cast<Byte>(dragLetter_), hoverKey_, move);
         const bool allowed = why == MoveRefusal::Allowed || why == MoveRefusal::SameKey;
         outline(painter, hoverKey_, allowed ? kAllowedColour : kRefusedColour, 2);
+        if (!dragAt_) return;
+        // The letter taken, half transparent, held at the mouse pointer.
+        QColor ghost = QColor::fromRgb(LayWindow::kCharColour);
+        ghost.setAlpha(170);
+        const QString text = CodeText(static_cast<Byte>(dragLetter_));
+        const QFontMetricsF metrics(window_.font());
+        const QPointF half(metrics.horizontalAdvance(text) / 2, metrics.height() / 2);
+        KeyboardCanvas::PrintText(painter, *dragAt_ - half, text, window_.font(), ghost);
     });
 }
 
@@ -119,6 +128,7 @@ bool LayWindowEditor::BeginDrag(QPointF from) {
     const int k = KeyAt(window_.grid(), *window_.keyTables(), from);
     dragLetter_ = TopCharOn(session_->layout(), k);
     hoverKey_ = k;
+    dragAt_.reset();
     if (dragLetter_ < 0) return false;
     window_.canvas()->setCursor(Qt::ClosedHandCursor);
     Redraw();
@@ -127,15 +137,17 @@ bool LayWindowEditor::BeginDrag(QPointF from) {
 
 void LayWindowEditor::DragTo(QPointF to) {
     if (dragLetter_ < 0) return;
+    dragAt_ = to;
     const int k = KeyAt(window_.grid(), *window_.keyTables(), to);
-    if (k == hoverKey_) return;
-    hoverKey_ = k;
-    LayoutMove move;
-    const bool refused =
-        k != 0 && k != session_->layout()[static_cast<std::size_t>(dragLetter_)] &&
-        session_->Check(static_cast<Byte>(dragLetter_), k, move) != MoveRefusal::Allowed;
-    window_.canvas()->setCursor(refused ? Qt::ForbiddenCursor : Qt::ClosedHandCursor);
-    Redraw();
+    if (k != hoverKey_) {
+        hoverKey_ = k;
+        LayoutMove move;
+        const bool refused =
+            k != 0 && k != session_->layout()[static_cast<std::size_t>(dragLetter_)] &&
+            session_->Check(static_cast<Byte>(dragLetter_), k, move) != MoveRefusal::Allowed;
+        window_.canvas()->setCursor(refused ? Qt::ForbiddenCursor : Qt::ClosedHandCursor);
+    }
+    Redraw();  // the letter follows the mouse
 }
 
 void LayWindowEditor::EndDrag(QPointF at) {

@@ -6,11 +6,13 @@
 // every change. The window stays as designed while it does not edit.
 #include <atomic>
 #include <memory>
+#include <optional>
 
 #include <QColor>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 
 #include "search/improve_layout.hpp"
 #include "ui/layout_edit_session.hpp"
@@ -72,8 +74,9 @@ class LayWindowEditor : public QObject {
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     bool editing_ = false;
-    int dragLetter_ = -1;  // the letter taken, -1 when none
-    int hoverKey_ = 0;     // the key it hovers over
+    int dragLetter_ = -1;            // the letter taken, -1 when none
+    int hoverKey_ = 0;               // the key it hovers over
+    std::optional<QPointF> dragAt_;  // where the mouse has taken it, once it moved
     QFutureWatcher<ImproveResult> watcher_;
     LayoutEditSession::State improveStart_;
     std::shared_ptr<std::atomic<bool>> stop_;

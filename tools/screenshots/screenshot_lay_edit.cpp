@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
             ws.keys.codes[static_cast<std::size_t>(k)].empty() ||
             !KeyCell(w.grid(), ws.keys, k, cell))
             continue;
-        editor.DragTo(cell.center());
+        editor.DragTo(cell.center() + QPointF(-7, 6));  // the letter beside the key's own
         break;
     }
     int status = 1;
