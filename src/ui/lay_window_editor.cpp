@@ -39,6 +39,9 @@ LayWindowEditor::LayWindowEditor(LayWindow& window) : QObject(&window), window_(
     redo_ = NewShortcut(window, "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     connect(&watcher_, &QFutureWatcher<ImproveResult>::finished, this, [this] { Improved(); });
     window.canvas()->installEventFilter(this);
+    // Ctrl+Z reaches the window's shortcut only when no text box has the focus (a text box
+    // takes it as its own undo): the picture takes the focus while editing.
+    window.canvas()->setFocusPolicy(Qt::ClickFocus);
 }
 
 LayWindowEditor::~LayWindowEditor() {
@@ -66,6 +69,7 @@ void LayWindowEditor::SetEditing(bool on) {
     dragLetter_ = -1;
     hoverKey_ = 0;
     window_.canvas()->unsetCursor();
+    if (editing_) window_.canvas()->setFocus(Qt::OtherFocusReason);
     if (session_) Redraw();
 }
 
