@@ -28,6 +28,16 @@ QString Signed(const std::string& text, double delta) {
     return QString::fromStdString(delta > 0 ? "+" + text : text);
 }
 
+// A figure against the one before, as the relative figures read against the reference:
+// before / now - 1 from the Single ratio, positive when the figure fell (better).
+QString ChangeText(double now, double before) {
+    if (now == before) return QString::fromStdString(FormatPercent(0.0f));
+    if (!(before > 0) || !(now > 0)) return {};
+    const auto r = static_cast<Single>(now / before);
+    const Single change = 1.0f / r - 1.0f;
+    return Signed(FormatPercent(change), change);
+}
+
 }  // namespace
 
 EditPanel::EditPanel(QWidget* parent) : QWidget(parent) {
@@ -70,8 +80,7 @@ void EditPanel::Show(const GradeReport& now, const GradeReport& before) {
     for (std::size_t i = 1; i <= 6; ++i) {
         value_[i]->setText(QString::fromStdString(FigureText(now.v[i]).Text()));
         relative_[i]->setText(QString::fromStdString(RelativeText(now, i).Text()));
-        const double d = now.v[i] - before.v[i];
-        change_[i]->setText(Signed(FigureText(d).Text(), d));
+        change_[i]->setText(ChangeText(now.v[i], before.v[i]));
     }
     absolute_->setText(QString::fromStdString(AbsoluteText(now.absolute).Text()));
     grade_->setText(QString::fromStdString(GradeText(now).Text()));

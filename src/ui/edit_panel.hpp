@@ -1,7 +1,9 @@
 #pragma once
 // The layout window's panel while it edits: the grading of the edited layout, its figures
 // V1..V6 and their relative figures as the criteria panel writes them, the absolute figure and
-// the grade, and below each the change against the layout before the last change.
+// the grade, and below them the change against the layout before the last change: each
+// figure relative to its value before (as the relative figures are to the reference), the
+// grade in percentage points.
 #include <array>
 
 #include <QWidget>
