@@ -14,6 +14,7 @@
 #include "eval/panel.hpp"
 #include "eval/workspace.hpp"
 #include "search/improve_layout.hpp"
+#include "support/cli_run.hpp"
 #include "support/pixels.hpp"
 #include "support/temp_folder.hpp"
 #include "ui/dropped_layouts.hpp"
@@ -99,6 +100,18 @@ class TestLayWindowEdit : public QObject {
         swapped[193] = static_cast<Byte>(Key("Q"));
         QVERIFY(w.layout() == swapped);
         ShowsTheGradingOf(w, swapped);
+
+        // Saved, the layout grades in evaluate's last column as the window shows it.
+        TempFolder dir;
+        const std::string saved = dir.path() + "/edited.txt";
+        FileDialog::SetTestAnswer([&](const QString&) { return QString::fromStdString(saved); });
+        w.ContextMenu()->actions().front()->trigger();  // "Save layout as..."
+        FileDialog::SetTestAnswer({});
+        const CliRun e = RunTool({"evaluate", "--dir", SmallWindowSet(), saved});
+        QCOMPARE(e.status, 0);
+        const std::string row = e.out.substr(e.out.find(saved));
+        const std::string grade = row.substr(row.find_last_of(' ') + 1);
+        QCOMPARE(QString::fromStdString(grade).trimmed(), w.txtRGrade()->text());
 
         // Out of edit mode the window is as designed again, the edited layout drawn.
         w.editor().SetEditing(false);
