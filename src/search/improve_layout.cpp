@@ -13,7 +13,8 @@ constexpr std::size_t kMaxSteps = 10000;
 
 struct Candidate {
     LayoutMove move;
-    double rank = 0;  // the ratio sum the polishers expect after the move: lower is better
+    double rank = 0;        // the ratio sum the polishers expect after the move: lower is better
+    std::size_t order = 0;  // where it was listed, the tie-break
 };
 
 class Improver {
@@ -41,11 +42,12 @@ class Improver {
                 if (swap && m.other < a) continue;
                 const double rank = swap ? swaps_.SwappedRatioSum(lay, v, a, m.other)
                                          : relocations_.RelocatedRatioSum(v, a, key);
-                moves.push_back({m, rank});
+                moves.push_back({m, rank, moves.size()});
             }
         }
-        std::stable_sort(moves.begin(), moves.end(),
-                         [](const Candidate& x, const Candidate& y) { return x.rank < y.rank; });
+        std::sort(moves.begin(), moves.end(), [](const Candidate& x, const Candidate& y) {
+            return x.rank < y.rank || (x.rank == y.rank && x.order < y.order);
+        });
         return moves;
     }
 

@@ -38,7 +38,8 @@ LayWindowEditor::LayWindowEditor(LayWindow& window) : QObject(&window), window_(
     undo_ = NewShortcut(window, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
     redo_ = NewShortcut(window, "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     connect(&watcher_, &QFutureWatcher<ImproveResult>::finished, this, [this] { Improved(); });
-    window.canvas()->installEventFilter(this);
+    canvas_ = window.canvas();
+    canvas_->installEventFilter(this);
     // Ctrl+Z reaches the window's shortcut only when no text box has the focus (a text box
     // takes it as its own undo): the picture takes the focus while editing.
     window.canvas()->setFocusPolicy(Qt::ClickFocus);
@@ -165,9 +166,10 @@ void LayWindowEditor::EndDrag(QPointF at) {
 }
 
 bool LayWindowEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (!editing_ || watched != window_.canvas()) return false;
+    // The canvas also sees events while the window is being destroyed: nothing here touches
+    // the window before the event is known to be a mouse event on the canvas.
     const auto* mouse = dynamic_cast<QMouseEvent*>(event);
-    if (!mouse) return false;
+    if (!editing_ || !mouse || watched != canvas_) return false;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             return mouse->button() == Qt::LeftButton && BeginDrag(mouse->position());

@@ -69,6 +69,7 @@ class LayWindowEditor : public QObject {
     void Improved();
 
     LayWindow& window_;
+    QObject* canvas_ = nullptr;  // the window's picture, whose mouse events make the drags
     LayoutEditSession* session_ = nullptr;
     EditPanel* panel_ = nullptr;
     QAction* undo_ = nullptr;
