@@ -1,6 +1,8 @@
 #include "search/improve_layout.hpp"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "search/layout_polish.hpp"
 #include "search/relocating_polisher.hpp"
@@ -40,8 +42,9 @@ class Improver {
                 if (PlanMove(ws_, lay, pinned_, a, key, m) != MoveRefusal::Allowed) continue;
                 const bool swap = m.kind == LayoutMove::Kind::Swap;
                 if (swap && m.other < a) continue;
-                const double rank = swap ? swaps_.SwappedRatioSum(lay, v, a, m.other)
-                                         : relocations_.RelocatedRatioSum(v, a, key);
+                double rank = swap ? swaps_.SwappedRatioSum(lay, v, a, m.other)
+                                   : relocations_.RelocatedRatioSum(v, a, key);
+                if (std::isnan(rank)) rank = std::numeric_limits<double>::infinity();  // last
                 moves.push_back({m, rank, moves.size()});
             }
         }
