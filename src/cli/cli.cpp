@@ -14,6 +14,7 @@ static const char* kUsage =
     "\n"
     "Commands:\n"
     "  evaluate   grade the reference layout and layout files\n"
+    "  improve    polish a layout file to a local optimum, fixed letters kept\n"
     "  charset    write a character map (In/Charset.txt) from a single-byte character set\n"
     "  digraphs   count character pairs of UTF-8 texts into a DiGraphs.txt\n"
     "  run        run the search and write its results to Out\n"
@@ -44,6 +45,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 0;
     }
     if (command == "evaluate") return RunEvaluate(rest, out, err);
+    if (command == "improve") return RunImprove(rest, out, err);
     if (command == "digraphs") return RunDigraphs(rest, out, err);
     if (command == "charset") return RunCharset(rest, out, err);
     if (command == "run") return RunSearch(rest, out, err);

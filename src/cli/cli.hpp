@@ -12,6 +12,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 // The subcommands; each handles its own --help.
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunImprove(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCharset(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

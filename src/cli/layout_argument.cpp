@@ -8,9 +8,11 @@
 namespace antkeys::cli {
 
 bool LoadLayoutArgument(const std::string& path, const KeyTables& keys, Layout& lay,
-                        MessageSink& sink) {
+                        MessageSink& sink, CharFlags* fixed) {
     int lines = 0;
-    if (!LoadKeyLay(path, keys, lay, sink, &lines)) return false;
+    const bool read = fixed ? LoadFixedKeyLay(path, keys, lay, *fixed, sink, &lines)
+                            : LoadKeyLay(path, keys, lay, sink, &lines);
+    if (!read) return false;
     const bool placesNothing = std::all_of(lay.begin(), lay.end(), [](Byte k) { return k == 0; });
     if (lines == 0 || !placesNothing) return true;
     sink.show(Message{msg::kLayoutTitle,

@@ -12,8 +12,8 @@ namespace antkeys::cli {
 // whose lines place no character on a key of the keyboard (a pheromone store, a count file,
 // a layout for other key definitions): grading or drawing it would silently show an empty
 // layout. A file with no lines after its header is an empty layout and is read. False after
-// reporting through the sink.
+// reporting through the sink. With `fixed`, the fixed flag of the third field is read too.
 bool LoadLayoutArgument(const std::string& path, const KeyTables& keys, Layout& lay,
-                        MessageSink& sink);
+                        MessageSink& sink, CharFlags* fixed = nullptr);
 
 }  // namespace antkeys::cli

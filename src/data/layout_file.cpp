@@ -13,11 +13,30 @@
 namespace antkeys {
 namespace {
 
-// Character code and key code of every non-empty line; a third field is not needed here.
-bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, MessageSink& sink,
-                 std::string& description, int& lines) {
+// A line's third field when it has one: a number, not 0 for a fixed character.
+bool ReadFixedFlag(const InputFile& in, FieldCursor& fields, bool& fixed,
+                   std::string& description) {
+    FieldCursor probe = fields;
+    std::string_view present;
+    std::string why;
+    fixed = false;
+    if (!probe.Text(present, why)) return true;  // no third field: free
+    double flag = 0;
+    if (!fields.Double(flag, why)) {
+        description = in.FieldFault(why);
+        return false;
+    }
+    fixed = flag != 0;
+    return true;
+}
+
+// Character code and key code of every non-empty line; with `fixed`, also the fixed flag of
+// the third field, which a best-layout file does not have.
+bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, CharFlags* fixed,
+                 MessageSink& sink, std::string& description, int& lines) {
     if (!in.ReadHeader(description)) return false;
     lay.fill(0);
+    if (fixed) fixed->fill(false);
     lines = 0;
     std::string line;
     while (!in.AtEnd()) {
@@ -26,37 +45,62 @@ bool ParseKeyLay(InputFile& in, const KeyTables& keys, Layout& lay, MessageSink&
         FieldCursor fields(line);
         LayoutLine placed;
         if (!ReadLayoutLine(in, fields, keys, sink, placed, description)) return false;
+        bool isFixed = false;
+        if (fixed && !ReadFixedFlag(in, fields, isFixed, description)) return false;
         lay[placed.ch] = placed.key;
+        if (fixed) (*fixed)[placed.ch] = isFixed;
         ++lines;
     }
     return true;
 }
 
-}  // namespace
-
-bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
-                    Layout& lay, MessageSink& sink, int* lines) {
+bool LoadText(std::string content, const std::string& path, const KeyTables& keys, Layout& lay,
+              CharFlags* fixed, MessageSink& sink, int* lines) {
     InputFile in(std::move(content), path);
     std::string description;
     int read = 0;
-    const bool ok = ParseKeyLay(in, keys, lay, sink, description, read);
+    const bool ok = ParseKeyLay(in, keys, lay, fixed, sink, description, read);
     if (lines) *lines = read;
     if (ok) return true;
     ReportLoadFailure(sink, msg::kLayoutTitle, msg::kCustomLayoutText + path, description);
     return false;
 }
 
-bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink,
-                int* lines) {
+bool LoadFile(const std::string& path, const KeyTables& keys, Layout& lay, CharFlags* fixed,
+              MessageSink& sink, int* lines) {
     std::string content, description;
     if (!ReadWholeFile(path, content, description)) {
         ReportLoadFailure(sink, msg::kLayoutTitle, msg::kCustomLayoutText + path, description);
         return false;
     }
-    return LoadKeyLayText(std::move(content), path, keys, lay, sink, lines);
+    return LoadText(std::move(content), path, keys, lay, fixed, sink, lines);
 }
 
-std::string GetLayStr(const Layout& lay, const KeyTables& keys) {
+}  // namespace
+
+bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
+                    Layout& lay, MessageSink& sink, int* lines) {
+    return LoadText(std::move(content), path, keys, lay, nullptr, sink, lines);
+}
+
+bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, MessageSink& sink,
+                int* lines) {
+    return LoadFile(path, keys, lay, nullptr, sink, lines);
+}
+
+bool LoadFixedKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
+                         Layout& lay, CharFlags& fixed, MessageSink& sink, int* lines) {
+    return LoadText(std::move(content), path, keys, lay, &fixed, sink, lines);
+}
+
+bool LoadFixedKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, CharFlags& fixed,
+                     MessageSink& sink, int* lines) {
+    return LoadFile(path, keys, lay, &fixed, sink, lines);
+}
+
+namespace {
+
+std::string LayLines(const Layout& lay, const KeyTables& keys, const CharFlags* fixed) {
     std::string text;
     for (std::size_t ch = 0; ch < lay.size(); ++ch) {
         const std::size_t key = lay[ch];
@@ -65,9 +109,20 @@ std::string GetLayStr(const Layout& lay, const KeyTables& keys) {
         text += '\t';
         // A layout made for other key definitions may name a key these tables lack.
         if (key < keys.codes.size()) text += keys.codes[key];
+        if (fixed) text += (*fixed)[ch] ? "\t1" : "\t0";
         text += "\r\n";
     }
     return text;
+}
+
+}  // namespace
+
+std::string GetLayStr(const Layout& lay, const KeyTables& keys) {
+    return LayLines(lay, keys, nullptr);
+}
+
+std::string GetFixedLayStr(const Layout& lay, const KeyTables& keys, const CharFlags& fixed) {
+    return LayLines(lay, keys, &fixed);
 }
 
 std::string BestLayFileName(Single gradePercent, Long counter) {

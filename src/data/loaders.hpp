@@ -55,8 +55,19 @@ bool LoadKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, Mes
 bool LoadKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
                     Layout& lay, MessageSink& sink, int* lines = nullptr);
 
+// A layout file with the fixed flag: as LoadKeyLay, and `fixed` marks every character whose
+// line has a third field that is a number other than 0. A line without a third field (a
+// best-layout file) is free; a third field that is not a number is a fault.
+bool LoadFixedKeyLay(const std::string& path, const KeyTables& keys, Layout& lay, CharFlags& fixed,
+                     MessageSink& sink, int* lines = nullptr);
+bool LoadFixedKeyLayText(std::string content, const std::string& path, const KeyTables& keys,
+                         Layout& lay, CharFlags& fixed, MessageSink& sink, int* lines = nullptr);
+
 // The lines of a layout: "code<TAB>key code<CR LF>" for every placed character, ascending.
 std::string GetLayStr(const Layout& lay, const KeyTables& keys);
+// The same with the fixed flag: "code<TAB>key code<TAB>1 or 0<CR LF>", as the reference
+// layout file has it.
+std::string GetFixedLayStr(const Layout& lay, const KeyTables& keys, const CharFlags& fixed);
 
 // File name of a best layout: grade (percent) as "000", '_', counter, ".txt".
 std::string BestLayFileName(Single gradePercent, Long counter);

@@ -17,5 +17,7 @@ inline constexpr int kCharCodes = 256;
 
 // A layout: for every character code the index of the key that carries it, 0 = not placed.
 using Layout = std::array<Byte, kCharCodes>;
+// A yes or no for every character code (e.g. which characters are fixed to their keys).
+using CharFlags = std::array<bool, kCharCodes>;
 
 }  // namespace antkeys

@@ -100,4 +100,14 @@ inline constexpr const char* kPheroLegendCaption =
     " \xC0\xCA\xD2\xDE\xC0\xCB\xD6\xCB\xC9"
     " \xCA\xCB\xC0\xC5\xC9\xDB\xC4\xC1\xC9";
 
+// frmLay edit panel: its title (editing), its rows (value, change), the grade column
+// (grade) and the note while an improvement runs (improving...)
+inline constexpr const char* kEditCaption = "\xD2\xC4\xC3\xC0\xD8\xD4\xC9\xD2\xC4\xC1\xC0";
+inline constexpr const char* kEditValueCaption = "\xCC\xCD\xC9\xDB\xC5\xCD\xC4\xCB\xCF\xC1\xC0";
+inline constexpr const char* kEditChangeCaption = "\xDD\xC5\xCB\xC9\xCB\xC4\xC1\xC0";
+inline constexpr const char* kEditGradeCaption = "\xDB\xC4\xD7\xC0\xD3\xC4\xC1\xC0";
+inline constexpr const char* kImprovingCaption =
+    "\xC2\xC0\xD6\xCC\xE3\xCF\xC1\xC4\xD3\xC4\xC1\xC0"
+    "...";
+
 }  // namespace antkeys::captions

@@ -18,6 +18,19 @@ void ShowDropError(MessageSink& sink, const std::string& description) {
     sink.show(Message{msg::kDropTitle, std::string(msg::kDropTextPrefix) + description, true});
 }
 
+// The letters the file marks fixed, for editing; none when its third fields are not flags
+// (a file the drop reads is never refused for them).
+CharFlags FixedFlagsOf(const QString& path, const KeyTables& keys) {
+    struct Quiet final : MessageSink {
+        void show(const Message&) override {}
+    } quiet;
+    Layout lay{};
+    CharFlags fixed{};
+    if (!LoadFixedKeyLay(QFile::encodeName(path).toStdString(), keys, lay, fixed, quiet))
+        fixed.fill(false);
+    return fixed;
+}
+
 // One file: false when the drop must end (the failure has been shown).
 bool EvaluateOne(const QString& path, Workspace& ws, MessageSink& sink, Yielder& yielder,
                  QWidget* owner, std::vector<QPointer<LayWindow>>& opened) {
@@ -32,6 +45,7 @@ bool EvaluateOne(const QString& path, Workspace& ws, MessageSink& sink, Yielder&
     window->show();
     window->SetWorkspace(&ws);
     window->DrawLay(lay, ws.keys);
+    window->SetFilePins(FixedFlagsOf(path, ws.keys));
     opened.push_back(window);
 
     const GradeReport result = Grade(lay, ws.analizer, ws.weights, ws.layV.ref);

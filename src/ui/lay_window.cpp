@@ -17,7 +17,9 @@
 #include "ui/display_box.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/keyboard_canvas.hpp"
+#include "ui/lay_window_editor.hpp"
 #include "ui/lay_window_menu.hpp"
+#include "ui/layout_edit_session.hpp"
 #include "ui/letter_font.hpp"
 #include "ui/twips.hpp"
 #include "ui/view_controls.hpp"
@@ -87,14 +89,35 @@ QMenu* LayWindow::ContextMenu() {
     return MakeLayWindowMenu(*this);
 }
 
-void LayWindow::contextMenuEvent(QContextMenuEvent* event) {
+QMenu* LayWindow::ContextMenuAt(QPoint at) {
     QMenu* menu = ContextMenu();
+    editor().AddMenuEntries(*menu, at);
+    return menu;
+}
+
+LayWindowEditor& LayWindow::editor() {
+    if (!editor_) editor_ = new LayWindowEditor(*this);
+    return *editor_;
+}
+
+bool LayWindow::editing() const {
+    return editor_ && editor_->editing();
+}
+
+const CharFlags* LayWindow::pinned() const {
+    if (!editor_ || !editor_->session() || !editor_->session()->anyPinned()) return nullptr;
+    return &editor_->session()->pinned();
+}
+
+void LayWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = ContextMenuAt(event->pos());
     menu->exec(event->globalPos());
     menu->deleteLater();
 }
 
 void LayWindow::fMain_OnRndKeyGen(const Layout& bestAntLay, float antAGrade,
                                   const KeyTables& keys) {
+    if (editing()) return;  // the edits stay on show
     double interval = 0;
     std::string why;
     if (!ParseDouble(txtRefrInterval_->text().toStdString(), interval, why)) return;

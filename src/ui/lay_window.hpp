@@ -18,6 +18,7 @@ class QMenu;
 namespace antkeys {
 
 class KeyboardCanvas;
+class LayWindowEditor;
 struct Workspace;
 
 class LayWindow : public QWidget {
@@ -52,6 +53,19 @@ class LayWindow : public QWidget {
     const Workspace* workspace() const { return ws_; }
     // The right-click menu, a new child of the window (see lay_window_menu.hpp).
     QMenu* ContextMenu();
+    // The same with the edit entries for the point `at` of the window: what a right click
+    // opens.
+    QMenu* ContextMenuAt(QPoint at);
+
+    // Edit mode (see lay_window_editor.hpp); the editor is made at the first use.
+    LayWindowEditor& editor();
+    bool editing() const;
+    // The letters pinned in edit mode, null when none is: a saved layout then carries the
+    // fixed flag.
+    const CharFlags* pinned() const;
+    // The letters a layout file marks fixed: pinned when editing starts from the layout drawn.
+    void SetFilePins(const CharFlags& pins) { filePins_ = pins; }
+    const CharFlags& filePins() const { return filePins_; }
 
     QLineEdit* txtRefrInterval() const { return txtRefrInterval_; }
     QLineEdit* txtAGrade() const { return txtAGrade_; }
@@ -63,7 +77,8 @@ class LayWindow : public QWidget {
 
   public slots:
     // OnRndKeyGen of the main window: redraws with the ant's layout and its grade every
-    // txtRefrInterval-th event; does nothing while the box does not hold a number.
+    // txtRefrInterval-th event; does nothing while the box does not hold a number or the
+    // window edits its layout.
     void fMain_OnRndKeyGen(const antkeys::Layout& bestAntLay, float antAGrade,
                            const antkeys::KeyTables& keys);
 
@@ -75,6 +90,8 @@ class LayWindow : public QWidget {
     Layout lay_{};
     std::optional<KeyTables> keys_;
     const Workspace* ws_ = nullptr;
+    LayWindowEditor* editor_ = nullptr;
+    CharFlags filePins_{};
     Integer refrCount_ = 0;
     KeyboardCanvas* canvas_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -15,6 +15,7 @@
 #include "eval/workspace.hpp"
 #include "export/exporter.hpp"
 #include "export/layout_svg.hpp"
+#include "search/layout_moves.hpp"
 #include "ui/explain_dialog.hpp"
 #include "ui/file_dialog.hpp"
 #include "ui/lay_window.hpp"
@@ -89,11 +90,16 @@ void SaveLayoutAs(LayWindow& w) {
     const QString path = Ask(w, "Save layout as...", QStringLiteral("layout.txt"),
                              QStringLiteral("Layout files (*.txt);;All files (*)"));
     if (path.isEmpty()) return;
-    // The header line holds the grade, as in the best-layout files.
+    // The header line holds the grade, as in the best-layout files. With pinned letters every
+    // line carries the fixed flag: the pins and the letters the reference fixes.
     const std::string header = w.txtRGrade()->text().toStdString();
-    WriteOrReport(
-        w, path,
-        (header.empty() ? "layout" : header) + "\r\n" + GetLayStr(w.layout(), *w.keyTables()));
+    std::string lines = GetLayStr(w.layout(), *w.keyTables());
+    if (w.pinned() && w.workspace()) {
+        CharFlags fixed = ReferenceFixed(*w.workspace());
+        for (std::size_t c = 0; c < fixed.size(); ++c) fixed[c] = fixed[c] || (*w.pinned())[c];
+        lines = GetFixedLayStr(w.layout(), *w.keyTables(), fixed);
+    }
+    WriteOrReport(w, path, (header.empty() ? "layout" : header) + "\r\n" + lines);
 }
 
 void ExportLayoutFor(LayWindow& w, int format) {

@@ -14,6 +14,7 @@
 #include "ui/captions.hpp"
 #include "ui/georgian_text.hpp"
 #include "ui/lay_window.hpp"
+#include "ui/lay_window_editor.hpp"
 #include "ui/phero_window.hpp"
 #include "ui_test_support.hpp"
 
@@ -23,6 +24,7 @@ namespace {
 
 // The three windows, built while the caption language of the test is in force.
 struct Windows {
+    Windows() { lay.editor(); }  // with the edit panel, hidden until the window edits
     test::LoadedProgram program;
     LayWindow lay;
     PheroWindow phero;
@@ -156,6 +158,12 @@ class TestCaptionLanguage : public QObject {
             {&w.lay, "Label1", captions::kRefrIntervalCaption},
             {&w.lay, "labAGr", captions::kAGradeCaption},
             {&w.lay, "Label2", captions::kRGradeCaption},
+            {&w.lay, "labEdit", captions::kEditCaption},
+            {&w.lay, "labEditValue", captions::kEditValueCaption},
+            {&w.lay, "labEditRelative", captions::kRGradeCaption},
+            {&w.lay, "labEditChange", captions::kEditChangeCaption},
+            {&w.lay, "labEditGrade", captions::kEditGradeCaption},
+            {&w.lay, "labImproving", captions::kImprovingCaption},
             {&w.phero, "Label1", captions::kLetterCaption},
             {&w.phero, "chkAutoRefresh", captions::kAutoRefreshCaption},
             {&w.phero, "Label2", captions::kPheroLegendCaption},

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     w.SetWorkspace(&ws);
     w.show();
     w.DrawLay(ws.refKeyLay, ws.keys);
-    QMenu* menu = w.ContextMenu();
+    QMenu* menu = w.ContextMenuAt(QPoint(120, 40));
     menu->popup(w.mapToGlobal(QPoint(120, 40)));
     int status = 1;
     QTimer::singleShot(500, [&] {

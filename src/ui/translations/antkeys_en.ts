@@ -120,5 +120,30 @@
         <extracomment>pheromone window, Label2: the legend</extracomment>
         <translation>Circle size: the pheromone on the key for the chosen character. x: a key the character may not take.</translation>
     </message>
+    <message>
+        <source>რედაქტირება</source>
+        <extracomment>frmLay edit panel title</extracomment>
+        <translation>Editing</translation>
+    </message>
+    <message>
+        <source>მნიშვნელობა</source>
+        <extracomment>frmLay edit panel: the row of figures</extracomment>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>ცვლილება</source>
+        <extracomment>frmLay edit panel: the row of changes against the layout before</extracomment>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>შეფასება</source>
+        <extracomment>frmLay edit panel: the grade column</extracomment>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>გაუმჯობესება...</source>
+        <extracomment>frmLay edit panel: while an improvement runs</extracomment>
+        <translation>Improving...</translation>
+    </message>
 </context>
 </TS>
