@@ -10,7 +10,7 @@
 namespace antkeys {
 namespace {
 
-constexpr std::array<WindowsLocale, 17> kLocales{{
+constexpr std::array<WindowsLocale, 46> kLocales{{
     {"ka-GE", 0x0437, "Georgian (Georgia)"},
     {"en-US", 0x0409, "English (United States)"},
     {"en-GB", 0x0809, "English (United Kingdom)"},
@@ -28,6 +28,35 @@ constexpr std::array<WindowsLocale, 17> kLocales{{
     {"az-Latn-AZ", 0x042C, "Azerbaijani (Latin, Azerbaijan)"},
     {"tr-TR", 0x041F, "Turkish (Turkey)"},
     {"el-GR", 0x0408, "Greek (Greece)"},
+    {"bg-BG", 0x0402, "Bulgarian (Bulgaria)"},
+    {"be-BY", 0x0423, "Belarusian (Belarus)"},
+    {"mk-MK", 0x042F, "Macedonian (North Macedonia)"},
+    {"sr-Cyrl-RS", 0x281A, "Serbian (Cyrillic, Serbia)"},
+    {"sr-Latn-RS", 0x241A, "Serbian (Latin, Serbia)"},
+    {"kk-KZ", 0x043F, "Kazakh (Kazakhstan)"},
+    {"ky-KG", 0x0440, "Kyrgyz (Kyrgyzstan)"},
+    {"tt-RU", 0x0444, "Tatar (Russia)"},
+    {"cs-CZ", 0x0405, "Czech (Czech Republic)"},
+    {"sk-SK", 0x041B, "Slovak (Slovakia)"},
+    {"sl-SI", 0x0424, "Slovenian (Slovenia)"},
+    {"hr-HR", 0x041A, "Croatian (Croatia)"},
+    {"hu-HU", 0x040E, "Hungarian (Hungary)"},
+    {"ro-RO", 0x0418, "Romanian (Romania)"},
+    {"sq-AL", 0x041C, "Albanian (Albania)"},
+    {"lt-LT", 0x0427, "Lithuanian (Lithuania)"},
+    {"lv-LV", 0x0426, "Latvian (Latvia)"},
+    {"et-EE", 0x0425, "Estonian (Estonia)"},
+    {"fi-FI", 0x040B, "Finnish (Finland)"},
+    {"sv-SE", 0x041D, "Swedish (Sweden)"},
+    {"da-DK", 0x0406, "Danish (Denmark)"},
+    {"nb-NO", 0x0414, "Norwegian, Bokmal (Norway)"},
+    {"is-IS", 0x040F, "Icelandic (Iceland)"},
+    {"de-CH", 0x0807, "German (Switzerland)"},
+    {"fr-CA", 0x0C0C, "French (Canada)"},
+    {"ca-ES", 0x0403, "Catalan (Catalan)"},
+    {"eu-ES", 0x042D, "Basque (Basque)"},
+    {"vi-VN", 0x042A, "Vietnamese (Vietnam)"},
+    {"he-IL", 0x040D, "Hebrew (Israel)"},
 }};
 
 // Names of the keys that type no character, as the Layout Creator lists them: scan code and
