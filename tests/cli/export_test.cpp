@@ -44,6 +44,27 @@ TEST(ExportCommand, WritesTheXkbFileThatCompiles) {
     EXPECT_TRUE(std::regex_search(compiled, std::regex(R"(key <AE01> \{\s*\[\s*1,\s*exclam)")));
 }
 
+// The references of the sets with a character map of their own export whole and compile;
+// every letter gets its named keysym, never a number.
+TEST(ExportCommand, EverySetsReferenceCompilesForX) {
+    if (!test::HaveXkbcomp()) GTEST_SKIP() << "xkbcomp is not installed";
+    for (const char* set : {"ru", "uk", "hy", "de"}) {
+        SCOPED_TRACE(set);
+        test::TempFolder dir;
+        const std::string folder = test::BundledSet(set);
+        const std::string name = std::string("ant") + set;
+        const CliRun r =
+            RunTool({"export", "--xkb", "--dir", folder, "--name", name,
+                     folder + "/In/RefKeyLay.txt", "-o", dir.path() + "/symbols/" + name});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        std::string compiled, error;
+        ASSERT_TRUE(test::CompileXkbSymbols(dir, name, compiled, error)) << error;
+        EXPECT_FALSE(
+            std::regex_search(dir.Read("symbols/" + name), std::regex(R"(\[ U[0-9A-F]{4})")));
+    }
+}
+
 TEST(ExportCommand, ReportsWhatCannotBeExportedAndWritesTheRest) {
     test::TempFolder dir;
     dir.Write("In/KeyDefs.txt",

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 
+#include "data/charset_file.hpp"
 #include "data/charset_iconv.hpp"
 #include "data/loaders.hpp"
 #include "export/keylayout_exporter.hpp"
@@ -109,16 +110,22 @@ CharacterMap Koi8r() {
 // the last case reads the Georgian reference through a Cyrillic map.
 LoadedLayout LoadCase(int index) {
     const std::string golden = std::string(ANTKEYS_TEST_DATA) + "/golden/expected/";
-    const std::array<std::pair<std::string, std::string>, 5> cases{
+    const std::array<std::pair<std::string, std::string>, 8> cases{
         {{"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"},
          {"en", test::BundledSet("en") + "/In/RefKeyLay.txt"},
          {"ka", golden + "run-ka-1-polish/029_2199.txt"},
          {"en", golden + "run-en-1-polish/185_7449.txt"},
-         {"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"}}};
+         {"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"},
+         {"ru", test::BundledSet("ru") + "/In/RefKeyLay.txt"},
+         {"hy", test::BundledSet("hy") + "/In/RefKeyLay.txt"},
+         {"de", test::BundledSet("de") + "/In/RefKeyLay.txt"}}};
     const auto& [set, layout] = cases[static_cast<std::size_t>(index)];
     LoadedLayout l;
-    if (index == 4) l.chars = Koi8r();
     RecordingSink sink;
+    if (index == 4)
+        l.chars = Koi8r();
+    else
+        EXPECT_TRUE(LoadFolderCharset({test::BundledSet(set)}, l.chars, sink));
     LoadKeyDefs(test::BundledSet(set) + "/In/KeyDefs.txt", l.keys, sink);
     LoadKeyLay(layout, l.keys, l.lay, sink);
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
@@ -282,7 +289,7 @@ TEST_P(EveryLayout, PictureIsWellFormedXml) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 5));
+INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 8));
 
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     const Exporter& klc = KlcExporter();
