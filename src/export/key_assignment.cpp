@@ -47,14 +47,13 @@ KeyAssignment AssignKeys(const Layout& lay, const KeyTables& keys, const Charact
         }
         const std::string on = what + " on " + KeyShown(keys, k) + ": ";
         const char32_t cp = chars.CodePoint(code);
-        if (cp == CharacterMap::kNone || IsUntypeable(cp)) {
+        if (!chars.Shows(code)) {
             result.problems.push_back(on + chars.name() + " has no printable character for it");
             continue;
         }
         if (cp > maxCodePoint) {
-            char limit[16];
-            std::snprintf(limit, sizeof limit, "U+%04X", static_cast<unsigned>(maxCodePoint));
-            result.problems.push_back(on + "the format takes characters up to " + limit + " only");
+            result.problems.push_back(on + "the format takes characters up to " +
+                                      CodePointName(maxCodePoint) + " only");
             continue;
         }
         const int key = FindUsKey(keys.codes[static_cast<std::size_t>(k)]);
