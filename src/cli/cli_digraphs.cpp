@@ -235,6 +235,26 @@ bool ParseWeights(const ParsedArgs& parsed, std::size_t texts, std::vector<doubl
     return true;
 }
 
+// One counter per text when the texts are weighted, so each text's share can be scaled;
+// otherwise one for all. False after saying why on err.
+bool CountTexts(const ParsedArgs& parsed, const CharacterMap& map, bool weighted,
+                std::vector<std::unique_ptr<DigraphCounter>>& counters, std::ostream& err) {
+    Progress progress(&err == &std::cerr && ::isatty(2) == 1);
+    std::string error;
+    for (const std::string& path : parsed.positional) {
+        if (counters.empty() || weighted) {
+            counters.push_back(std::make_unique<DigraphCounter>(map));
+            if (parsed.Has("--trigrams")) counters.back()->CountTrigrams();
+        }
+        if (!CountText(path, *counters.back(), progress, error)) {
+            progress.Clear();
+            err << kName << error << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -276,22 +296,8 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
     CharacterMap map;
     if (!ChooseMap(parsed, map, err)) return 1;
 
-    // One counter per text when the texts are weighted, so each text's share can be scaled.
     std::vector<std::unique_ptr<DigraphCounter>> counters;
-    {
-        Progress progress(&err == &std::cerr && ::isatty(2) == 1);
-        for (const std::string& path : parsed.positional) {
-            if (counters.empty() || !shares.empty()) {
-                counters.push_back(std::make_unique<DigraphCounter>(map));
-                if (parsed.Has("--trigrams")) counters.back()->CountTrigrams();
-            }
-            if (!CountText(path, *counters.back(), progress, error)) {
-                progress.Clear();
-                err << kName << error << '\n';
-                return 1;
-            }
-        }
-    }
+    if (!CountTexts(parsed, map, !shares.empty(), counters, err)) return 1;
     MixedCounts mixed;
     std::vector<const DigraphCounter*> texts;
     for (const auto& c : counters) texts.push_back(c.get());
