@@ -118,6 +118,15 @@ class TestPheroWindow : public QObject {
         for (int i = 0; i < w.cmbLetter()->count(); ++i) items << w.cmbLetter()->itemText(i);
         QCOMPARE(items, QStringList({QStringLiteral("65"), CodeText(192), QStringLiteral("33")}));
         QCOMPARE(w.cmbLetter()->currentIndex(), -1);
+        // A folder's own map lists every letter it shows as itself, whatever its code.
+        CharacterMap::Table table;
+        table[65] = {U'\u0563', U'\u0533'};   // գ Գ
+        table[192] = {U'\u0430', U'\u0410'};  // а А
+        PheroWindow mapped;
+        mapped.Init(Keys(), Letters(), Phero(), CharacterMap("In/Charset.txt", table));
+        QCOMPARE(mapped.cmbLetter()->itemText(0), QStringLiteral("\u0563"));
+        QCOMPARE(mapped.cmbLetter()->itemText(1), QStringLiteral("\u0430"));
+        QCOMPARE(mapped.cmbLetter()->itemText(2), QStringLiteral("33"));
 
         w.cmbLetter()->setCurrentIndex(0);
         const QImage image = Grab(w);
