@@ -170,8 +170,7 @@ bool LayoutExplainer::CheckLayout(const Layout& lay, std::string* why) const {
 }
 
 // V3..V6 of one digraph: every digraph, a character the layout does not place on key 0.
-void LayoutExplainer::AddCriteria(const KeyPairRule& r, double freq, double* part,
-                                  double* totals) {
+void LayoutExplainer::AddCriteria(const KeyPairRule& r, double freq, double* part, double* totals) {
     if (!r.oneHand) return;
     part[kV3] += freq;
     totals[kV3] += freq;
