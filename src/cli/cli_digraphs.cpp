@@ -235,6 +235,36 @@ bool ParseWeights(const ParsedArgs& parsed, std::size_t texts, std::vector<doubl
     return true;
 }
 
+// The characters to keep (--alphabet, else all) and the texts' shares (--weights).
+bool ReadSelection(const ParsedArgs& parsed, PlacedCodes& placed, std::vector<double>& shares,
+                   std::string& error) {
+    placed.fill(true);
+    if (parsed.Has("--alphabet")) {
+        placed.fill(false);
+        if (!LoadPlacedCodes(parsed.Value("--alphabet"), placed, error)) return false;
+    }
+    return ParseWeights(parsed, parsed.positional.size(), shares, error);
+}
+
+// One counter per text when the texts are weighted, so each text's share can be scaled.
+bool CountTexts(const ParsedArgs& parsed, const CharacterMap& map, bool weighted,
+                std::vector<std::unique_ptr<DigraphCounter>>& counters, std::ostream& err) {
+    Progress progress(&err == &std::cerr && ::isatty(2) == 1);
+    std::string error;
+    for (const std::string& path : parsed.positional) {
+        if (counters.empty() || weighted) {
+            counters.push_back(std::make_unique<DigraphCounter>(map));
+            if (parsed.Has("--trigrams")) counters.back()->CountTrigrams();
+        }
+        if (!CountText(path, *counters.back(), progress, error)) {
+            progress.Clear();
+            err << kName << error << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -261,37 +291,14 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     std::vector<double> shares;
     PlacedCodes placed{};
-    placed.fill(true);
-    if (parsed.Has("--alphabet")) {
-        placed.fill(false);
-        if (!LoadPlacedCodes(parsed.Value("--alphabet"), placed, error)) {
-            err << kName << error << '\n';
-            return 2;
-        }
-    }
-    if (!ParseWeights(parsed, parsed.positional.size(), shares, error)) {
+    if (!ReadSelection(parsed, placed, shares, error)) {
         err << kName << error << '\n';
         return 2;
     }
     CharacterMap map;
     if (!ChooseMap(parsed, map, err)) return 1;
-
-    // One counter per text when the texts are weighted, so each text's share can be scaled.
     std::vector<std::unique_ptr<DigraphCounter>> counters;
-    {
-        Progress progress(&err == &std::cerr && ::isatty(2) == 1);
-        for (const std::string& path : parsed.positional) {
-            if (counters.empty() || !shares.empty()) {
-                counters.push_back(std::make_unique<DigraphCounter>(map));
-                if (parsed.Has("--trigrams")) counters.back()->CountTrigrams();
-            }
-            if (!CountText(path, *counters.back(), progress, error)) {
-                progress.Clear();
-                err << kName << error << '\n';
-                return 1;
-            }
-        }
-    }
+    if (!CountTexts(parsed, map, !shares.empty(), counters, err)) return 1;
     MixedCounts mixed;
     std::vector<const DigraphCounter*> texts;
     for (const auto& c : counters) texts.push_back(c.get());
