@@ -235,8 +235,18 @@ bool ParseWeights(const ParsedArgs& parsed, std::size_t texts, std::vector<doubl
     return true;
 }
 
-// One counter per text when the texts are weighted, so each text's share can be scaled;
-// otherwise one for all. False after saying why on err.
+// The characters to keep (--alphabet, else all) and the texts' shares (--weights).
+bool ReadSelection(const ParsedArgs& parsed, PlacedCodes& placed, std::vector<double>& shares,
+                   std::string& error) {
+    placed.fill(true);
+    if (parsed.Has("--alphabet")) {
+        placed.fill(false);
+        if (!LoadPlacedCodes(parsed.Value("--alphabet"), placed, error)) return false;
+    }
+    return ParseWeights(parsed, parsed.positional.size(), shares, error);
+}
+
+// One counter per text when the texts are weighted, so each text's share can be scaled.
 bool CountTexts(const ParsedArgs& parsed, const CharacterMap& map, bool weighted,
                 std::vector<std::unique_ptr<DigraphCounter>>& counters, std::ostream& err) {
     Progress progress(&err == &std::cerr && ::isatty(2) == 1);
@@ -281,21 +291,12 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     std::vector<double> shares;
     PlacedCodes placed{};
-    placed.fill(true);
-    if (parsed.Has("--alphabet")) {
-        placed.fill(false);
-        if (!LoadPlacedCodes(parsed.Value("--alphabet"), placed, error)) {
-            err << kName << error << '\n';
-            return 2;
-        }
-    }
-    if (!ParseWeights(parsed, parsed.positional.size(), shares, error)) {
+    if (!ReadSelection(parsed, placed, shares, error)) {
         err << kName << error << '\n';
         return 2;
     }
     CharacterMap map;
     if (!ChooseMap(parsed, map, err)) return 1;
-
     std::vector<std::unique_ptr<DigraphCounter>> counters;
     if (!CountTexts(parsed, map, !shares.empty(), counters, err)) return 1;
     MixedCounts mixed;

@@ -58,6 +58,59 @@ int Usage(std::ostream& err, const std::string& error) {
     return 2;
 }
 
+// The one format asked for; null with the reason when none or several were.
+const Exporter* ChooseExporter(const ParsedArgs& parsed, std::string& error) {
+    const Exporter* exporter = nullptr;
+    for (const Exporter* e : Exporters()) {
+        if (!parsed.Has("--" + std::string(e->option()))) continue;
+        if (exporter) {
+            error = "choose one format";
+            return nullptr;
+        }
+        exporter = e;
+    }
+    if (!exporter) error = "choose a format: --xkb, --klc, --keylayout or --kle";
+    return exporter;
+}
+
+// The options of the export; the reason when one cannot be used, else empty.
+std::string ReadExportOptions(const ParsedArgs& parsed, const Exporter& exporter,
+                              const std::string& layoutPath, ExportOptions& options) {
+    options.source = layoutPath;
+    options.name = parsed.Has("--name") ? parsed.Value("--name") : exporter.NameFor(layoutPath);
+    options.description =
+        parsed.Value("--description", std::filesystem::path(layoutPath).stem().string());
+    options.locale = parsed.Value("--locale", options.locale);
+    if (parsed.Has("--shift")) {
+        if (parsed.Value("--shift") != "us") return "--shift takes only 'us'";
+        options.usShift = true;
+    }
+    return exporter.CheckOptions(options);
+}
+
+// The exported bytes to -o or to `out`, with what could not be exported on `err`.
+int Deliver(const ParsedArgs& parsed, const Exporter& exporter, const ExportResult& result,
+            std::ostream& out, std::ostream& err) {
+    for (const std::string& problem : result.problems)
+        err << kName << "not exported: " << problem << '\n';
+    if (result.exported == 0)
+        err << kName << "the layout places no character that " << exporter.title() << " can take\n";
+    if (!parsed.Has("-o")) {
+        out << result.bytes;
+        return result.problems.empty() ? 0 : 1;
+    }
+    // The usual targets are XKB/symbols/NAME or NAME.klc; folders are made when missing.
+    const std::string target = parsed.Value("-o");
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    std::string error;
+    if ((!folder.empty() && !EnsureFolder(folder, error)) ||
+        !WriteWholeFile(target, result.bytes, error)) {
+        err << kName << error << '\n';
+        return 2;
+    }
+    return result.problems.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -73,26 +126,13 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         out << kHelp;
         return 0;
     }
-    const Exporter* exporter = nullptr;
-    for (const Exporter* e : Exporters()) {
-        if (!parsed.Has("--" + std::string(e->option()))) continue;
-        if (exporter) return Usage(err, "choose one format");
-        exporter = e;
-    }
-    if (!exporter) return Usage(err, "choose a format: --xkb, --klc, --keylayout or --kle");
+    const Exporter* exporter = ChooseExporter(parsed, error);
+    if (!exporter) return Usage(err, error);
     if (parsed.positional.size() != 1) return Usage(err, "give exactly one LAYOUT file");
     const std::string layoutPath = parsed.positional.front();
     ExportOptions options;
-    options.source = layoutPath;
-    options.name = parsed.Has("--name") ? parsed.Value("--name") : exporter->NameFor(layoutPath);
-    options.description =
-        parsed.Value("--description", std::filesystem::path(layoutPath).stem().string());
-    options.locale = parsed.Value("--locale", options.locale);
-    if (parsed.Has("--shift")) {
-        if (parsed.Value("--shift") != "us") return Usage(err, "--shift takes only 'us'");
-        options.usShift = true;
-    }
-    if (const std::string why = exporter->CheckOptions(options); !why.empty())
+    if (const std::string why = ReadExportOptions(parsed, *exporter, layoutPath, options);
+        !why.empty())
         return Usage(err, why);
 
     InputPaths paths;
@@ -104,27 +144,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!LoadFolderCharset(paths, chars, sink)) return 2;
     Layout lay{};
     if (!LoadLayoutArgument(layoutPath, keys, lay, sink)) return 2;
-
-    const ExportResult result = exporter->Export({lay, keys, chars, options});
-    for (const std::string& problem : result.problems)
-        err << kName << "not exported: " << problem << '\n';
-    if (result.exported == 0)
-        err << kName << "the layout places no character that " << exporter->title()
-            << " can take\n";
-
-    if (parsed.Has("-o")) {
-        // The usual targets are XKB/symbols/NAME or NAME.klc; folders are made when missing.
-        const std::string target = parsed.Value("-o");
-        const std::string folder = std::filesystem::path(target).parent_path().string();
-        if ((!folder.empty() && !EnsureFolder(folder, error)) ||
-            !WriteWholeFile(target, result.bytes, error)) {
-            err << kName << error << '\n';
-            return 2;
-        }
-    } else {
-        out << result.bytes;
-    }
-    return result.problems.empty() ? 0 : 1;
+    return Deliver(parsed, *exporter, exporter->Export({lay, keys, chars, options}), out, err);
 }
 
 }  // namespace antkeys::cli

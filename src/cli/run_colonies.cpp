@@ -111,10 +111,6 @@ int RunColonies(const Workspace& ws, const RunOptions& options, std::uint64_t se
     StopSignals signals;
     StderrSink sink(err);
     ColonyRun run(ws, colonyOptions, seed, *colonyOptions.colonies, sink);
-    if (!run.setupError().empty()) {
-        sink.show(Message{msg::kWriteTitle, run.setupError(), true});
-        return 2;
-    }
     PrintRunParameters(out, ws.paths.folder, colonyOptions, seed, *colonyOptions.colonies);
     const bool live = !options.quiet && &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
     ColonyProgress progress(colonyOptions, err, live);

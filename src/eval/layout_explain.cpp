@@ -1,6 +1,7 @@
 #include "eval/layout_explain.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <map>
 #include <utility>
@@ -134,140 +135,154 @@ bool LayoutExplainer::Init(const DigraphTables& digraphs, const KeyTables& keys,
     return true;
 }
 
+struct LayoutExplainer::Tally {
+    // Counts of the named figures, over the digraphs whose characters are both placed.
+    std::int64_t placed = 0, sameFinger = 0, repeats = 0, sameHand = 0, alternation = 0,
+                 inRolls = 0, outRolls = 0, rowJumps = 0;
+    // What each pair adds to each list, and V3..V6 summed in digraph order as the grade does.
+    std::vector<std::array<double, kListCount>> parts;
+    std::array<double, kListCount> totals{};
+};
+
 bool LayoutExplainer::Explain(const Layout& lay, int top, LayoutExplanation& out,
                               std::string* why) const {
+    if (!CheckLayout(lay, why)) return false;
+    LayoutFigures& f = out.figures;
+    f = LayoutFigures{};
+    Tally t;
+    t.parts.assign(pairs_.size(), std::array<double, kListCount>{});
+    TallyDigraphs(lay, t);
+    SetShares(t, f, t.totals.data());
+    KeystrokeFigures(lay, f);
+    if (hasTrigrams_) TrigramFigures(lay, f);
+    WorstLists(t, top, out);
+    return true;
+}
+
+bool LayoutExplainer::CheckLayout(const Layout& lay, std::string* why) const {
     if (nKeys_ < 0) return Fail(why, "nothing to explain with: the tables were not set up");
     for (Byte c : usedChars_)
         if (lay[c] > nKeys_)
             return Fail(why, "character " + std::to_string(c) + " is on key index " +
                                  std::to_string(lay[c]) + ", the keyboard has " +
                                  std::to_string(nKeys_) + " keys");
+    return true;
+}
 
-    LayoutFigures& f = out.figures;
-    f = LayoutFigures{};
+// V3..V6 of one digraph: every digraph, a character the layout does not place on key 0.
+void LayoutExplainer::AddCriteria(const KeyPairRule& r, double freq, double* part, double* totals) {
+    if (!r.oneHand) return;
+    part[kV3] += freq;
+    totals[kV3] += freq;
+    if (r.travel) {
+        const double travel = static_cast<double>(r.distance) * freq;
+        part[kV4] += travel;
+        totals[kV4] += travel;
+        return;
+    }
+    if (r.rowChange && !r.kdiMissing) {
+        const double cost = static_cast<double>(r.kdi) * freq;
+        part[kV5] += cost;
+        totals[kV5] += cost;
+    }
+    if (r.outward) {
+        part[kV6] += freq;
+        totals[kV6] += freq;
+    }
+}
 
-    // Counts of the named figures, over the digraphs whose characters are both placed.
-    std::int64_t placed = 0, sameFinger = 0, repeats = 0, sameHand = 0, alternation = 0,
-                 inRolls = 0, outRolls = 0, rowJumps = 0;
-    // What each pair adds to each list, and V3..V6 summed in digraph order as the grade does.
-    std::vector<std::array<double, kListCount>> parts(pairs_.size(),
-                                                      std::array<double, kListCount>{});
-    std::array<double, kListCount> totals{};
+void LayoutExplainer::TallyDigraphs(const Layout& lay, Tally& t) const {
     const double total = static_cast<double>(total_);
-
     for (std::size_t i = 0; i < first_.size(); ++i) {
         const Byte k1 = lay[first_[i]];
         const Byte k2 = lay[second_[i]];
         const Key& a = keys_[k1];
         const Key& b = keys_[k2];
         const std::int64_t n = count_[i];
-        auto& part = parts[pairOf_[i]];
-
-        // V3..V6: every digraph, a character the layout does not place on key 0.
-        const double freq = static_cast<double>(n) / total;
-        const KeyPairRule& r = rules_.at(k1, k2);
-        if (r.oneHand) {
-            part[kV3] += freq;
-            totals[kV3] += freq;
-            if (r.travel) {
-                const double travel = static_cast<double>(r.distance) * freq;
-                part[kV4] += travel;
-                totals[kV4] += travel;
-            } else {
-                if (r.rowChange && !r.kdiMissing) {
-                    const double cost = static_cast<double>(r.kdi) * freq;
-                    part[kV5] += cost;
-                    totals[kV5] += cost;
-                }
-                if (r.outward) {
-                    part[kV6] += freq;
-                    totals[kV6] += freq;
-                }
-            }
-        }
+        auto& part = t.parts[pairOf_[i]];
+        AddCriteria(rules_.at(k1, k2), static_cast<double>(n) / total, part.data(),
+                    t.totals.data());
 
         if (k1 == 0 || k2 == 0) continue;
-        placed += n;
+        t.placed += n;
         if (k1 == k2) {
-            repeats += n;
+            t.repeats += n;
             continue;
         }
         if (a.alter || b.alter) continue;
         if (a.hand != b.hand) {
-            alternation += n;
+            t.alternation += n;
             continue;
         }
-        sameHand += n;
+        t.sameHand += n;
         const auto dn = static_cast<double>(n);
         if (a.finger == b.finger) {
-            sameFinger += n;
+            t.sameFinger += n;
             part[kSameFingerList] += dn;
-            continue;
-        }
-        if (a.row == b.row) {
+        } else if (a.row == b.row) {
             if (b.finger > a.finger) {
-                outRolls += n;
+                t.outRolls += n;
                 part[kOutRollList] += dn;
             } else {
-                inRolls += n;
+                t.inRolls += n;
             }
         } else if (std::abs(a.row - b.row) >= 2) {
-            rowJumps += n;
+            t.rowJumps += n;
             part[kRowJumpList] += dn;
         }
     }
+}
 
-    const auto placedD = static_cast<double>(placed);
+// The named figures as shares of the placed digraphs; their lists' totals are those shares.
+void LayoutExplainer::SetShares(const Tally& t, LayoutFigures& f, double* totals) {
+    const auto placedD = static_cast<double>(t.placed);
     auto share = [&](std::int64_t c) { return Share(static_cast<double>(c), placedD); };
-    f.sameFinger = share(sameFinger);
-    f.repeats = share(repeats);
-    f.sameHand = share(sameHand);
-    f.alternation = share(alternation);
-    f.inRolls = share(inRolls);
-    f.outRolls = share(outRolls);
-    f.rowJumps = share(rowJumps);
+    f.sameFinger = share(t.sameFinger);
+    f.repeats = share(t.repeats);
+    f.sameHand = share(t.sameHand);
+    f.alternation = share(t.alternation);
+    f.inRolls = share(t.inRolls);
+    f.outRolls = share(t.outRolls);
+    f.rowJumps = share(t.rowJumps);
     totals[kSameFingerList] = f.sameFinger;
     totals[kOutRollList] = f.outRolls;
     totals[kRowJumpList] = f.rowJumps;
-    KeystrokeFigures(lay, f);
-    if (hasTrigrams_) TrigramFigures(lay, f);
+}
 
-    // The lists: the named figures' parts are counts until here.
+// The lists: the named figures' parts are counts until here.
+void LayoutExplainer::WorstLists(const Tally& t, int top, LayoutExplanation& out) const {
+    const auto placedD = static_cast<double>(t.placed);
+    const double total = static_cast<double>(total_);
     out.worst.resize(kListCount);
     std::vector<std::size_t> order;
     for (int list = 0; list < kListCount; ++list) {
-        const bool isCount = list < kV3;
-        WorstDigraphs& w = out.worst[static_cast<std::size_t>(list)];
+        const auto at = static_cast<std::size_t>(list);
+        WorstDigraphs& w = out.worst[at];
         w.figure = kListNames[list];
-        w.total = totals[static_cast<std::size_t>(list)];
+        w.total = t.totals[at];
         w.top.clear();
         order.clear();
         for (std::size_t p = 0; p < pairs_.size(); ++p)
-            if (parts[p][static_cast<std::size_t>(list)] != 0) order.push_back(p);
+            if (t.parts[p][at] != 0) order.push_back(p);
         const std::size_t n = std::min(order.size(), static_cast<std::size_t>(std::max(top, 0)));
         std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(n),
                           order.end(), [&](std::size_t x, std::size_t y) {
-                              const double px = parts[x][static_cast<std::size_t>(list)];
-                              const double py = parts[y][static_cast<std::size_t>(list)];
+                              const double px = t.parts[x][at], py = t.parts[y][at];
                               return px != py ? px > py : x < y;
                           });
         for (std::size_t r = 0; r < n; ++r) {
             const std::size_t p = order[r];
-            const double value = parts[p][static_cast<std::size_t>(list)];
-            DigraphPart dp{pairs_[p].first, pairs_[p].second, 0, 0};
-            if (isCount) {
+            const double value = t.parts[p][at];
+            DigraphPart dp{pairs_[p].first, pairs_[p].second, value, value};
+            if (list < kV3) {
                 dp.share = dp.adds = Share(value, placedD);
-            } else {
-                dp.adds = value;
-                dp.share = value;
-                // For V4 and V5 the pair's own frequency, without the distance or Kdi value.
-                if (list == kV4 || list == kV5)
-                    dp.share = static_cast<double>(pairCount_[p]) / total;
+            } else if (list == kV4 || list == kV5) {
+                // The pair's own frequency, without the distance or Kdi value.
+                dp.share = static_cast<double>(pairCount_[p]) / total;
             }
             w.top.push_back(dp);
         }
     }
-    return true;
 }
 
 void LayoutExplainer::KeystrokeFigures(const Layout& lay, LayoutFigures& f) const {

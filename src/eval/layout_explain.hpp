@@ -111,6 +111,14 @@ class LayoutExplainer {
     BestLoadTable bestLoad_{};
     int nKeys_ = -1;
 
+    // The counts and per-pair parts of one explanation, gathered in digraph order.
+    struct Tally;
+
+    bool CheckLayout(const Layout& lay, std::string* why) const;
+    void TallyDigraphs(const Layout& lay, Tally& t) const;
+    static void AddCriteria(const KeyPairRule& r, double freq, double* part, double* totals);
+    static void SetShares(const Tally& t, LayoutFigures& f, double* totals);
+    void WorstLists(const Tally& t, int top, LayoutExplanation& out) const;
     void KeystrokeFigures(const Layout& lay, LayoutFigures& f) const;
     void TrigramFigures(const Layout& lay, LayoutFigures& f) const;
 };

@@ -159,6 +159,56 @@ LayoutPictureData PictureOfLayout(const Layout& lay, const Workspace& ws) {
     return data;
 }
 
+namespace {
+
+// The keys: each coloured by its share of keystrokes, with its characters and both shares.
+void KeyRects(std::ostringstream& out, const LayoutPictureData& data, const KeyTables& keys,
+              const std::vector<KeyBox>& boxes, double maxLoad) {
+    for (const KeyBox& b : boxes) {
+        const auto [load, target] = BoxShares(b, data, keys);
+        const double t = maxLoad > 0 ? load / maxLoad : 0;
+        const double x = kMargin + b.x * kPitch + kGap / 2;
+        const double y = kKeyboardTop + b.y * kPitch + kGap / 2;
+        const double w = b.w * kPitch - kGap;
+        const double h = b.h * kPitch - kGap;
+        out << "<rect x=\"" << Px(x) << "\" y=\"" << Px(y) << "\" width=\"" << Px(w)
+            << "\" height=\"" << Px(h) << "\" rx=\"6\" ry=\"6\" fill=\"" << Colour(t)
+            << "\" stroke=\"#666666\" stroke-width=\"1\"/>\n";
+        const std::string ink = t > 0.55 ? "#ffffff" : "#222222";
+        const std::string faint = t > 0.55 ? "#f4e0dc" : "#777777";
+        std::string label;
+        for (int c = 0; c < kCharCodes; ++c)
+            if (data.lay[static_cast<std::size_t>(c)] == b.key)
+                label += CharacterLabel(static_cast<Byte>(c), *data.chars);
+        const double cx = x + w / 2;
+        if (!label.empty()) Text(out, cx, y + 30, 24, ink, "middle", label);
+        Text(out, cx, y + h - 19, 11, ink, "middle", FormatPercent(load), true);
+        Text(out, cx, y + h - 6, 10, faint, "middle", FormatPercent(target));
+    }
+}
+
+// The colour scale, what the figures mean, and the letters left unplaced.
+void Legend(std::ostringstream& out, const LayoutPictureData& data, double legendTop,
+            double maxLoad) {
+    const double lx = kMargin;
+    out << "<rect x=\"" << Px(lx) << "\" y=\"" << Px(legendTop) << "\" width=\"200\" height=\"14\""
+        << " fill=\"url(#load)\" stroke=\"#666666\" stroke-width=\"1\"/>\n";
+    Text(out, lx, legendTop + 30, 11, "#555555", "start", "0.00%");
+    Text(out, lx + 200, legendTop + 30, 11, "#555555", "end", FormatPercent(maxLoad));
+    Text(out, lx + 220, legendTop + 12, 12, "#333333", "start",
+         "Key colour and upper figure: the key's share of keystrokes.");
+    Text(out, lx + 220, legendTop + 30, 12, "#333333", "start",
+         "Lower figure: its target share (BestLoad).");
+    if (!data.unplaced.empty()) {
+        std::string letters;
+        for (Byte c : data.unplaced)
+            letters += (letters.empty() ? "" : " ") + CharacterLabel(c, *data.chars);
+        Text(out, lx, legendTop + 58, 13, "#a01010", "start", "Not placed: " + letters);
+    }
+}
+
+}  // namespace
+
 SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
     const std::vector<KeyBox> boxes = KeyBoxes(keys);
     double right = 0, bottom = 0, maxLoad = 0;
@@ -196,47 +246,10 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
         fx += 130;
     }
 
-    // The keys.
-    for (const KeyBox& b : boxes) {
-        const auto [load, target] = BoxShares(b, data, keys);
-        const double t = maxLoad > 0 ? load / maxLoad : 0;
-        const double x = kMargin + b.x * kPitch + kGap / 2;
-        const double y = kKeyboardTop + b.y * kPitch + kGap / 2;
-        const double w = b.w * kPitch - kGap;
-        const double h = b.h * kPitch - kGap;
-        out << "<rect x=\"" << Px(x) << "\" y=\"" << Px(y) << "\" width=\"" << Px(w)
-            << "\" height=\"" << Px(h) << "\" rx=\"6\" ry=\"6\" fill=\"" << Colour(t)
-            << "\" stroke=\"#666666\" stroke-width=\"1\"/>\n";
-        const std::string ink = t > 0.55 ? "#ffffff" : "#222222";
-        const std::string faint = t > 0.55 ? "#f4e0dc" : "#777777";
-        std::string label;
-        for (int c = 0; c < kCharCodes; ++c)
-            if (data.lay[static_cast<std::size_t>(c)] == b.key)
-                label += CharacterLabel(static_cast<Byte>(c), *data.chars);
-        const double cx = x + w / 2;
-        if (!label.empty()) Text(out, cx, y + 30, 24, ink, "middle", label);
-        Text(out, cx, y + h - 19, 11, ink, "middle", FormatPercent(load), true);
-        Text(out, cx, y + h - 6, 10, faint, "middle", FormatPercent(target));
-    }
-
+    KeyRects(out, data, keys, boxes, maxLoad);
     FingerBars(out, data, keys, fingerTop, std::max(boardWidth, 720.0));
 
-    // Legend.
-    const double lx = kMargin;
-    out << "<rect x=\"" << Px(lx) << "\" y=\"" << Px(legendTop) << "\" width=\"200\" height=\"14\""
-        << " fill=\"url(#load)\" stroke=\"#666666\" stroke-width=\"1\"/>\n";
-    Text(out, lx, legendTop + 30, 11, "#555555", "start", "0.00%");
-    Text(out, lx + 200, legendTop + 30, 11, "#555555", "end", FormatPercent(maxLoad));
-    Text(out, lx + 220, legendTop + 12, 12, "#333333", "start",
-         "Key colour and upper figure: the key's share of keystrokes.");
-    Text(out, lx + 220, legendTop + 30, 12, "#333333", "start",
-         "Lower figure: its target share (BestLoad).");
-    if (unplaced) {
-        std::string letters;
-        for (Byte c : data.unplaced)
-            letters += (letters.empty() ? "" : " ") + CharacterLabel(c, *data.chars);
-        Text(out, lx, legendTop + 58, 13, "#a01010", "start", "Not placed: " + letters);
-    }
+    Legend(out, data, legendTop, maxLoad);
     out << "</svg>\n";
     picture.text = out.str();
     return picture;

@@ -1,33 +1,11 @@
 #include "search/colony_run.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <barrier>
-#include <filesystem>
 #include <thread>
-
-#include "data/loaders.hpp"
-#include "data/messages.hpp"
-#include "data/text_file.hpp"
 
 namespace antkeys {
 namespace {
-
-namespace fs = std::filesystem;
-
-// The colonies' own Out folders, under the system's temporary folder, removed at the end:
-// the real Out gets only what the run as a whole found.
-std::string ScratchPath() {
-    static std::atomic<int> counter{0};
-    std::string path =
-        (fs::temp_directory_path() /
-         ("antkeys-colonies-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
-            .string();
-    std::error_code ec;
-    fs::remove_all(path, ec);
-    return path;
-}
 
 // The barrier's completion: the end of a step, run while every colony waits.
 struct StepEndCall {
@@ -45,25 +23,21 @@ class ColonyRun::RoundBarrier : public std::barrier<StepEndCall> {
 ColonyRun::ColonyRun(const Workspace& ws, const RunSettings& settings, std::uint64_t seed, int n,
                      MessageSink& sink)
     : settings_(settings),
-      sink_(sink),
       outPaths_(ws.paths),
-      scratch_(ScratchPath()),
-      unreadable_(ws.unreadableStore) {
+      unreadable_(ws.unreadableStore),
+      reporter_(sink),
+      writer_(outPaths_, ws.keys, unreadable_, reporter_) {
     for (int i = 0; i < n; ++i) {
         auto colony = std::make_unique<Colony>(ws, ColonySeed(seed, i));
-        colony->ws.paths.folder = scratch_ + "/colony-" + std::to_string(i + 1);
         colony->ws.unreadableStore = {};  // the real store is this run's to move
-        if (setupError_.empty()) EnsureFolder(colony->ws.paths.OutFolder(), setupError_);
         colony->engine = std::make_unique<SearchEngine>(colony->ws, colony->random);
+        colony->engine->WriteOut(false);  // Out is this run's to write
         colony->engine->SetPolish(settings.polish);
         colonies_.push_back(std::move(colony));
     }
 }
 
-ColonyRun::~ColonyRun() {
-    std::error_code ec;
-    fs::remove_all(scratch_, ec);
-}
+ColonyRun::~ColonyRun() = default;
 
 void ColonyRun::RunColony(Colony& colony, RoundBarrier& barrier) {
     colony.host = std::make_unique<ColonyHost>(*colony.engine, settings_, control_,
@@ -111,29 +85,13 @@ void ColonyRun::WriteBest(bool storeAnyway) {
     const SearchEngine& engine = *best.engine;
     const bool improved = engine.bestKeyGrade() > writtenGrade_;
     if (improved) {
-        // The best colony's own file, under its own name: grade and that colony's counter.
-        std::string text, error = "the best colony could not write its best layout";
-        const std::string& source = engine.lastBestLayPath();
-        const std::string target = outPaths_.Out(fs::path(source).filename().string());
-        if (!source.empty() && ReadWholeFile(source, text, error) &&
-            WriteFileAtomically(target, text, error)) {
-            writtenGrade_ = engine.bestKeyGrade();
-            writtenBest_ = target;
-        } else {
-            writtenBest_.clear();  // no file holds the best grade
-            const Message failed{msg::kWriteTitle, WithDescription(msg::kBestLayWriteText, error),
-                                 true};
-            if (saveFailures_.Add(SavedFile::BestLayout, failed)) sink_.show(failed);
-        }
+        // Named as the best colony would have named it: the grade and that colony's counter.
+        writtenBest_ =
+            writer_.WriteBest(engine.bestKeyLay(), engine.bestKeyGrade(), engine.bestCounter());
+        if (!writtenBest_.empty()) writtenGrade_ = engine.bestKeyGrade();
     }
     if (improved || storeAnyway) {
-        RecordingSink failed;
-        const bool toMove = unreadable_.pending();
-        SavePheroKeeping(outPaths_.pheromones(), settings_.aco, best.ws.phero, unreadable_, failed);
-        for (const Message& m : failed.messages)
-            if (saveFailures_.Add(SavedFile::Store, m)) sink_.show(m);
-        if (toMove && unreadable_.moved)
-            sink_.show(Message{msg::kProgramTitle, StoreMovedText(unreadable_.aside), false});
+        writer_.WriteStore(best.ws.phero, settings_.aco);
         lastStoreWrite_ = Clock::now();
     }
 }
@@ -152,7 +110,7 @@ void ColonyRun::Run(ColonyWatcher& watcher) {
     seconds_ = std::chrono::duration<double>(Clock::now() - start_).count();
     watcher.OnRunEnd();
     WriteBest(true);  // the end of a run saves the store
-    if (saveFailures_.any()) sink_.show(saveFailures_.Summary());
+    writer_.ShowFailures();
 }
 
 std::uint64_t ColonySeed(std::uint64_t seed, int index) {

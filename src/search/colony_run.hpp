@@ -20,6 +20,7 @@
 #include "data/unreadable_store.hpp"
 #include "eval/workspace.hpp"
 #include "search/colony_host.hpp"
+#include "search/result_writer.hpp"
 #include "search/run_settings.hpp"
 #include "search/save_failures.hpp"
 #include "search/search_engine.hpp"
@@ -61,10 +62,11 @@ struct Colony {
     std::unique_ptr<ColonyHost> host;
 };
 
-// The colonies of one run. They start from copies of the loaded workspace and write to its
-// Out folder what one run would: the best layout found (by the best colony, the lowest of
-// equal ones) and that colony's pheromone store, at the end of every round that improved the
-// best and at the end. Messages about Out go to `sink`.
+// The colonies of one run. They start from copies of the loaded workspace; their engines
+// write nothing. The run's one writer puts in its Out folder what one run would: the best
+// layout found (by the best colony, the lowest of equal ones) and that colony's pheromone
+// store, at the end of every round that improved the best and at the end. Messages about Out
+// go to `sink`: the first failure of each kind and the store moved aside.
 class ColonyRun {
   public:
     ColonyRun(const Workspace& ws, const RunSettings& settings, std::uint64_t seed, int n,
@@ -73,10 +75,7 @@ class ColonyRun {
     ColonyRun(const ColonyRun&) = delete;
     ColonyRun& operator=(const ColonyRun&) = delete;
 
-    // Why the colonies cannot run (their scratch folders could not be made); empty when
-    // they can.
-    const std::string& setupError() const { return setupError_; }
-    // Runs every colony to the end. Not to be called when setupError() is set.
+    // Runs every colony to the end.
     void Run(ColonyWatcher& watcher);
     // Whether a colony's run ended through an error.
     bool failed() const { return failed_; }
@@ -87,7 +86,7 @@ class ColonyRun {
     // than the reference was found, or its file could not be written).
     const std::string& writtenBest() const { return writtenBest_; }
     // What could not be written to Out; the first failure of each kind went to the sink.
-    const SaveFailures& saveFailures() const { return saveFailures_; }
+    const SaveFailures& saveFailures() const { return writer_.failures(); }
     // The store found unreadable at start, moved aside at the first save.
     const UnreadableStore& unreadableStore() const { return unreadable_; }
     double seconds() const { return seconds_; }
@@ -97,15 +96,25 @@ class ColonyRun {
 
   private:
     class RoundBarrier;
+    // Repeated failures are only counted: the summary at the end gives them.
+    class SinkReporter final : public OutReporter {
+      public:
+        explicit SinkReporter(MessageSink& sink) : sink_(sink) {}
+        void FirstFailure(const Message& message) override { sink_.show(message); }
+        void Repeated(const Message& /*message*/) override {}
+        void Moved(const Message& message) override { sink_.show(message); }
+
+      private:
+        MessageSink& sink_;
+    };
+
     void RunColony(Colony& colony, RoundBarrier& barrier);
     void WriteBest(bool storeAnyway);
 
     using Clock = std::chrono::steady_clock;
 
     const RunSettings settings_;
-    MessageSink& sink_;
     const InputPaths outPaths_;
-    std::string scratch_;  // the colonies' own Out folders, removed at the end
     std::vector<std::unique_ptr<Colony>> colonies_;
     RoundControl control_;
     ColonyWatcher* watcher_ = nullptr;
@@ -115,9 +124,9 @@ class ColonyRun {
     double seconds_ = 0;
     Single writtenGrade_ = 0;
     std::string writtenBest_;
-    std::string setupError_;
     UnreadableStore unreadable_;
-    SaveFailures saveFailures_;
+    SinkReporter reporter_;
+    ResultWriter writer_;
 };
 
 }  // namespace antkeys

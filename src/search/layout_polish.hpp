@@ -98,6 +98,13 @@ class LayoutPolisher {
     std::vector<int> moveKeys_;
     // Per pair of movable letters (i, j), i < j, at i * m + j: how the swap is ranked
     // (kNotAllowed, kInLanes, kAlone), the running sum of its digraph terms, its ratio sum.
+    enum : unsigned char { kNotAllowed, kInLanes, kAlone };
+    // The steps of RankSwaps (swap_ranking.cpp).
+    struct LaneRun;
+    void BuildLetterBlocks(const Layout& lay);
+    void SumFirstLetter(const Layout& lay, const Criteria& v, std::size_t i, LaneRun& r);
+    void SumPartner(std::size_t j, LaneRun& r);
+    void FinishRanks(const Layout& lay, const Criteria& v);
     std::vector<unsigned char> plan_;
     std::vector<double> partial_, rank_;
     std::array<double, kCharCodes> secondShare_{};  // share of digraphs ending in the code

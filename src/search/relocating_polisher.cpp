@@ -63,72 +63,74 @@ RelocatingPolisher::Result RelocatingPolisher::Polish(Layout& lay) {
     if (standIn_ >= 0) lay[static_cast<std::size_t>(standIn_)] = 0;
 
     Prepare(lay);
-    const std::vector<Byte>& movable = swaps_.Movable();
-    const std::size_t m = movable.size();
-    const PheroTable& phero = ws_.phero;
-    const int lastKey = std::min(nKeys_, phero.nKeys());
+    const std::size_t m = swaps_.Movable().size();
+    const int lastKey = std::min(nKeys_, ws_.phero.nKeys());
     while (result.moves() < kMaxMoves) {
         const double current = swaps_.RatioSum(v);
-        double bestSum = current - kRelativeTolerance * std::abs(current);
-        int bestI = -1, bestJ = -1, bestKey = -1;
+        Move best;
+        best.sum = current - kRelativeTolerance * std::abs(current);
         swaps_.RankSwaps(lay, v);
         for (std::size_t i = 0; i < m; ++i) {
-            const Byte a = movable[i];
-            for (std::size_t j = i + 1; j < m; ++j) {
-                double s = 0;
-                if (!swaps_.RankedSwap(a, movable[j], s)) continue;
-                if (s < bestSum) {
-                    bestSum = s;
-                    bestI = static_cast<int>(i);
-                    bestJ = static_cast<int>(j);
-                    bestKey = -1;
-                }
-            }
+            ConsiderSwaps(i, best);
+            const Byte a = swaps_.Movable()[i];
             if (lay[a] < 1 || lay[a] > nKeys_) continue;  // unplaced: left as generated
-            const int letter = swaps_.LetterOf(a);
-            // Every empty key is passed (the same keys for every letter, so the ranking's
-            // tables are built once); the pheromones decide which ones are ranked.
-            std::size_t count = 0;
-            for (int key = 1; key <= lastKey; ++key) {
-                if (used_[static_cast<std::size_t>(key)]) continue;
-                moveWanted_[count] = phero.at(key, letter) > 0;
-                moveKeys_[count++] = key;
-            }
-            if (standIn_ < 0) count = 0;  // no stand-in to rank a relocation with
-            if (count > 0)
-                swaps_.RankMoves(probe_, v, a, static_cast<Byte>(standIn_), moveKeys_.data(),
-                                 moveWanted_.data(), count, moveSums_.data());
-            for (std::size_t k = 0; k < count; ++k) {
-                if (!moveWanted_[k]) continue;
-                if (moveSums_[k] < bestSum) {
-                    bestSum = moveSums_[k];
-                    bestI = static_cast<int>(i);
-                    bestJ = -1;
-                    bestKey = moveKeys_[k];
-                }
-            }
+            ConsiderMoves(v, i, lastKey, best);
         }
-        if (bestI < 0) break;
-
-        Layout trial = lay;
-        const Byte a = movable[static_cast<std::size_t>(bestI)];
-        if (bestJ >= 0) {
-            const Byte b = movable[static_cast<std::size_t>(bestJ)];
-            trial[a] = lay[b];
-            trial[b] = lay[a];
-        } else {
-            trial[a] = static_cast<Byte>(bestKey);
-        }
-        Single grade = 0;
-        Criteria vt{};
-        if (!swaps_.FullGrade(trial, grade, vt) || !(grade > result.grade)) break;
-        lay = trial;
-        v = vt;
-        result.grade = grade;
-        ++(bestJ >= 0 ? result.swaps : result.relocations);
-        Prepare(lay);
+        if (best.i < 0 || !TakeMove(lay, v, best, result)) break;
     }
     return result;
+}
+
+void RelocatingPolisher::ConsiderSwaps(std::size_t i, Move& best) const {
+    const std::vector<Byte>& movable = swaps_.Movable();
+    const Byte a = movable[i];
+    for (std::size_t j = i + 1; j < movable.size(); ++j) {
+        double s = 0;
+        if (!swaps_.RankedSwap(a, movable[j], s)) continue;
+        if (s < best.sum) best = Move{s, static_cast<int>(i), static_cast<int>(j), -1};
+    }
+}
+
+void RelocatingPolisher::ConsiderMoves(const Criteria& v, std::size_t i, int lastKey, Move& best) {
+    const Byte a = swaps_.Movable()[i];
+    const int letter = swaps_.LetterOf(a);
+    // Every empty key is passed (the same keys for every letter, so the ranking's tables are
+    // built once); the pheromones decide which ones are ranked.
+    std::size_t count = 0;
+    for (int key = 1; key <= lastKey; ++key) {
+        if (used_[static_cast<std::size_t>(key)]) continue;
+        moveWanted_[count] = ws_.phero.at(key, letter) > 0;
+        moveKeys_[count++] = key;
+    }
+    if (standIn_ < 0) count = 0;  // no stand-in to rank a relocation with
+    if (count > 0)
+        swaps_.RankMoves(probe_, v, a, static_cast<Byte>(standIn_), moveKeys_.data(),
+                         moveWanted_.data(), count, moveSums_.data());
+    for (std::size_t k = 0; k < count; ++k)
+        if (moveWanted_[k] && moveSums_[k] < best.sum)
+            best = Move{moveSums_[k], static_cast<int>(i), -1, moveKeys_[k]};
+}
+
+bool RelocatingPolisher::TakeMove(Layout& lay, Criteria& v, const Move& best, Result& result) {
+    const std::vector<Byte>& movable = swaps_.Movable();
+    Layout trial = lay;
+    const Byte a = movable[static_cast<std::size_t>(best.i)];
+    if (best.j >= 0) {
+        const Byte b = movable[static_cast<std::size_t>(best.j)];
+        trial[a] = lay[b];
+        trial[b] = lay[a];
+    } else {
+        trial[a] = static_cast<Byte>(best.key);
+    }
+    Single grade = 0;
+    Criteria vt{};
+    if (!swaps_.FullGrade(trial, grade, vt) || !(grade > result.grade)) return false;
+    lay = trial;
+    v = vt;
+    result.grade = grade;
+    ++(best.j >= 0 ? result.swaps : result.relocations);
+    Prepare(lay);
+    return true;
 }
 
 }  // namespace antkeys

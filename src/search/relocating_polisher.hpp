@@ -47,6 +47,17 @@ class RelocatingPolisher {
     double RelocatedRatioSum(const Criteria& v, Byte a, int key);
 
   private:
+    // The best move found so far in one step of the descent: a swap of the movable letters
+    // i and j, or letter i to `key`.
+    struct Move {
+        double sum = 0;
+        int i = -1, j = -1, key = -1;
+    };
+    void ConsiderSwaps(std::size_t i, Move& best) const;
+    void ConsiderMoves(const Criteria& v, std::size_t i, int lastKey, Move& best);
+    // Grades the move in full and takes it when it beats the grade so far.
+    bool TakeMove(Layout& lay, Criteria& v, const Move& best, Result& result);
+
     const Workspace& ws_;
     LayoutPolisher swaps_;
     int nKeys_ = -1;

@@ -6,7 +6,6 @@
 
 #include "data/loaders.hpp"
 #include "data/messages.hpp"
-#include "data/unreadable_store.hpp"
 #include "eval/grading.hpp"
 #include "eval/panel.hpp"
 #include "search/layout_polish.hpp"
@@ -28,34 +27,35 @@ class HostNoCandidate final : public NoCandidateSink {
     SearchHost& host_;
 };
 
-// Saves report here: the first failure of each kind in a run is shown, later ones only
-// counted and passed on quietly.
-class SaveFailureSink final : public MessageSink {
-  public:
-    SaveFailureSink(SaveFailures& failures, SearchHost& host, SavedFile kind)
-        : failures_(failures), host_(host), kind_(kind) {}
-    void show(const Message& message) override {
-        if (failures_.Add(kind_, message))
-            host_.show(message);
-        else
-            host_.ShowQuietly(message);
-    }
-
-  private:
-    SaveFailures& failures_;
-    SearchHost& host_;
-    SavedFile kind_;
-};
-
 }  // namespace
 
 SearchEngine::SearchEngine(Workspace& ws, Random& random) : ws_(ws), random_(random) {
     // Sized for the largest keyboard once, so generation never allocates; the pheromone
     // masks get their size at the first layout and keep it.
     scratch_.keyUsed.reserve(4);
+    observers_.reserve(4);
+    WriteOut(true);
 }
 
 SearchEngine::~SearchEngine() = default;
+
+void SearchEngine::WriteOut(bool on) {
+    if (writer_) std::erase(observers_, writer_.get());
+    writer_.reset();
+    if (!on) return;
+    writer_ = std::make_unique<ResultWriter>(ws_.paths, ws_.keys, ws_.unreadableStore, reporter_);
+    observers_.insert(observers_.begin(), writer_.get());
+}
+
+const std::string& SearchEngine::lastBestLayPath() const {
+    static const std::string none;
+    return writer_ ? writer_->lastBestPath() : none;
+}
+
+const SaveFailures& SearchEngine::saveFailures() const {
+    static const SaveFailures none;
+    return writer_ ? writer_->failures() : none;
+}
 
 void SearchEngine::SetPolish(bool on) {
     SetPolish(on ? PolishMode::Swaps : PolishMode::Off);
@@ -82,7 +82,8 @@ bool SearchEngine::RunEvaluation(SearchHost& host) {
         return false;
     }
     running_ = true;
-    saveFailures_.Reset();
+    reporter_.host = &host;
+    for (SearchObserver* o : observers_) o->OnRunStart();
     lastRunEnd_ = RunEnd::Stopped;
     host.OnRunStateChanged(true);
     run_.iterBestGrade = 0;
@@ -139,10 +140,8 @@ void SearchEngine::TakeNewBest(SearchHost& host, const Layout& lay, Single grade
     host.OnNewBest(bestKeyLay_, grade);
     host.SetCaption(bestGradeText());
     // The counter is IterN before this layout is counted: the first layout passes 0.
-    SaveFailureSink sink(saveFailures_, host, SavedFile::BestLayout);
-    // Empty when this best could not be saved: no older file stands in for it.
-    lastBestLayPath_ = antkeys::SaveBestLay(ws_.paths.OutFolder(), grade * 100.0f, iterN_,
-                                            bestKeyLay_, ws_.keys, sink);
+    bestCounter_ = iterN_;
+    for (SearchObserver* o : observers_) o->OnNewBest(bestKeyLay_, grade, bestCounter_);
     SavePhero(host);
 }
 
@@ -181,12 +180,19 @@ void SearchEngine::EndIteration(SearchHost& host) {
         Reinforce(host);
     else
         run_.iterBestGrade = 0;  // a polished best below the reference
+    bool changed = reinforce;
     if (relocator_) {
-        KeepTrails(host, reinforce);
+        changed = KeepTrails(host, reinforce);
     } else if (reinforce) {
-        host.OnPheroModif(ws_.phero);
+        TellPheroChanged(host);
     }
     run_.iterBestGrade = 0;
+    for (SearchObserver* o : observers_) o->OnIterationEnd(iterations_, changed);
+}
+
+void SearchEngine::TellPheroChanged(SearchHost& host) {
+    host.OnPheroModif(ws_.phero);
+    for (SearchObserver* o : observers_) o->OnPheroChanged(ws_.phero);
 }
 
 void SearchEngine::Reinforce(SearchHost& host) {
@@ -196,7 +202,7 @@ void SearchEngine::Reinforce(SearchHost& host) {
 
 // After an iteration of the Full polish: the reinforced table within its limits, then a
 // reset of the free letters' trails when the iteration bests have stagnated.
-void SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
+bool SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
     const double spread = TrailSpread(ws_.phero, ws_.letters, run_.sensitivity);
     if (reinforced) ApplyTrailBounds(ws_.phero, ws_.letters, spread);
     const bool restart =
@@ -206,7 +212,8 @@ void SearchEngine::KeepTrails(SearchHost& host, bool reinforced) {
         ResetTrails(ws_.phero, ws_.letters, spread);
         ++restarts_;
     }
-    if (reinforced || restart) host.OnPheroModif(ws_.phero);
+    if (reinforced || restart) TellPheroChanged(host);
+    return reinforced || restart;
 }
 
 void SearchEngine::PolishIterationBest(SearchHost& host) {
@@ -264,7 +271,7 @@ void SearchEngine::GraphStep(SearchHost& host, Single grade) {
 
 void SearchEngine::EndRun(SearchHost& host) {
     SavePhero(host);
-    if (saveFailures_.any()) host.show(saveFailures_.Summary());
+    for (SearchObserver* o : observers_) o->OnRunEnd();
     running_ = false;
     host.OnRunStateChanged(false);
     stopFlag_ = false;
@@ -294,12 +301,9 @@ void SearchEngine::ClearPheromones() {
 }
 
 void SearchEngine::SavePhero(SearchHost& host) {
-    UnreadableStore& unreadable = ws_.unreadableStore;
-    const bool toMove = unreadable.pending();
-    SaveFailureSink sink(saveFailures_, host, SavedFile::Store);
-    SavePheroKeeping(ws_.paths.pheromones(), host.AcoOn(), ws_.phero, unreadable, sink);
-    if (toMove && unreadable.moved)
-        host.ShowQuietly(Message{msg::kProgramTitle, StoreMovedText(unreadable.aside), false});
+    reporter_.host = &host;
+    const bool aco = host.AcoOn();
+    for (SearchObserver* o : observers_) o->OnStoreDue(ws_.phero, aco);
 }
 
 }  // namespace antkeys

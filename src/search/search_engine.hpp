@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "data/random.hpp"
 #include "data/types.hpp"
@@ -10,8 +11,10 @@
 #include "search/gen_rnd_key.hpp"
 #include "search/polish_mode.hpp"
 #include "search/progress_ring.hpp"
+#include "search/result_writer.hpp"
 #include "search/save_failures.hpp"
 #include "search/search_host.hpp"
+#include "search/search_observer.hpp"
 #include "search/stop_rules.hpp"
 #include "search/trail_limits.hpp"
 
@@ -31,8 +34,16 @@ class SearchEngine {
         CounterFull,    // IterN reached the largest Long
     };
 
+    // The engine writes the workspace's Out through a ResultWriter of its own unless told
+    // otherwise (WriteOut).
     SearchEngine(Workspace& ws, Random& random);
     ~SearchEngine();
+
+    // Observers hear of new bests, iteration ends, changed pheromones and the store's moments,
+    // in the order added (the engine's own writer first). They must outlive the engine's runs.
+    void AddObserver(SearchObserver& observer) { observers_.push_back(&observer); }
+    // Off: the engine writes nothing to Out; whoever runs it keeps the results (the colonies).
+    void WriteOut(bool on);
 
     // Polishes each iteration's best layout by swaps of free letters before it reinforces
     // (antkeys-cli run --polish; the window never turns this on). While on, an iteration's
@@ -69,7 +80,8 @@ class SearchEngine {
     // The clear-pheromones button.
     void ClearPheromones();
 
-    // SavePhero, only while ACO is on; failures are reported through the host and change nothing.
+    // The store is due: SavePhero, only while ACO is on; failures are reported through the host
+    // and change nothing.
     void SavePhero(SearchHost& host);
 
     Long iterN() const { return iterN_; }
@@ -77,6 +89,8 @@ class SearchEngine {
     Long iterations() const { return iterations_; }
     const Layout& bestKeyLay() const { return bestKeyLay_; }
     Single bestKeyGrade() const { return bestKeyGrade_; }
+    // The layouts counted before the best one: the counter in its file's name.
+    Long bestCounter() const { return bestCounter_; }
     // The best grade as every host shows it; empty before a layout beat the reference.
     std::string bestGradeText() const;
     const ProgressRing& ring() const { return ring_; }
@@ -84,9 +98,9 @@ class SearchEngine {
     const Workspace& workspace() const { return ws_; }
     // The file that holds the best grade; empty before the first best and when the best
     // layout could not be saved.
-    const std::string& lastBestLayPath() const { return lastBestLayPath_; }
+    const std::string& lastBestLayPath() const;
     // The files the last run (or the run in progress) could not write.
-    const SaveFailures& saveFailures() const { return saveFailures_; }
+    const SaveFailures& saveFailures() const;
 
     // State of the run in progress (or of the last one): the ants per iteration read at its
     // start, the ants done in the current iteration and the iteration's best grade.
@@ -95,6 +109,15 @@ class SearchEngine {
     Single iterBestGrade() const { return run_.iterBestGrade; }
 
   private:
+    // The engine's writer reports through the host of the call in progress.
+    class HostReporter final : public OutReporter {
+      public:
+        SearchHost* host = nullptr;
+        void FirstFailure(const Message& message) override { host->show(message); }
+        void Repeated(const Message& message) override { host->ShowQuietly(message); }
+        void Moved(const Message& message) override { host->ShowQuietly(message); }
+    };
+
     // Created when a run starts.
     struct RunState {
         Integer antCount = 0;
@@ -117,11 +140,12 @@ class SearchEngine {
     void EndIteration(SearchHost& host);
     void Reinforce(SearchHost& host);
     void PolishIterationBest(SearchHost& host);
-    void KeepTrails(SearchHost& host, bool reinforced);
+    bool KeepTrails(SearchHost& host, bool reinforced);
     GradeReport GradeAndShow(SearchHost& host, const Layout& lay);
     void GraphStep(SearchHost& host, Single grade);
     void EndRun(SearchHost& host);
     bool ReadStartParams(SearchHost& host);
+    void TellPheroChanged(SearchHost& host);
 
     Workspace& ws_;
     Random& random_;
@@ -134,6 +158,7 @@ class SearchEngine {
     Long iterations_ = 0;  // iterations ended since the program started
     Layout bestKeyLay_{};
     Single bestKeyGrade_ = 0;
+    Long bestCounter_ = 0;
     ProgressRing ring_;
     AutosaveClock autosave_;
 
@@ -141,8 +166,9 @@ class SearchEngine {
     bool exitFlag_ = false;
     bool running_ = false;
     RunEnd lastRunEnd_ = RunEnd::None;
-    std::string lastBestLayPath_;
-    SaveFailures saveFailures_;
+    HostReporter reporter_;
+    std::unique_ptr<ResultWriter> writer_;  // null when the engine writes nothing
+    std::vector<SearchObserver*> observers_;
     PolishMode polishMode_ = PolishMode::Off;
     std::unique_ptr<LayoutPolisher> polisher_;
     std::unique_ptr<RelocatingPolisher> relocator_;

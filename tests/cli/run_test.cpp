@@ -6,7 +6,6 @@
 
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <regex>
@@ -136,18 +135,9 @@ TEST(CliRun, EachParameterGoesToItsOwnBox) {
     EXPECT_FALSE(out.empty()) << "best layouts are still written";
 }
 
-// The colonies' scratch folders of this process.
-int ScratchFolders() {
-    int n = 0;
-    const std::string prefix = "antkeys-colonies-" + std::to_string(::getpid()) + "-";
-    for (const auto& entry : fs::directory_iterator(fs::temp_directory_path()))
-        n += entry.path().filename().string().rfind(prefix, 0) == 0;
-    return n;
-}
-
 // Goldens pin what a seed and a count give (one colony or several, the swaps polish); polished
-// colonies must repeat too, report each colony and leave no scratch folder behind.
-TEST(RunColonies, PolishedColoniesRepeatReportEachColonyAndCleanUp) {
+// colonies must repeat too and report each colony.
+TEST(RunColonies, PolishedColoniesRepeatAndReportEachColony) {
     const ProgramFolder a("en"), b("en");
     for (const ProgramFolder* d : {&a, &b}) {
         const CliRun r = RunCommand({"--dir", d->path(), "--polish", "--seed", "11", "--layouts",
@@ -168,7 +158,6 @@ TEST(RunColonies, PolishedColoniesRepeatReportEachColonyAndCleanUp) {
     ASSERT_EQ(below.status, 0) << below.err;
     EXPECT_TRUE(Contains(below.out, "Best grade: no layout graded above the reference layout"))
         << below.out;
-    EXPECT_EQ(ScratchFolders(), 0);
 }
 
 // With 'auto', one colony per core; the swaps polish is printed and repeated by its name.
@@ -205,7 +194,6 @@ TEST(RunColonies, AColonyThatFailsStopsTheOthersWithoutHanging) {
     EXPECT_EQ(r.status, 1) << r.out << r.err;
     EXPECT_TRUE(Contains(r.err, "colony 1: ")) << r.err;
     EXPECT_TRUE(Contains(r.err, "colony 2: ")) << r.err;
-    EXPECT_EQ(ScratchFolders(), 0);
 }
 
 // The same seed finds the same bests; in the second folder every one of their names, and the

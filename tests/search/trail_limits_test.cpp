@@ -174,5 +174,42 @@ TEST(SearchEnginePolish, ARestartKeepsTheBestLayoutAndFlattensTheFreeLetters) {
     EXPECT_TRUE(polishedAhead) << "a polished layout becomes the best";
 }
 
+// Every layout grades below the reference: each polished iteration best counts as 0 for the
+// stagnation test, never as its own negative grade, so the converged table is reset exactly
+// kUnconfirmedIterations iterations after the first, however the polished grades vary.
+TEST(SearchEnginePolish, IterationBestsBelowTheReferenceCountAsNoneForTheRestart) {
+    Workspace ws;
+    test::LoadBundled(ws, "en");
+    const test::TempFolder folder;
+    ws.paths.folder = folder.path();
+    for (double& figure : ws.layV.ref) figure *= 0.01;
+    // Each free letter's trail converged on its reference key; forbidden keys stay forbidden.
+    for (int j = 0; j <= ws.letters.nLet(); ++j) {
+        const auto at = static_cast<std::size_t>(j);
+        if (ws.letters.letFixKey[at] != 0) continue;
+        const int own = ws.refKeyLay[ws.letters.letSet[at]];
+        for (int k = 1; k <= ws.phero.nKeys(); ++k)
+            if (ws.phero.at(k, j) > 0) ws.phero.at(k, j) = k == own ? 1 : 1e-9;
+        NormalizePhero(ws.phero, j);
+    }
+    ASSERT_LE(BranchingFactor(ws.phero, ws.letters), kConvergedBranching);
+    Random random(3);
+    SearchEngine engine(ws, random);
+    engine.SetPolish(PolishMode::Full);
+    test::FakeHost host(engine);
+    host.antsText = "1";
+    host.sensText = "0";  // ants at random: their polished grades differ
+    Long restartedAt = 0;
+    host.onLayout = [&](test::FakeHost& h) {
+        ASSERT_LT(h.ants.back().grade, 0);
+        if (h.engine().restarts() == 0) return;
+        restartedAt = h.engine().iterations();
+        h.engine().RequestStop();
+    };
+    host.stopAfter = 2000;
+    ASSERT_TRUE(engine.RunEvaluation(host));
+    EXPECT_EQ(restartedAt, 1 + kUnconfirmedIterations);
+}
+
 }  // namespace
 }  // namespace antkeys
