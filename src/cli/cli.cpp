@@ -29,7 +29,8 @@ static const char* kUsage =
     "Run 'antkeys-cli COMMAND --help' for a command's options.\n"
     "\n";
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const CliServices& services) {
     if (args.empty()) {
         err << kUsage;
         return 2;
@@ -50,7 +51,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "charset") return RunCharset(rest, out, err);
     if (command == "run") return RunSearch(rest, out, err);
     if (command == "export") return RunExport(rest, out, err);
-    if (command == "render") return RunRender(rest, out, err);
+    if (command == "render") return RunRender(rest, out, err, services.png);
     if (command == "init") return RunInit(rest, out, err);
     err << "antkeys-cli: unknown command '" << command << "'\n\n" << kUsage;
     return 2;

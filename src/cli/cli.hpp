@@ -5,10 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "cli/png_output.hpp"
+
 namespace antkeys::cli {
 
+// What the tool can do beyond the core library, as the program that runs it can offer.
+struct CliServices {
+    PngWriter png = nullptr;  // render writes PNG through it; none: SVG only
+};
+
 // args excludes the program name. Returns the process exit status.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const CliServices& services = {});
 
 // The subcommands; each handles its own --help.
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
@@ -17,7 +25,8 @@ int RunDigraphs(const std::vector<std::string>& args, std::ostream& out, std::os
 int RunCharset(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              PngWriter png);
 int RunInit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace antkeys::cli

@@ -56,7 +56,8 @@ std::string Extension(const std::string& path) {
 
 }  // namespace
 
-int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              PngWriter png) {
     ParsedArgs parsed;
     std::string error;
     if (!ParseArgs(args, {{{"--dir"}, true}, {{"-o", "--output"}, true}}, parsed, error))
@@ -71,7 +72,6 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::string ext = Extension(target);
     if (ext != ".svg" && ext != ".png")
         return Usage(err, "the picture's name must end in .svg or .png: " + target);
-    const PngWriter png = GetPngWriter();
     if (ext == ".png" && png == nullptr)
         return Usage(err, "this build writes SVG only (PNG needs QtSvg); write an .svg");
 

@@ -10,8 +10,9 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    antkeys::cli::CliServices services;
 #ifdef ANTKEYS_HAVE_RASTER
-    antkeys::cli::SetPngWriter(&antkeys::raster::WriteSvgAsPng);
+    services.png = &antkeys::raster::WriteSvgAsPng;
 #endif
-    return antkeys::cli::RunCli(args, std::cout, std::cerr);
+    return antkeys::cli::RunCli(args, std::cout, std::cerr, services);
 }

@@ -51,11 +51,13 @@ TEST(RenderCommand, DrawsTheBundledReferenceAsSvgAndPng) {
     EXPECT_FALSE(Contains(svg, "Not placed"));
 
 #ifdef ANTKEYS_HAVE_RASTER
-    cli::SetPngWriter(&raster::WriteSvgAsPng);
-    const CliRun png = RunTool({"render", "--dir", set, ref, "-o", dir.path() + "/ref.png"});
+    const cli::CliServices raster{&raster::WriteSvgAsPng};
+    const CliRun png =
+        RunTool({"render", "--dir", set, ref, "-o", dir.path() + "/ref.png"}, raster);
     // Qt's application is made for each drawing and taken down after it; a second drawing
     // in the same process gives the same picture.
-    const CliRun again = RunTool({"render", "--dir", set, ref, "-o", dir.path() + "/again.png"});
+    const CliRun again =
+        RunTool({"render", "--dir", set, ref, "-o", dir.path() + "/again.png"}, raster);
     ASSERT_EQ(png.status, 0) << png.err;
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(dir.Read("again.png"), dir.Read("ref.png"));
@@ -93,7 +95,6 @@ TEST(RenderCommand, ShowsLoadsTargetsAndUnplacedLetters) {
     EXPECT_EQ(CountOf(svg, ">12.50% / 25.00%</text>"), 2);  // both thumbs
 
     // Without a PNG writer (a build without the rasteriser) only SVG is written.
-    cli::SetPngWriter(nullptr);
     const CliRun png =
         RunTool({"render", "--dir", dir.path(), layout, "-o", dir.path() + "/x.png"});
     EXPECT_EQ(png.status, 2);

@@ -13,9 +13,9 @@ struct CliRun {
     std::string out, err;
 };
 
-inline CliRun RunTool(std::vector<std::string> args) {
+inline CliRun RunTool(std::vector<std::string> args, const cli::CliServices& services = {}) {
     std::ostringstream out, err;
-    const int status = cli::RunCli(args, out, err);
+    const int status = cli::RunCli(args, out, err, services);
     return {status, out.str(), err.str()};
 }
 
