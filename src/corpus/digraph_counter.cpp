@@ -112,8 +112,12 @@ void DigraphCounter::Flush() {
 
 void DigraphCounter::Character(char32_t cp) {
     const int code = cp < kNearLimit ? near_[cp] : map_.CodeOf(cp);
+    Byte dead = 0, base = 0;
     if (code >= 0) {
         Put(code);
+    } else if (map_.SequenceOf(cp, dead, base)) {
+        Put(dead);
+        Put(base);
     } else {
         Drop(cp);
     }

@@ -2,7 +2,8 @@
 // Counts ordered pairs of consecutive characters of UTF-8 text, by the character codes of a
 // map. The text is put in NFC first, so a letter written as a base and a combining mark counts
 // as the composed letter; a capital counts as its letter (CharacterMap::CodeOf), every run of
-// white space as one space (32). Characters without a code are dropped and counted.
+// white space as one space (32); a character the map types as a sequence counts as its dead key
+// and its base. Characters with neither are dropped and counted.
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>

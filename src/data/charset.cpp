@@ -26,8 +26,8 @@ const CharacterMap& CharacterMap::GeorgianPs() {
     return map;
 }
 
-CharacterMap::CharacterMap(std::string name, const Table& table)
-    : name_(std::move(name)), table_(table) {
+CharacterMap::CharacterMap(std::string name, const Table& table, Sequences sequences)
+    : name_(std::move(name)), table_(table), sequences_(std::move(sequences)) {
     for (int c = kCharCodes - 1; c >= 0; --c) {
         const auto code = static_cast<Byte>(c);
         const char32_t base = table_[code].base;
@@ -45,6 +45,23 @@ CharacterMap::CharacterMap(std::string name, const Table& table)
         if (!added && static_cast<char32_t>(u_tolower(static_cast<UChar32>(e.shift))) == e.base)
             it->second = code;
     }
+    for (const Sequence& s : sequences_) {
+        const int dead = CodeOf(s.dead), base = CodeOf(s.base);
+        if (dead < 0 || base < 0 || CodeOf(s.composed) >= 0) continue;  // the reader refuses it
+        bySequence_.try_emplace(s.composed, static_cast<Byte>(dead), static_cast<Byte>(base));
+        deadKey_[static_cast<Byte>(dead)] = true;
+    }
+}
+
+bool CharacterMap::SequenceOf(char32_t cp, Byte& dead, Byte& base) const {
+    if (bySequence_.empty()) return false;
+    auto it = bySequence_.find(cp);
+    if (it == bySequence_.end())
+        it = bySequence_.find(static_cast<char32_t>(u_tolower(static_cast<UChar32>(cp))));
+    if (it == bySequence_.end()) return false;
+    dead = it->second.first;
+    base = it->second.second;
+    return true;
 }
 
 char32_t CharacterMap::Shift(Byte code) const {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "data/types.hpp"
 
@@ -23,13 +25,22 @@ class CharacterMap {
     };
     using Table = std::array<Entry, kCharCodes>;
 
+    // A character without a code of its own, typed as a dead key and then a base character;
+    // both are characters of the map (the base or Shift character of a code).
+    struct Sequence {
+        char32_t composed = kNone;
+        char32_t dead = kNone;
+        char32_t base = kNone;
+    };
+    using Sequences = std::vector<Sequence>;
+
     // The map of a folder without In/Charset.txt: GEORGIAN-PS as the system's iconv knows it
     // (ASCII only without it); Shift gives the capital of a to z and the same character
     // otherwise.
     static const CharacterMap& GeorgianPs();
 
     CharacterMap() : CharacterMap("", Table{}) {}
-    CharacterMap(std::string name, const Table& table);
+    CharacterMap(std::string name, const Table& table, Sequences sequences = {});
 
     const std::string& name() const { return name_; }
     // The map of folders without a file of their own, or a copy of it.
@@ -53,6 +64,14 @@ class CharacterMap {
     // character it is); otherwise the code that stands for the character.
     int CodeOf(char32_t cp) const;
 
+    // The characters typed as sequences, in the order of the map's file.
+    const Sequences& sequences() const { return sequences_; }
+    // The codes of the dead key and of the base that type `cp` (a capital as its letter);
+    // false when `cp` is not typed as a sequence.
+    bool SequenceOf(char32_t cp, Byte& dead, Byte& base) const;
+    // A code that is the dead key of some sequence.
+    bool IsDeadKey(Byte code) const { return deadKey_[code]; }
+
   private:
     std::string name_;
     bool builtIn_ = false;
@@ -60,6 +79,9 @@ class CharacterMap {
     std::array<std::string, kCharCodes> utf8_{};
     std::unordered_map<char32_t, Byte> byBase_;
     std::unordered_map<char32_t, Byte> byShift_;
+    Sequences sequences_;
+    std::unordered_map<char32_t, std::pair<Byte, Byte>> bySequence_;
+    std::array<bool, kCharCodes> deadKey_{};
 };
 
 // The Shift character of a key when a map does not say: the Unicode upper case; a Georgian

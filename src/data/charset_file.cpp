@@ -60,7 +60,53 @@ bool ParseCharacter(std::string_view field, int number, char32_t& cp, std::strin
 struct Seen {
     std::array<int, kCharCodes> lineOfCode{};
     std::unordered_map<char32_t, std::pair<int, int>> codeOfChar;  // character -> code, line
+    std::unordered_map<char32_t, int> lineOfSequence;              // composed -> line
 };
+
+// A character of a code line above: its base or its Shift character, never the space.
+bool IsKeyCharacter(const CharacterMap::Table& table, char32_t cp) {
+    if (cp == U' ') return false;
+    for (const CharacterMap::Entry& e : table)
+        if (e.base == cp || (e.shift != CharacterMap::kNone && e.shift == cp)) return true;
+    return false;
+}
+
+// "COMPOSED<TAB>DEAD<TAB>BASE": a character typed as the dead key, then the base.
+bool ReadSequenceLine(const InputFile& in, std::string_view line, const CharacterMap::Table& table,
+                      Seen& seen, CharacterMap::Sequences& sequences, std::string& description) {
+    FieldCursor fields(line);
+    std::string why;
+    std::string_view text[3];
+    CharacterMap::Sequence s;
+    char32_t* at[3] = {&s.composed, &s.dead, &s.base};
+    bool ok = true;
+    for (int i = 0; ok && i < 3; ++i)
+        ok = fields.Text(text[i], why) && ParseCharacter(text[i], i + 1, *at[i], why);
+    if (ok && IsKeyCharacter(table, s.composed)) {
+        why = "field 1: " + CodePointName(s.composed) +
+              " has a code of its own; a character is typed by its key or as a sequence";
+        ok = false;
+    }
+    if (ok)
+        if (const auto it = seen.lineOfSequence.find(s.composed); it != seen.lineOfSequence.end()) {
+            why = "field 1: " + CodePointName(s.composed) + " is already a sequence (line " +
+                  std::to_string(it->second) + ")";
+            ok = false;
+        }
+    for (int i = 1; ok && i < 3; ++i)
+        if (!IsKeyCharacter(table, *at[i])) {
+            why = "field " + std::to_string(i + 1) + ": " + CodePointName(*at[i]) +
+                  " is not a character of a code listed above";
+            ok = false;
+        }
+    if (!ok) {
+        description = in.FieldFault(why);
+        return false;
+    }
+    seen.lineOfSequence[s.composed] = in.lineNumber();
+    sequences.push_back(s);
+    return true;
+}
 
 bool ReadCharsetLine(const InputFile& in, std::string_view line, CharacterMap::Table& table,
                      Seen& seen, std::string& description) {
@@ -80,6 +126,11 @@ bool ReadCharsetLine(const InputFile& in, std::string_view line, CharacterMap::T
     if (ok && (code == ' ') != (base == U' ')) {
         why = code == ' ' ? "field 2: code 32 must be the space"
                           : "field 2: the space must be code 32";
+        ok = false;
+    }
+    if (ok && seen.lineOfSequence.count(base) != 0) {
+        why = "field 2: " + CodePointName(base) + " is typed as a sequence (line " +
+              std::to_string(seen.lineOfSequence[base]) + ")";
         ok = false;
     }
     if (ok)
@@ -104,15 +155,25 @@ bool ReadCharsetLine(const InputFile& in, std::string_view line, CharacterMap::T
     return true;
 }
 
-bool ParseCharset(InputFile& in, CharacterMap::Table& table, std::string& description) {
+// A code line starts with a digit; any other line is a sequence.
+bool IsSequenceLine(std::string_view line) {
+    const auto start = line.find_first_not_of(" ");
+    return start != std::string_view::npos && (line[start] < '0' || line[start] > '9');
+}
+
+bool ParseCharset(InputFile& in, CharacterMap::Table& table, CharacterMap::Sequences& sequences,
+                  std::string& description) {
     if (!in.ReadHeader(description)) return false;
     table = {};
+    sequences.clear();
     Seen seen;
     std::string line;
     while (!in.AtEnd()) {
         if (!in.ReadFieldLine(line, description)) return false;
         if (line.find_first_not_of(" \t") == std::string::npos) continue;
-        if (!ReadCharsetLine(in, line, table, seen, description)) return false;
+        if (IsSequenceLine(line) ? !ReadSequenceLine(in, line, table, seen, sequences, description)
+                                 : !ReadCharsetLine(in, line, table, seen, description))
+            return false;
     }
     if (table[' '].base == CharacterMap::kNone) table[' '] = {U' ', U' '};
     return true;
@@ -135,8 +196,9 @@ bool LoadCharsetText(std::string content, const std::string& name, CharacterMap&
     InputFile in(std::move(content), name);
     std::string description;
     CharacterMap::Table table;
-    if (ParseCharset(in, table, description)) {
-        map = CharacterMap(name, table);
+    CharacterMap::Sequences sequences;
+    if (ParseCharset(in, table, sequences, description)) {
+        map = CharacterMap(name, table, std::move(sequences));
         return true;
     }
     ReportLoadFailure(sink, msg::kCharsetTitle, msg::kCharsetText, description);
@@ -169,6 +231,9 @@ std::string CharsetFileText(const CharacterMap& map) {
         text += std::to_string(c) + '\t' + CharacterField(map.CodePoint(code)) + '\t' +
                 CharacterField(map.Shift(code)) + "\r\n";
     }
+    for (const CharacterMap::Sequence& s : map.sequences())
+        text += CharacterField(s.composed) + '\t' + CharacterField(s.dead) + '\t' +
+                CharacterField(s.base) + "\r\n";
     return text;
 }
 

@@ -1,10 +1,13 @@
 #include "export/klc_exporter.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
 
+#include "export/dead_keys.hpp"
 #include "export/key_assignment.hpp"
 
 namespace antkeys {
@@ -141,14 +144,48 @@ bool IsKlcName(const std::string& name) {
 
 // One LAYOUT row: scan code, virtual key, Cap (1: Caps Lock acts as Shift), the characters
 // without and with Shift, and a comment that shows them.
+// A dead key's character is marked with '@'.
 void LayoutRow(std::ostringstream& out, int scanCode, std::string_view vk, char32_t base,
-               char32_t shifted) {
+               char32_t shifted, const std::vector<Composition>& dead = {}) {
     const bool cap = IsCasePair(base, shifted);
     out << Hex(static_cast<unsigned>(scanCode), 2) << '\t' << vk << '\t';
     if (vk.size() < 8) out << '\t';
     auto shown = [](char32_t c) { return c > U' ' ? Utf8Of(c) : "U+" + Hex(c, 4); };
-    out << (cap ? 1 : 0) << '\t' << Hex(base, 4) << '\t' << Hex(shifted, 4) << "\t// "
-        << shown(base) << ", " << shown(shifted) << '\n';
+    auto mark = [&dead](char32_t c) { return IsDeadCharacter(dead, c) ? "@" : ""; };
+    out << (cap ? 1 : 0) << '\t' << Hex(base, 4) << mark(base) << '\t' << Hex(shifted, 4)
+        << mark(shifted) << "\t// " << shown(base) << ", " << shown(shifted) << '\n';
+}
+
+std::vector<char32_t> DeadCharacters(const std::vector<Composition>& all) {
+    std::vector<char32_t> dead;
+    for (const Composition& c : all)
+        if (std::find(dead.begin(), dead.end(), c.dead) == dead.end()) dead.push_back(c.dead);
+    return dead;
+}
+
+// A DEADKEY block per dead character: each base and what it composes to, and the space giving
+// the accent itself.
+void DeadKeyBlocks(std::ostringstream& out, const std::vector<Composition>& all) {
+    for (const char32_t d : DeadCharacters(all)) {
+        out << "\nDEADKEY\t" << Hex(d, 4) << "\n\n";
+        for (const Composition& c : CompositionsOf(all, d))
+            out << Hex(c.base, 4) << '\t' << Hex(c.composed, 4) << "\t// " << Utf8Of(c.base)
+                << " -> " << Utf8Of(c.composed) << '\n';
+        out << "0020\t" << Hex(d, 4) << "\t// space -> " << Utf8Of(d) << '\n';
+    }
+}
+
+// KEYNAME_DEAD: the name Windows shows for each dead key.
+void DeadKeyNames(std::ostringstream& out, const std::vector<Composition>& all) {
+    const std::vector<char32_t> dead = DeadCharacters(all);
+    if (dead.empty()) return;
+    out << "\nKEYNAME_DEAD\n\n";
+    for (const char32_t d : dead) {
+        std::string name = DeadKeysym(d);
+        if (name.starts_with("dead_")) name = name.substr(5);
+        for (char& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        out << Hex(d, 4) << "\t\"" << (name.empty() ? "U+" + Hex(d, 4) : name) << "\"\n";
+    }
 }
 
 class Klc final : public Exporter {
@@ -183,6 +220,7 @@ class Klc final : public Exporter {
         if (locale == nullptr) locale = &kLocales[0];
         const std::string description = o.description.empty() ? o.name : o.description;
 
+        const std::vector<Composition> dead = Compositions(in.chars);
         std::ostringstream out;
         out << "KBD\t" << o.name << "\t\"" << description << "\"\n\n"
             << "COPYRIGHT\t\"Made with antkeys\"\n\n"
@@ -195,18 +233,20 @@ class Klc final : public Exporter {
             << "//SC\tVK_\t\tCap\t0\t1\n//--\t----\t\t----\t----\t----\n\n";
         for (std::size_t i = 0; i < kUsKeyCount; ++i) {
             const UsKey& key = UsKeys()[i];
-            LayoutRow(out, key.scanCode, key.vk, keys.Base(i), keys.Shifted(i, o.usShift));
+            LayoutRow(out, key.scanCode, key.vk, keys.Base(i), keys.Shifted(i, o.usShift), dead);
         }
         // The key between the left Shift and Z on ISO boards, and the keypad's decimal point,
         // as the US layout has them.
         LayoutRow(out, 0x56, "OEM_102", U'\\', U'|');
         LayoutRow(out, 0x53, "DECIMAL", U'.', U'.');
+        DeadKeyBlocks(out, dead);
         out << "\n\nKEYNAME\n\n";
         for (const auto& [sc, name] : kKeyNames)
             out << Hex(static_cast<unsigned>(sc), 2) << '\t' << name << '\n';
         out << "\nKEYNAME_EXT\n\n";
         for (const auto& [sc, name] : kExtendedKeyNames)
             out << Hex(static_cast<unsigned>(sc), 2) << '\t' << name << '\n';
+        DeadKeyNames(out, dead);
         out << "\nDESCRIPTIONS\n\n0409\t" << description << "\n\n"
             << "LANGUAGENAMES\n\n0409\t" << locale->language << "\n\n"
             << "ENDKBD\n";

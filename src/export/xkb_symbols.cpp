@@ -3,11 +3,19 @@
 #include <filesystem>
 #include <sstream>
 
+#include "export/dead_keys.hpp"
 #include "export/key_assignment.hpp"
 #include "export/xkb_names.hpp"
 
 namespace antkeys {
 namespace {
+
+// The keysym of a key's character: a dead keysym for a dead key's accent.
+std::string KeysymOn(char32_t cp, const std::vector<Composition>& compositions) {
+    if (IsDeadCharacter(compositions, cp))
+        if (std::string dead = DeadKeysym(cp); !dead.empty()) return dead;
+    return XkbKeysym(cp);
+}
 
 class Xkb final : public Exporter {
   public:
@@ -25,6 +33,7 @@ class Xkb final : public Exporter {
     ExportResult Export(const ExportInput& in) const override {
         const KeyAssignment keys =
             AssignKeys(in.lay, in.keys, in.chars, "XKB has no name for this key");
+        const std::vector<Composition> compositions = Compositions(in.chars);
         std::ostringstream out;
         out << "// Keyboard layout \"" << in.options.name
             << "\" for XKB, made by antkeys-cli export from\n"
@@ -37,13 +46,16 @@ class Xkb final : public Exporter {
         for (std::size_t i = 0; i < kUsKeyCount; ++i) {
             const char32_t cp = keys.chars[i];
             if (cp == KeyAssignment::kUs) continue;
-            out << "    key <" << UsKeys()[i].xkb << "> { [ " << XkbKeysym(cp) << ", "
-                << XkbKeysym(keys.Shifted(i, in.options.usShift)) << " ] };";
+            out << "    key <" << UsKeys()[i].xkb << "> { [ " << KeysymOn(cp, compositions) << ", "
+                << KeysymOn(keys.Shifted(i, in.options.usShift), compositions) << " ] };";
             if (cp > 0x20) out << "  // " << in.chars.Utf8(keys.codes[i]);
             out << '\n';
         }
         out << "};\n";
-        return ExportResult{out.str(), keys.exported, keys.problems};
+        ExportResult result{out.str(), keys.exported, keys.problems};
+        for (std::string& p : ComposeProblems(compositions))
+            result.problems.push_back(std::move(p));
+        return result;
     }
 };
 

@@ -51,7 +51,7 @@ TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStore
 // character map, forced over one with a map, moves that map aside.
 TEST(InitCommand, EverySetMakesAFolderThatGradesItsReferenceAndNoMapOutlivesItsSet) {
     test::TempFolder temp;
-    for (const char* set : {"ka", "en", "ru", "uk", "hy", "de"}) {
+    for (const char* set : {"ka", "en", "ru", "uk", "hy", "de", "el"}) {
         SCOPED_TRACE(set);
         const std::string dir = temp.path() + "/" + set;
         CliRun r = RunTool({"init", "--set", set, dir});
@@ -142,6 +142,25 @@ TEST(DigraphsCommand, FolderMapFoldsCapitalsAndComposesAndWeightsTexts) {
     r = RunTool({"digraphs", "--charset", map, "--weights", "50", a, b});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err, "1 shares for 2 texts")) << r.err;
+}
+
+TEST(DigraphsCommand, ACharacterTypedAsASequenceCountsItsKeystrokes) {
+    test::TempFolder dir;
+    // α 1, μ 2, tonos 3 (the dead key); ά and έ are tonos then their vowel, ε 4.
+    const std::string map = dir.Write("Charset.txt",
+                                      "Code\tChar\tShift\r\n1\t\xCE\xB1\r\n2\t\xCE\xBC\r\n"
+                                      "3\t\xCE\x84\r\n4\t\xCE\xB5\r\n"
+                                      "\xCE\xAC\t\xCE\x84\t\xCE\xB1\r\n"
+                                      "\xCE\xAD\t\xCE\x84\t\xCE\xB5\r\n");
+    // "μά Έα ω": keystrokes μ ´ α space ´ ε α space, and ω has neither code nor sequence.
+    const std::string text = dir.Write("t.txt", "\xCE\xBC\xCE\xAC \xCE\x88\xCE\xB1 \xCF\x89");
+    const CliRun r = RunTool({"digraphs", "--charset", map, text});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "code1\tcode2\tcount\r\n1\t32\t2\r\n2\t3\t1\r\n3\t1\t1\r\n3\t4\t1\r\n"
+              "4\t1\t1\r\n32\t2\t1\r\n32\t3\t1\r\n");
+    EXPECT_TRUE(Contains(r.err, "6 characters counted, 1 dropped")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "U+03C9")) << r.err;
 }
 
 TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) {

@@ -54,6 +54,30 @@ TEST(CharacterMap, TextCharactersFindTheirLetters) {
     EXPECT_EQ(CharacterMap::GeorgianPs().CodeOf(U'\u1C91'), 193);  // Mtavruli to Mkhedruli
 }
 
+TEST(CharacterMap, SequencesSurviveTheirFileAndFindTheirKeys) {
+    // ά and its capital are tonos then α; ϊ is the tonos key's Shift character ¨, then ι.
+    const std::string text =
+        "Code\tChar\tShift\r\n1\t\xCE\xB1\r\n2\t\xCE\xB9\r\n3\t\xCE\x84\t\xC2\xA8\r\n"
+        "\xCE\xAC\t\xCE\x84\t\xCE\xB1\r\n\xCF\x8A\t\xC2\xA8\t\xCE\xB9\r\n";
+    RecordingSink sink;
+    CharacterMap map, again;
+    ASSERT_TRUE(LoadCharsetText(text, "Charset.txt", map, sink));
+    ASSERT_TRUE(LoadCharsetText(CharsetFileText(map), "Charset.txt", again, sink));
+    EXPECT_EQ(CharsetFileText(again), CharsetFileText(map));
+    EXPECT_EQ(again.sequences().size(), 2u);
+    Byte dead = 0, base = 0;
+    ASSERT_TRUE(map.SequenceOf(U'Ά', dead, base));
+    EXPECT_EQ(dead, 3);
+    EXPECT_EQ(base, 1);
+    ASSERT_TRUE(map.SequenceOf(U'ϊ', dead, base));
+    EXPECT_EQ(dead, 3);
+    EXPECT_EQ(base, 2);
+    EXPECT_FALSE(map.SequenceOf(U'α', dead, base));
+    EXPECT_EQ(map.CodeOf(U'ά'), -1);
+    EXPECT_TRUE(map.IsDeadKey(3));
+    EXPECT_FALSE(map.IsDeadKey(1));
+}
+
 TEST(CharacterMap, OnlySingleByteSetsMakeAMap) {
     CharacterMap map;
     std::string why;

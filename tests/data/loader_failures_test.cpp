@@ -193,6 +193,19 @@ TEST(Readers, BrokenFilesFailWithTheirFixedTitleAndText) {
         {kCharset, CrLf({"h", "97\t\xC3"}),
          "f.txt, line 2, field 2: \"\xC3\" is not one character (a character in UTF-8 or U+XXXX)"},
         {kCharset, CrLf({"h", "256\ta"}), "f.txt, line 2, field 1: \"256\" is outside 0..255"},
+        // Sequences: a character without a code, typed as two characters of the codes above.
+        {kCharset, CrLf({"h", "97\ta", "98\tb", "b\ta\ta"}),
+         "f.txt, line 4, field 1: U+0062 has a code of its own; a character is typed by its key or "
+         "as a sequence"},
+        {kCharset, CrLf({"h", "97\ta", "98\tb", "U+00E1\tb\ta", "U+00E1\tb\ta"}),
+         "f.txt, line 5, field 1: U+00E1 is already a sequence (line 4)"},
+        {kCharset, CrLf({"h", "97\ta", "U+00E1\tU+00B4\ta"}),
+         "f.txt, line 3, field 2: U+00B4 is not a character of a code listed above"},
+        {kCharset, CrLf({"h", "98\tb", "U+00E1\tb\ta"}),
+         "f.txt, line 3, field 3: U+0061 is not a character of a code listed above"},
+        {kCharset, CrLf({"h", "97\ta", "98\tb", "U+00E1\tb\ta", "99\tU+00E1"}),
+         "f.txt, line 5, field 2: U+00E1 is typed as a sequence (line 4)"},
+        {kCharset, CrLf({"h", "97\ta", "98\tb", "U+00E1\tb"}), "f.txt, line 4, field 3 is missing"},
     };
     for (const Broken& c : cases) {
         SCOPED_TRACE(std::string(c.reader.fixed.name) + ": " + c.description);

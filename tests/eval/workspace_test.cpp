@@ -152,7 +152,8 @@ TEST_P(BundledSet, LoadsAndTheSearchCanPlaceEveryLetter) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sets, BundledSet, ::testing::Values("ka", "en", "ru", "uk", "hy", "de"));
+INSTANTIATE_TEST_SUITE_P(Sets, BundledSet,
+                         ::testing::Values("ka", "en", "ru", "uk", "hy", "de", "el"));
 
 }  // namespace
 }  // namespace antkeys

@@ -21,6 +21,7 @@
 #include "export/layout_svg.hpp"
 #include "export/us_keyboard.hpp"
 #include "support/temp_folder.hpp"
+#include "support/xkb_compile.hpp"
 
 namespace antkeys {
 namespace {
@@ -33,6 +34,7 @@ struct KlcRow {
     int cap = 0;
     char32_t base = 0;
     char32_t shift = 0;
+    bool deadBase = false, deadShift = false;  // marked '@': a dead key
 };
 
 struct KlcFile {
@@ -42,6 +44,7 @@ struct KlcFile {
     std::map<int, KlcRow> layout;               // by scan code
     std::vector<std::string> keyNames;          // KEYNAME and KEYNAME_EXT names
     std::string descriptions, languageNames;    // their first entries
+    std::map<char32_t, std::map<char32_t, char32_t>> deadKeys;  // DEADKEY: base -> composed
 };
 
 inline KlcFile ReadKlc(const std::string& bytes) {
@@ -55,8 +58,10 @@ inline KlcFile ReadKlc(const std::string& bytes) {
         f.error = "a line does not end in CR LF";
     if (!f.error.empty()) return f;
 
-    static const QStringList kSections{"SHIFTSTATE",   "LAYOUT",        "KEYNAME", "KEYNAME_EXT",
+    static const QStringList kSections{"SHIFTSTATE",   "LAYOUT",        "KEYNAME",
+                                       "KEYNAME_EXT",  "KEYNAME_DEAD",  "DEADKEY",
                                        "DESCRIPTIONS", "LANGUAGENAMES", "ENDKBD"};
+    char32_t dead = 0;
     static const QRegularExpression kKeywordAndRest(R"(^\s*(\S+)\s*(.*)$)");
     QString section;
     for (const QString& line : text.split("\r\n")) {
@@ -68,13 +73,20 @@ inline KlcFile ReadKlc(const std::string& bytes) {
         if (kSections.contains(first)) {
             section = first;
             f.sections.push_back(first.toStdString());
+            if (first == "DEADKEY") f.deadKeys[dead = m.captured(2).toUInt(nullptr, 16)];
         } else if (section.isEmpty()) {
             f.header[first.toStdString()] = rest;
         } else if (section == "LAYOUT") {
-            const QStringList v = m.captured(2).split(QRegularExpression(R"(\s+)"));
-            f.layout[first.toInt(nullptr, 16)] = {v.value(0).toStdString(), v.value(1).toInt(),
-                                                  v.value(2).toUInt(nullptr, 16),
-                                                  v.value(3).toUInt(nullptr, 16)};
+            QStringList v = m.captured(2).split(QRegularExpression(R"(\s+)"));
+            const bool deadBase = v.value(2).endsWith('@'), deadShift = v.value(3).endsWith('@');
+            v[2].remove('@');
+            v[3].remove('@');
+            f.layout[first.toInt(nullptr, 16)] = {
+                v.value(0).toStdString(),       v.value(1).toInt(), v.value(2).toUInt(nullptr, 16),
+                v.value(3).toUInt(nullptr, 16), deadBase,           deadShift};
+        } else if (section == "DEADKEY") {
+            f.deadKeys[dead][first.toUInt(nullptr, 16)] =
+                m.captured(2).section('\t', 0, 0).toUInt(nullptr, 16);
         } else if (section.startsWith("KEYNAME")) {
             f.keyNames.push_back(rest);
         } else if (section == "DESCRIPTIONS" && f.descriptions.empty()) {
@@ -290,6 +302,48 @@ TEST_P(EveryLayout, PictureIsWellFormedXml) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 8));
+
+// The Greek reference: the tonos dead key on ';' (scan code 27, XKB AC10), dialytika on Shift;
+// every letter the map types as a sequence composes from it, in XKB (compiled, and held by the
+// Compose table) and in KLC's DEADKEY blocks.
+TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
+    LoadedLayout l;
+    RecordingSink sink;
+    const std::string el = test::BundledSet("el") + "/In/";
+    ASSERT_TRUE(LoadCharset(el + "Charset.txt", l.chars, sink));
+    LoadKeyDefs(el + "KeyDefs.txt", l.keys, sink);
+    LoadKeyLay(el + "RefKeyLay.txt", l.keys, l.lay, sink);
+    ASSERT_EQ(l.chars.sequences().size(), 9u);
+
+    const ExportResult xkb = ExportCaseAs(ExportFormat::Xkb, l, Options("gr_ant"));
+    EXPECT_TRUE(xkb.problems.empty()) << xkb.problems.front();
+    test::TempFolder dir;
+    dir.Write("symbols/gr_ant", xkb.bytes);
+    std::string compiled, error;
+    if (test::HaveXkbcomp()) {
+        ASSERT_TRUE(test::CompileXkbSymbols(dir, "gr_ant", compiled, error)) << error;
+        EXPECT_TRUE(QString::fromStdString(compiled).contains(
+            QRegularExpression(R"(<AC10>\s*\{\s*\[\s*dead_acute,\s*dead_diaeresis\s*\])")))
+            << compiled;
+    }
+
+    const KlcFile klc = ReadKlc(ExportCaseAs(ExportFormat::Klc, l, Options("grant")).bytes);
+    ASSERT_EQ(klc.error, "");
+    const KlcRow& semicolon = klc.layout.at(0x27);
+    EXPECT_EQ(semicolon.base, U'\u0384');
+    EXPECT_TRUE(semicolon.deadBase && semicolon.deadShift);
+    int compositions = 0;
+    for (const CharacterMap::Sequence& s : l.chars.sequences()) {
+        SCOPED_TRACE(Utf8Of(s.composed));
+        const auto& block = klc.deadKeys.at(s.dead);
+        EXPECT_EQ(block.at(s.base), s.composed);
+        EXPECT_EQ(block.at(static_cast<char32_t>(QChar::toUpper(s.base))),
+                  static_cast<char32_t>(QChar::toUpper(s.composed)));
+        compositions += 2;
+    }
+    EXPECT_EQ(klc.deadKeys.at(U'\u0384').size() + klc.deadKeys.at(U'\u00A8').size(),
+              static_cast<std::size_t>(compositions) + 2);  // and the space: the accent itself
+}
 
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     const Exporter& klc = KlcExporter();
