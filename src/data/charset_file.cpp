@@ -24,7 +24,7 @@ std::size_t DecodeUtf8(std::string_view s, char32_t& cp) {
                     : b >= 0xF0 && b <= 0xF4 ? 4
                                              : 0;
     if (n == 0 || s.size() < n) return 0;
-    cp = n == 1 ? b : b & (0x7F >> n);
+    cp = n == 1 ? b : static_cast<char32_t>(b & (0x7Fu >> n));
     for (std::size_t i = 1; i < n; ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
         if ((c & 0xC0) != 0x80) return 0;

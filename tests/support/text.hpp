@@ -37,7 +37,7 @@ inline std::u32string Utf32(const std::string& utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
         const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        char32_t cp = n == 1 ? b : b & (0x7F >> n);
+        char32_t cp = n == 1 ? b : static_cast<char32_t>(b & (0x7Fu >> n));
         for (int k = 1; k < n; ++k)
             cp = cp << 6 |
                  (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3Fu);
