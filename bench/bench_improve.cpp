@@ -12,22 +12,12 @@
 namespace antkeys {
 namespace {
 
-struct Set {
-    Workspace ws;
-    std::vector<Layout> layouts;
-    explicit Set(const std::string& language) {
-        LoadBundledSet(ws, language);
-        layouts = DrawLayouts(ws, 16);
-    }
-};
-
-Set& Bundled(int which) {
-    static Set ka("ka"), en("en");
-    return which == 0 ? ka : en;
+SetWithLayouts& Bundled(int which) {
+    return BundledWithLayouts<16>(which);
 }
 
 void BM_Improve(benchmark::State& state) {
-    Set& set = Bundled(static_cast<int>(state.range(0)));
+    SetWithLayouts& set = Bundled(static_cast<int>(state.range(0)));
     const CharFlags none{};
     std::size_t n = 0, steps = 0, runs = 0;
     for (auto _ : state) {

@@ -13,23 +13,13 @@
 namespace antkeys {
 namespace {
 
-struct Set {
-    Workspace ws;
-    std::vector<Layout> layouts;
-    explicit Set(const std::string& language) {
-        LoadBundledSet(ws, language);
-        layouts = DrawLayouts(ws, 64);
-    }
-};
-
-Set& Bundled(int which) {
-    static Set ka("ka"), en("en");
-    return which == 0 ? ka : en;
+SetWithLayouts& Bundled(int which) {
+    return BundledWithLayouts<64>(which);
 }
 
 template <class Polisher>
 void BM_Polish(benchmark::State& state) {
-    Set& set = Bundled(static_cast<int>(state.range(0)));
+    SetWithLayouts& set = Bundled(static_cast<int>(state.range(0)));
     Polisher polisher(set.ws);
     std::size_t n = 0;
     for (auto _ : state) {

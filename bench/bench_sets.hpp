@@ -36,4 +36,21 @@ inline std::vector<Layout> DrawLayouts(const Workspace& ws, std::size_t count) {
     return layouts;
 }
 
+// A bundled set with `count` layouts drawn on it, loaded once per process for ka (0) or en
+// (1) and kept for every benchmark of the program.
+struct SetWithLayouts {
+    Workspace ws;
+    std::vector<Layout> layouts;
+    SetWithLayouts(const std::string& language, std::size_t count) {
+        LoadBundledSet(ws, language);
+        layouts = DrawLayouts(ws, count);
+    }
+};
+
+template <std::size_t kCount>
+SetWithLayouts& BundledWithLayouts(int which) {
+    static SetWithLayouts ka("ka", kCount), en("en", kCount);
+    return which == 0 ? ka : en;
+}
+
 }  // namespace antkeys
