@@ -25,9 +25,10 @@ DesktopProgram::DesktopProgram() : workspace_(std::make_unique<Workspace>()) {}
 DesktopProgram::~DesktopProgram() = default;
 
 std::unique_ptr<DesktopProgram> DesktopProgram::Load(const std::string& folder, MessageSink& sink,
-                                                     std::string* why) {
+                                                     std::string* why, KernelChoice kernels) {
     std::unique_ptr<DesktopProgram> program(new DesktopProgram());
     program->workspace_->paths.folder = folder;
+    program->workspace_->kernels = kernels;
     if (!LoadWorkspace(*program->workspace_, sink, why)) return nullptr;
     const std::string out = program->workspace_->paths.OutFolder();
     if (CheckOutFolder(out, program->outFolderError_)) RemoveStaleTemporaries(out);
@@ -72,7 +73,8 @@ int RunDesktopProgram(QApplication& app, const QStringList& arguments) {
                    stderr);
     WindowMessageSink sink;
     std::string why;
-    std::unique_ptr<DesktopProgram> program = DesktopProgram::Load(ChooseFolder(), sink, &why);
+    std::unique_ptr<DesktopProgram> program =
+        DesktopProgram::Load(ChooseFolder(), sink, &why, KernelChoiceFromEnvironment());
     if (!program) {
         // A failure that showed no message still leaves a trace for whoever started us.
         if (!why.empty() || sink.shown() == 0) {

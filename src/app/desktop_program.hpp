@@ -6,6 +6,7 @@
 
 #include "data/message.hpp"
 #include "data/random.hpp"
+#include "eval/kernel_choice.hpp"
 
 #include <QStringList>
 
@@ -23,8 +24,10 @@ class DesktopProgram {
     // a failure returns nullptr; the failing step has reported through `sink`, except the
     // grading of the reference layout, which only fills `why`. After a successful load the
     // random generator is seeded from the clock and the main window is built (not shown).
+    // Grading and polishing run on `kernels`.
     static std::unique_ptr<DesktopProgram> Load(const std::string& folder, MessageSink& sink,
-                                                std::string* why = nullptr);
+                                                std::string* why = nullptr,
+                                                KernelChoice kernels = KernelChoice::kFastest);
     ~DesktopProgram();
     DesktopProgram(const DesktopProgram&) = delete;
     DesktopProgram& operator=(const DesktopProgram&) = delete;

@@ -45,13 +45,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << "antkeys " << kVersion << '\n';
         return 0;
     }
-    if (command == "evaluate") return RunEvaluate(rest, out, err);
-    if (command == "improve") return RunImprove(rest, out, err);
+    if (command == "evaluate") return RunEvaluate(rest, out, err, services);
+    if (command == "improve") return RunImprove(rest, out, err, services);
     if (command == "digraphs") return RunDigraphs(rest, out, err);
     if (command == "charset") return RunCharset(rest, out, err);
-    if (command == "run") return RunSearch(rest, out, err);
+    if (command == "run") return RunSearch(rest, out, err, services);
     if (command == "export") return RunExport(rest, out, err);
-    if (command == "render") return RunRender(rest, out, err, services.png);
+    if (command == "render") return RunRender(rest, out, err, services);
     if (command == "init") return RunInit(rest, out, err);
     err << "antkeys-cli: unknown command '" << command << "'\n\n" << kUsage;
     return 2;

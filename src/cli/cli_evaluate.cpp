@@ -61,7 +61,8 @@ EvaluationRow RowOf(const std::string& file, const GradeReport& report, Single a
 
 }  // namespace
 
-int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const CliServices& services) {
     ParsedArgs parsed;
     std::string error;
     if (!ParseArgs(args,
@@ -79,14 +80,14 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
         return 0;
     }
 
-    if (parsed.Has("--explain")) return RunExplain(parsed, out, err);
+    if (parsed.Has("--explain")) return RunExplain(parsed, out, err, services.kernels);
     if (parsed.Has("--top")) {
         err << kName << "--top goes with --explain\n";
         return 2;
     }
 
     Workspace ws;
-    const bool loaded = LoadInputFolder(parsed, kName, ws, err);
+    const bool loaded = LoadInputFolder(parsed, kName, services.kernels, ws, err);
     if (parsed.Has("--verbose")) err << "Program folder: " << ws.paths.folder << '\n';
     if (!loaded) return 2;
     StderrSink sink(err);

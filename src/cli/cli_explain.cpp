@@ -47,7 +47,8 @@ void PrintTables(const std::vector<std::string>& files,
 
 }  // namespace
 
-int RunExplain(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) {
+int RunExplain(const ParsedArgs& parsed, std::ostream& out, std::ostream& err,
+               KernelChoice kernels) {
     int top = 10;
     if (parsed.Has("--top")) {
         const std::string text = parsed.Value("--top");
@@ -60,7 +61,7 @@ int RunExplain(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) {
     }
 
     Workspace ws;
-    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
+    if (!LoadInputFolder(parsed, kName, kernels, ws, err)) return 2;
     StderrSink sink(err);
     LayoutExplainer explainer;
     std::string why;

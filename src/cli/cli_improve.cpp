@@ -72,7 +72,8 @@ void PrintReport(const ImproveResult& r, const KeyTables& keys, const CharacterM
 
 }  // namespace
 
-int RunImprove(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunImprove(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const CliServices& services) {
     ParsedArgs parsed;
     std::string error;
     if (!ParseArgs(args, {{{"--dir"}, true}, {{"-o", "--output"}, true}}, parsed, error) ||
@@ -93,7 +94,7 @@ int RunImprove(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
 
     Workspace ws;
-    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
+    if (!LoadInputFolder(parsed, kName, services.kernels, ws, err)) return 2;
     StderrSink sink(err);
     Layout lay{};
     CharFlags fixed{};

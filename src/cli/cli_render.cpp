@@ -57,7 +57,8 @@ std::string Extension(const std::string& path) {
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              PngWriter png) {
+              const CliServices& services) {
+    const PngWriter png = services.png;
     ParsedArgs parsed;
     std::string error;
     if (!ParseArgs(args, {{{"--dir"}, true}, {{"-o", "--output"}, true}}, parsed, error))
@@ -76,7 +77,7 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return Usage(err, "this build writes SVG only (PNG needs QtSvg); write an .svg");
 
     Workspace ws;
-    if (!LoadInputFolder(parsed, kName, ws, err)) return 2;
+    if (!LoadInputFolder(parsed, kName, services.kernels, ws, err)) return 2;
     StderrSink sink(err);
     const std::string layoutPath = parsed.positional.front();
     Layout lay{};

@@ -57,7 +57,8 @@ void PrintSummary(std::ostream& out, const SearchEngine& engine, const CliRunHos
 
 }  // namespace
 
-int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const CliServices& services) {
     RunOptions options;
     std::string error;
     if (!ParseRunOptions(args, options, error)) {
@@ -70,6 +71,7 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
 
     Workspace ws;
+    ws.kernels = services.kernels;
     ws.paths.folder = CommandFolder(options.dir, "antkeys-cli run: ", err);
     StderrSink sink(err);
     if (!LoadWorkspace(ws, sink)) return 2;

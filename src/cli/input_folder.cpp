@@ -8,8 +8,9 @@
 
 namespace antkeys::cli {
 
-bool LoadInputFolder(const ParsedArgs& parsed, const char* prefix, Workspace& ws,
-                     std::ostream& err) {
+bool LoadInputFolder(const ParsedArgs& parsed, const char* prefix, KernelChoice kernels,
+                     Workspace& ws, std::ostream& err) {
+    ws.kernels = kernels;
     ws.paths.folder = CommandFolder(parsed.Value("--dir"), prefix, err);
     StderrSink sink(err);
     std::string why;

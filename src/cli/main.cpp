@@ -11,6 +11,7 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     antkeys::cli::CliServices services;
+    services.kernels = antkeys::KernelChoiceFromEnvironment();
 #ifdef ANTKEYS_HAVE_RASTER
     services.png = &antkeys::raster::WriteSvgAsPng;
 #endif

@@ -27,9 +27,8 @@ class KeyAnalizer {
     // overflow of a distance); v then holds the partial sums. Allocation-free.
     bool CalcV1_6(const Layout& lay, Criteria& v, std::string* why = nullptr) const;
 
-    // Grades with the portable digraph pass even where the processor has a vector one (for
-    // comparing the two; both give the same bits).
-    void ForcePortable(bool on) { pairPass_ = on ? PairPassPortable : ChosenPairPass(); }
+    // Which digraph pass grading runs (both give the same bits); the fastest until told.
+    void UseKernels(KernelChoice choice) { pairPass_ = ChosenPairPass(choice); }
 
     int nKeys() const { return nKeys_; }
     int nDi() const { return static_cast<int>(first_.size()); }
@@ -50,7 +49,7 @@ class KeyAnalizer {
     // The factors of every key pair for the pass without checks, (k1, k2) at
     // k1 * (nKeys + 1) + k2; used when no pair can fail.
     std::vector<PairFactors> pairs_;
-    PairPassFn pairPass_ = ChosenPairPass();
+    PairPassFn pairPass_ = ChosenPairPass(KernelChoice::kFastest);
     int nKeys_ = -1;
 
     void BuildPairs();

@@ -1,8 +1,5 @@
 #include "eval/pair_pass.hpp"
 
-#include <cstdlib>
-#include <cstring>
-
 namespace antkeys {
 
 PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoadTable& load) {
@@ -23,13 +20,8 @@ PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoadTab
     return {v3, v4, v5, v6};
 }
 
-bool PortableForced() {
-    const char* portable = std::getenv("ANTKEYS_PORTABLE");
-    return portable && std::strcmp(portable, "1") == 0;
-}
-
-PairPassFn ChosenPairPass() {
-    if (PortableForced()) return PairPassPortable;
+PairPassFn ChosenPairPass(KernelChoice choice) {
+    if (choice == KernelChoice::kPortable) return PairPassPortable;
     const PairPassFn vector = VectorPairPass();
     return vector ? vector : PairPassPortable;
 }

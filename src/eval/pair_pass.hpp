@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "data/types.hpp"
+#include "eval/kernel_choice.hpp"
 #include "eval/key_loads.hpp"
 
 namespace antkeys {
@@ -37,11 +38,7 @@ PairSums PairPassPortable(const PairPassInput& in, const Layout& lay, KeyLoadTab
 // The vector form of the same pass, or null when this processor has no AVX2.
 PairPassFn VectorPairPass();
 
-// Whether the environment variable ANTKEYS_PORTABLE is 1: every vector path then steps aside
-// for its portable twin (the figures are the same bits either way; this is how both get tested).
-bool PortableForced();
-
-// The pass grading uses: the vector one where the processor has it, unless PortableForced().
-PairPassFn ChosenPairPass();
+// The pass of a kernel choice: for kFastest the vector one where the processor has it.
+PairPassFn ChosenPairPass(KernelChoice choice);
 
 }  // namespace antkeys

@@ -33,6 +33,7 @@ bool InitAnalizer(Workspace& ws, MessageSink& sink, std::string* why) {
         if (why) *why = "the analyzer could not be set up";
         return false;
     }
+    ws.analizer.UseKernels(ws.kernels);
     // A missing or broken store leaves the table built from the reference layout; either
     // way the set-up goes on. A broken one is kept for the user and moved aside before the
     // first save (SavePheroKeeping).

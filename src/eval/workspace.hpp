@@ -10,6 +10,7 @@
 #include "data/types.hpp"
 #include "data/unreadable_store.hpp"
 #include "eval/criteria.hpp"
+#include "eval/kernel_choice.hpp"
 #include "eval/key_analizer.hpp"
 #include "eval/panel.hpp"
 
@@ -24,6 +25,7 @@ struct Workspace {
     LetterTables letters;
     PheroTable phero;
     CharacterMap chars = CharacterMap::GeorgianPs();  // In/Charset.txt, else GEORGIAN-PS
+    KernelChoice kernels = KernelChoice::kFastest;    // the host's, for the analyzer and polishers
     KeyAnalizer analizer;
     CriteriaTable layV;
     Single refAbsolute = 0;  // the weighted sum of the reference figures

@@ -92,7 +92,7 @@ class LayoutPolisher {
     // in digraph order, each with its cost on the prepared layout.
     std::vector<int> touchStart_;
     std::vector<TouchEntry> touch_;
-    SwapLaneKernels lanes_ = ChosenSwapLanes();
+    SwapLaneKernels lanes_ = ChosenSwapLanes(ws_.kernels);
     std::vector<LaneBlock> letterBlocks_;  // the free letters, eight a block, on their keys
     std::vector<LaneBlock> moveBlocks_;    // the keys RankMoves was last given
     std::vector<int> moveKeys_;

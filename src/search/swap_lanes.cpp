@@ -70,8 +70,8 @@ SwapLaneKernels PortableSwapLanes() {
     return {OwnPortable, PartnerPortable};
 }
 
-SwapLaneKernels ChosenSwapLanes() {
-    if (PortableForced()) return PortableSwapLanes();
+SwapLaneKernels ChosenSwapLanes(KernelChoice choice) {
+    if (choice == KernelChoice::kPortable) return PortableSwapLanes();
     const SwapLaneKernels vector = VectorSwapLanes();
     return vector.own ? vector : PortableSwapLanes();
 }

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "eval/kernel_choice.hpp"
+
 namespace antkeys {
 
 inline constexpr int kLanes = 8;
@@ -70,7 +72,7 @@ SwapLaneKernels PortableSwapLanes();
 // measured slower than these on an AVX-512 processor and are gone.)
 SwapLaneKernels VectorSwapLanes();
 
-// The vector kernels where the processor has them, unless ANTKEYS_PORTABLE is 1.
-SwapLaneKernels ChosenSwapLanes();
+// The kernels of a kernel choice: for kFastest the vector ones where the processor has them.
+SwapLaneKernels ChosenSwapLanes(KernelChoice choice);
 
 }  // namespace antkeys

@@ -122,8 +122,8 @@ TEST(PairPass, VectorAndPortableFormsGiveTheSameFigures) {
     for (int k = 1; k <= keys.nKeys(); ++k) target[static_cast<std::size_t>(k)] = 0.1;
     KeyAnalizer vector = MakeAnalizer(digraphs, keys, target);
     KeyAnalizer portable = vector;
-    vector.ForcePortable(false);
-    portable.ForcePortable(true);
+    vector.UseKernels(KernelChoice::kFastest);
+    portable.UseKernels(KernelChoice::kPortable);
 
     for (int n = 0; n < 200; ++n) {
         Layout lay{};

@@ -86,7 +86,7 @@ TEST(RandomFolders, EveryPathGivesThePlainCalculationsBits) {
         KeyAnalizer vector, portable;
         ASSERT_TRUE(vector.Init(in.digraphs, in.weights.bestLoad, in.keys, in.weights.kdi, sink));
         ASSERT_TRUE(portable.Init(in.digraphs, in.weights.bestLoad, in.keys, in.weights.kdi, sink));
-        portable.ForcePortable(true);
+        portable.UseKernels(KernelChoice::kPortable);
         LayoutExplainer explainer;
         ASSERT_TRUE(
             explainer.Init(in.digraphs, in.keys, in.weights.bestLoad, in.weights.kdi, nullptr));

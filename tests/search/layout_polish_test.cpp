@@ -20,8 +20,8 @@ namespace {
 using test::FullGrade;
 using test::LoadBundled;
 
-// Each kernel choice by its variable; the vector one falls back to what the processor has.
-const char* const kKernelChoices[][2] = {{"ANTKEYS_PORTABLE", "1"}, {"ANTKEYS_PORTABLE", "0"}};
+// The fastest choice falls back to the portable kernels where the processor has no vector ones.
+const KernelChoice kKernelChoices[] = {KernelChoice::kPortable, KernelChoice::kFastest};
 
 // Every swap of two free letters and relocation to an empty key, ranked alone, against a full
 // grading; swaps and moves ranked side by side, with each kernel set, for the same figures.
@@ -41,13 +41,12 @@ TEST(LayoutPolisher, RankingAloneMatchesFullGradingAndSideBySideTheSameBits) {
             if (ws.keys.alters[static_cast<std::size_t>(k)] != 0) shared = static_cast<Byte>(k);
 
         int relocations = 0;
-        for (const auto& choice : kKernelChoices) {
-            SCOPED_TRACE(std::string(language) + " " + choice[1]);
-            unsetenv("ANTKEYS_PORTABLE");
-            setenv(choice[0], choice[1], 1);
+        for (const KernelChoice choice : kKernelChoices) {
+            SCOPED_TRACE(std::string(language) +
+                         (choice == KernelChoice::kPortable ? " portable" : " fastest"));
+            ws.kernels = choice;
             LayoutPolisher polisher(ws);
             RelocatingPolisher relocator(ws);
-            unsetenv(choice[0]);
             const auto fullRatioSum = [&](const Layout& changed) {
                 Criteria full{};
                 EXPECT_TRUE(ws.analizer.CalcV1_6(changed, full));

@@ -13,8 +13,10 @@ struct CliRun {
     std::string out, err;
 };
 
-inline CliRun RunTool(std::vector<std::string> args, const cli::CliServices& services = {}) {
+// The kernels follow ANTKEYS_PORTABLE, as the tool's own do, so the suite can run on either.
+inline CliRun RunTool(std::vector<std::string> args, cli::CliServices services = {}) {
     std::ostringstream out, err;
+    services.kernels = KernelChoiceFromEnvironment();
     const int status = cli::RunCli(args, out, err, services);
     return {status, out.str(), err.str()};
 }
