@@ -161,6 +161,16 @@ LayoutPictureData PictureOfLayout(const Layout& lay, const Workspace& ws) {
 
 namespace {
 
+const char* const kDeadInk = "#6a2c9a";  // a dead key's outline and character
+
+bool PlacesDeadKey(const LayoutPictureData& data) {
+    for (int c = 0; c < kCharCodes; ++c)
+        if (data.lay[static_cast<std::size_t>(c)] != 0 &&
+            data.chars->IsDeadKey(static_cast<Byte>(c)))
+            return true;
+    return false;
+}
+
 // The keys: each coloured by its share of keystrokes, with its characters and both shares.
 void KeyRects(std::ostringstream& out, const LayoutPictureData& data, const KeyTables& keys,
               const std::vector<KeyBox>& boxes, double maxLoad) {
@@ -171,15 +181,20 @@ void KeyRects(std::ostringstream& out, const LayoutPictureData& data, const KeyT
         const double y = kKeyboardTop + b.y * kPitch + kGap / 2;
         const double w = b.w * kPitch - kGap;
         const double h = b.h * kPitch - kGap;
+        std::string label;
+        bool dead = false;
+        for (int c = 0; c < kCharCodes; ++c)
+            if (data.lay[static_cast<std::size_t>(c)] == b.key) {
+                label += CharacterLabel(static_cast<Byte>(c), *data.chars);
+                dead = dead || data.chars->IsDeadKey(static_cast<Byte>(c));
+            }
         out << "<rect x=\"" << Px(x) << "\" y=\"" << Px(y) << "\" width=\"" << Px(w)
             << "\" height=\"" << Px(h) << "\" rx=\"6\" ry=\"6\" fill=\"" << Colour(t)
-            << "\" stroke=\"#666666\" stroke-width=\"1\"/>\n";
-        const std::string ink = t > 0.55 ? "#ffffff" : "#222222";
+            << (dead ? "\" stroke=\"" + std::string(kDeadInk) +
+                           "\" stroke-width=\"2\" stroke-dasharray=\"5 3\"/>\n"
+                     : std::string("\" stroke=\"#666666\" stroke-width=\"1\"/>\n"));
+        const std::string ink = t > 0.55 ? "#ffffff" : dead ? kDeadInk : "#222222";
         const std::string faint = t > 0.55 ? "#f4e0dc" : "#777777";
-        std::string label;
-        for (int c = 0; c < kCharCodes; ++c)
-            if (data.lay[static_cast<std::size_t>(c)] == b.key)
-                label += CharacterLabel(static_cast<Byte>(c), *data.chars);
         const double cx = x + w / 2;
         if (!label.empty()) Text(out, cx, y + 30, 24, ink, "middle", label);
         Text(out, cx, y + h - 19, 11, ink, "middle", FormatPercent(load), true);
@@ -199,11 +214,17 @@ void Legend(std::ostringstream& out, const LayoutPictureData& data, double legen
          "Key colour and upper figure: the key's share of keystrokes.");
     Text(out, lx + 220, legendTop + 30, 12, "#333333", "start",
          "Lower figure: its target share (BestLoad).");
+    double lineTop = legendTop + 58;
+    if (PlacesDeadKey(data)) {
+        Text(out, lx, lineTop, 13, kDeadInk, "start",
+             "Dashed outline: a dead key, typed before the letter it accents.");
+        lineTop += 18;
+    }
     if (!data.unplaced.empty()) {
         std::string letters;
         for (Byte c : data.unplaced)
             letters += (letters.empty() ? "" : " ") + CharacterLabel(c, *data.chars);
-        Text(out, lx, legendTop + 58, 13, "#a01010", "start", "Not placed: " + letters);
+        Text(out, lx, lineTop, 13, "#a01010", "start", "Not placed: " + letters);
     }
 }
 
@@ -220,10 +241,12 @@ SvgPicture LayoutSvg(const LayoutPictureData& data, const KeyTables& keys) {
     const double boardWidth = right * kPitch;
     const double fingerTop = kKeyboardTop + bottom * kPitch + 16;
     const double legendTop = fingerTop + kFingerHeight;
-    const bool unplaced = !data.unplaced.empty();
+    // The legend's lines below the scale: the dead-key note and the letters not placed.
+    const int notes = (PlacesDeadKey(data) ? 1 : 0) + (data.unplaced.empty() ? 0 : 1);
     SvgPicture picture;
     picture.width = static_cast<int>(std::ceil(std::max(boardWidth, 720.0) + 2 * kMargin));
-    picture.height = static_cast<int>(std::ceil(legendTop + (unplaced ? 88 : 60)));
+    picture.height =
+        static_cast<int>(std::ceil(legendTop + 60 + (notes ? 28 + 18 * (notes - 1) : 0)));
 
     std::ostringstream out;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPen>
 
 #include "data/fields.hpp"
 #include "data/number_format.hpp"
@@ -16,6 +18,7 @@
 #include "ui/captions.hpp"
 #include "ui/display_box.hpp"
 #include "ui/georgian_text.hpp"
+#include "ui/key_cells.hpp"
 #include "ui/keyboard_canvas.hpp"
 #include "ui/lay_window_editor.hpp"
 #include "ui/lay_window_menu.hpp"
@@ -69,7 +72,6 @@ void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
     lay_ = lay;
     keys_ = keys;
     canvas_->Clear();
-    const QColor colour = QColor::fromRgb(kCharColour);
     const CharacterMap& chars = ws_ ? ws_->chars : CharacterMap::GeorgianPs();
     const QFont charFont = LetterFont(chars, font().pointSizeF());
     canvas_->Paint([&](QPainter& painter) {
@@ -78,11 +80,22 @@ void LayWindow::DrawLay(const Layout& lay, const KeyTables& keys) {
             const int k = lay[static_cast<std::size_t>(ch)];
             ScreenPoint at;
             if (k == 0 || !CharPosition(keys, k, at)) continue;
+            const bool dead = chars.IsDeadKey(static_cast<Byte>(ch));
+            if (dead) DrawDeadKeyOutline(painter, keys, k);
             const QPointF topLeft(static_cast<float>(at.x), static_cast<float>(at.y));
             KeyboardCanvas::PrintText(painter, topLeft, LetterText(chars, static_cast<Byte>(ch)),
-                                      charFont, colour);
+                                      charFont,
+                                      QColor::fromRgb(dead ? kDeadKeyColour : kCharColour));
         }
     });
+}
+
+void LayWindow::DrawDeadKeyOutline(QPainter& painter, const KeyTables& keys, int k) const {
+    QRectF cell;
+    if (!KeyCell(grid_, keys, k, cell)) return;
+    painter.setPen(QPen(QColor::fromRgb(kDeadKeyColour), 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(4, 4, -4, -4));
 }
 
 QMenu* LayWindow::ContextMenu() {

@@ -14,6 +14,7 @@ class QContextMenuEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 
 namespace antkeys {
 
@@ -29,6 +30,9 @@ class LayWindow : public QWidget {
     static constexpr const char* kBestCaption = "Best KB Layout";
     // Dark red of the drawn characters.
     static constexpr QRgb kCharColour = 0xFF961414;  // (150, 20, 20)
+    // A dead key (typed before the letter it accents): its character in violet on a key with
+    // a dashed outline, so it never reads as a letter of its own.
+    static constexpr QRgb kDeadKeyColour = 0xFF6A2C9A;  // (106, 44, 154)
     // The event counter is 16-bit: a refresh interval above this counts as this many events.
     static constexpr Integer kMaxRefrInterval = 32767;
 
@@ -36,7 +40,8 @@ class LayWindow : public QWidget {
 
     // Clears the drawing and prints every placed character from code 33 up on its key, the
     // higher code last where several share a key. Keys the picture has no place for (a row
-    // outside 1..4, an index outside the key tables) are skipped.
+    // outside 1..4, an index outside the key tables) are skipped. A dead key of the folder's
+    // map is drawn as one (kDeadKeyColour).
     void DrawLay(const Layout& lay, const KeyTables& keys);
 
     // Where DrawLay prints a character carried by key k: the top-left of its text cell.
@@ -86,6 +91,9 @@ class LayWindow : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // The dashed outline of a dead key's cell, inside where the edit marks go.
+    void DrawDeadKeyOutline(QPainter& painter, const KeyTables& keys, int k) const;
+
     KeyGrid grid_;
     Layout lay_{};
     std::optional<KeyTables> keys_;

@@ -357,5 +357,38 @@ TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     EXPECT_EQ(klc.NameFor("/x/ქართ.txt"), "antkeys");
 }
 
+// A dead key's key has a dashed outline and the legend says what it means; a picture without
+// dead keys has neither.
+TEST(LayoutPicture, MarksTheDeadKeysAlone) {
+    for (int index : {0, 1, 5}) {  // ka, en, ru: no dead keys
+        const LoadedLayout l = LoadCase(index);
+        LayoutPictureData data;
+        data.lay = l.lay;
+        data.chars = &l.chars;
+        const std::string svg = LayoutSvg(data, l.keys).text;
+        EXPECT_EQ(svg.find("stroke-dasharray"), std::string::npos) << index;
+        EXPECT_EQ(svg.find("dead key"), std::string::npos) << index;
+    }
+    LoadedLayout el;
+    RecordingSink sink;
+    const std::string dir = test::BundledSet("el") + "/In/";
+    ASSERT_TRUE(LoadCharset(dir + "Charset.txt", el.chars, sink));
+    LoadKeyDefs(dir + "KeyDefs.txt", el.keys, sink);
+    LoadKeyLay(dir + "RefKeyLay.txt", el.keys, el.lay, sink);
+    LayoutPictureData data;
+    data.lay = el.lay;
+    data.chars = &el.chars;
+    data.unplaced = {225};
+    const SvgPicture picture = LayoutSvg(data, el.keys);
+    const QString svg = QString::fromStdString(picture.text);
+    EXPECT_EQ(svg.count("stroke-dasharray"), 1);
+    EXPECT_TRUE(svg.contains("Dashed outline: a dead key"));
+    // Both notes below the scale fit in the picture.
+    const QRegularExpression notPlaced(R"re(y="([0-9.]+)"[^>]*>Not placed)re");
+    const double y = notPlaced.match(svg).captured(1).toDouble();
+    EXPECT_GT(y, 0);
+    EXPECT_LT(y + 10, picture.height);
+}
+
 }  // namespace
 }  // namespace antkeys

@@ -51,6 +51,10 @@ int DarkRed(const QImage& image, QRect area) {
     return CountNear(image, area, QColor(150, 20, 20), 40);
 }
 
+int Violet(const QImage& image, QRect area) {
+    return CountNear(image, area, QColor::fromRgb(LayWindow::kDeadKeyColour), 40);
+}
+
 }  // namespace
 
 class TestLayWindow : public QObject {
@@ -127,6 +131,26 @@ class TestLayWindow : public QObject {
         QCOMPARE(w.txtRGrade()->text(), QStringLiteral("12.34%"));
         QCOMPARE(DarkRed(Grab(w), KeyCell(1, 2)), 0);
         QVERIFY(DarkRed(Grab(w), KeyCell(7, 3)) >= 5);
+    }
+
+    // A dead key of the folder's map: in violet in a dashed outline, a letter as ever.
+    void drawsADeadKeyApart() {
+        Workspace el;
+        el.paths.folder = BundledSet("el");
+        RecordingSink sink;
+        QVERIFY(LoadWorkspace(el, sink));
+        QVERIFY(el.chars.IsDeadKey(180));
+        LayWindow w;
+        w.SetWorkspace(&el);
+        Layout lay{};
+        lay[180] = 1;  // the tonos
+        lay[225] = 2;  // α
+        w.DrawLay(lay, Keys());
+        const QImage image = Grab(w);
+        QVERIFY(Violet(image, KeyCell(1, 2)) >= 20);  // the outline and the accent
+        QCOMPARE(DarkRed(image, KeyCell(1, 2)), 0);
+        QCOMPARE(Violet(image, KeyCell(7, 3)), 0);
+        QVERIFY(DarkRed(image, KeyCell(7, 3)) >= 5);
     }
 
     void redrawsAtEveryNthEvent_data() {
