@@ -51,7 +51,7 @@ TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStore
 // character map, forced over one with a map, moves that map aside.
 TEST(InitCommand, EverySetMakesAFolderThatGradesItsReferenceAndNoMapOutlivesItsSet) {
     test::TempFolder temp;
-    for (const char* set : {"ka", "en", "ru", "uk", "hy", "de", "el"}) {
+    for (const char* set : {"ka", "en", "ru", "uk", "hy", "de", "el", "fr"}) {
         SCOPED_TRACE(set);
         const std::string dir = temp.path() + "/" + set;
         CliRun r = RunTool({"init", "--set", set, dir});
