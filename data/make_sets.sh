@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Makes the bundled sets data/ru, data/uk, data/hy, data/de and data/el from the national layouts of
-# xkb-data and the shared text corpora. Usage:
+# Makes the bundled sets data/ru, data/uk, data/hy, data/de, data/el and data/fr from the national
+# layouts of xkb-data and the shared text corpora. Usage:
 #
-#   data/make_sets.sh [--layouts-only] [SET...]      (default: ru uk hy de el)
+#   data/make_sets.sh [--layouts-only] [SET...]      (default: ru uk hy de el fr)
 #
 # For each set it writes In/KeyDefs.txt and In/RefKeyLay.txt from the layout's symbols file,
 # copies Kdi.txt and Gj.txt from data/ka/In, writes In/Charset.txt with antkeys-cli charset,
@@ -24,18 +24,24 @@ cli=${ANTKEYS_CLI:-$repo/build/bin/antkeys-cli}
 layouts_only=0
 if [ "${1:-}" = "--layouts-only" ]; then layouts_only=1; shift; fi
 sets=("$@")
-[ ${#sets[@]} -gt 0 ] || sets=(ru uk hy de el)
+[ ${#sets[@]} -gt 0 ] || sets=(ru uk hy de el fr)
 
 # Each set: the symbols file and variant of its national layout, and its single-byte charset
 # (glibc iconv name), the one the corpus README names for the language.
 declare -A layout=([ru]="ru winkeys" [uk]="ua unicode" [hy]="am basic" [de]="de basic"
-                   [el]="gr basic")
-declare -A charset=([ru]=KOI8-R [uk]=KOI8-U [hy]=ARMSCII-8 [de]=ISO-8859-15 [el]=ISO-8859-7)
-# A dead key of a layout is placed as the character that stands for it in the set's charset,
-# with the keysym of its Shift level as its Shift character: Greek tonos U+0384 (ISO-8859-7
-# 0xB4), Shift dialytika U+00A8. The letters it composes become sequence lines of the map.
-declare -A dead_char=([dead_acute]=0384)
-declare -A dead_shift=([el]=00A8)
+                   [el]="gr basic" [fr]="fr basic")
+declare -A charset=([ru]=KOI8-R [uk]=KOI8-U [hy]=ARMSCII-8 [de]=ISO-8859-15 [el]=ISO-8859-7
+                    [fr]=ISO-8859-15)
+# A set's dead key is placed as the character that stands for it in the set's charset, with
+# the accent of its Shift level as its Shift character: Greek tonos U+0384 (ISO-8859-7 0xB4),
+# Shift dialytika U+00A8; French circumflex ^ U+005E (code 94), Shift diaeresis U+00A8 (which
+# ISO-8859-15 lacks: its 0xA8 is š). The letters the two accents compose, a letter of the map
+# with the combining mark of the key or of its Shift level, become sequence lines of the map.
+declare -A dead_key=([el]=dead_acute [fr]=dead_circumflex)
+declare -A dead_char=([dead_acute]=0384 [dead_circumflex]=005E)
+declare -A dead_mark=([dead_acute]=0301 [dead_circumflex]=0302)
+declare -A dead_shift=([el]=00A8 [fr]=00A8)
+declare -A dead_shift_mark=([el]=0308 [fr]=0308)
 
 # Every key a letter may sit on, in the order KeyDefs.txt lists them: XKB name, US legend
 # (the key code of the layout files and the exports), hand, finger, column, row. Rows: 1 number
@@ -182,7 +188,7 @@ make_layout() {
   while read -r xkb legend hand finger column row; do
     sym=${first_level[$xkb]:-}
     [ -n "$sym" ] || continue
-    if [ -n "${dead_char[$sym]:-}" ] && [ -n "${dead_shift[$set]:-}" ]; then
+    if [ "$sym" = "${dead_key[$set]:-}" ]; then
       hex=${dead_char[$sym]}
     else
       hex=$(unicode_of "$sym")
@@ -240,18 +246,20 @@ make_best_load() {
 }
 
 # Rewrites In/Charset.txt of a set with a dead key: the letters the dead key and its Shift
-# character compose (their NFD is a letter of the map and U+0301 or U+0308) lose their codes and
-# become sequence lines; the codes of the bare marks go, and the dead key gets its Shift
-# character. Letters with both marks (ΐ, ΰ) are left without a code or a sequence.
+# character compose (their NFD is a letter of the map and the mark of either) lose their codes
+# and become sequence lines; the codes of the bare Shift accent and of Greek ΅ go, and the dead
+# key gets its Shift character. Letters with more than one mark (ΐ, ΰ) are left without a code
+# or a sequence.
 make_sequences() {
   local set=$1 in=$repo/data/$1/In
-  local dead=${dead_char[dead_acute]} shift=${dead_shift[$set]}
+  local sym=${dead_key[$set]}
   perl -CSD -MUnicode::Normalize -e '
     my ($dead, $shift) = (chr(hex($ARGV[0])), chr(hex($ARGV[1])));
-    my %mark = ("\x{301}" => $dead, "\x{308}" => $shift);
+    my %mark = (chr(hex($ARGV[2])) => $dead, chr(hex($ARGV[3])) => $shift);
+    my $marks = join "|", map { quotemeta } keys %mark;
     my (@codes, %letter, @seq);
     binmode STDOUT, ":encoding(UTF-8)";
-    open my $f, "<:encoding(UTF-8)", $ARGV[2] or die;
+    open my $f, "<:encoding(UTF-8)", $ARGV[4] or die;
     my $header = <$f>;
     while (<$f>) { s/\r?\n$//; my @f = split /\t/; push @codes, [@f]; }
     for my $c (@codes) { $letter{$c->[1]} = 1 }
@@ -261,7 +269,7 @@ make_sequences() {
           && $mark{substr($d, 1)}) {
         push @seq, "$c->[1]\t$mark{substr($d, 1)}\t" . substr($d, 0, 1) if $c->[1] eq lc $c->[1];
         $c = undef;
-      } elsif (length($d) > 2 && NFD($c->[1]) =~ /\x{301}|\x{308}/ && $d =~ /^\p{L}/) {
+      } elsif (length($d) > 2 && $d =~ /$marks/ && $d =~ /^\p{L}/) {
         $c = undef;
       } elsif ($c->[1] eq $shift || $c->[1] eq "\x{385}") { $c = undef }
       elsif ($c->[1] eq $dead) { $c->[2] = $shift }
@@ -269,7 +277,8 @@ make_sequences() {
     print $header;
     print join("\t", @$_), "\r\n" for grep { defined } @codes;
     print "$_\r\n" for @seq;
-  ' "$dead" "$shift" "$in/Charset.txt" >"$in/Charset.txt.new"
+  ' "${dead_char[$sym]}" "${dead_shift[$set]}" "${dead_mark[$sym]}" "${dead_shift_mark[$set]}" \
+    "$in/Charset.txt" >"$in/Charset.txt.new"
   mv "$in/Charset.txt.new" "$in/Charset.txt"
 }
 
@@ -280,7 +289,7 @@ for set in "${sets[@]}"; do
   in=$repo/data/$set/In
   cp "$repo/data/ka/In/Kdi.txt" "$repo/data/ka/In/Gj.txt" "$in/"
   "$cli" charset "${charset[$set]}" -o "$in/Charset.txt"
-  [ -z "${dead_shift[$set]:-}" ] || make_sequences "$set"
+  [ -z "${dead_key[$set]:-}" ] || make_sequences "$set"
   "$cli" digraphs --charset "$in/Charset.txt" --alphabet "$in/RefKeyLay.txt" \
     -o "$in/DiGraphs.txt" --trigrams "$in/TriGraphs.txt" "$corpora/$set.txt"
   make_best_load "$set"

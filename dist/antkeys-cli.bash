@@ -27,7 +27,7 @@ _antkeys_cli() {
             COMPREPLY=($(compgen -d -- "$cur"))
             return ;;
         --set)
-            COMPREPLY=($(compgen -W $'ka\nen\nru\nuk\nhy\nde\nel' -- "$cur"))
+            COMPREPLY=($(compgen -W $'ka\nen\nru\nuk\nhy\nde\nel\nfr' -- "$cur"))
             return ;;
         -o | --output | --alphabet | --charset | --trigrams)
             compopt -o filenames 2>/dev/null

@@ -10,7 +10,7 @@ namespace antkeys::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: antkeys-cli init [--set ka|en|ru|uk|hy|de|el] [--force] DIR\n"
+    "Usage: antkeys-cli init [--set ka|en|ru|uk|hy|de|el|fr] [--force] DIR\n"
     "\n"
     "Makes DIR a program folder, creating it when missing: copies In/ of an installed input\n"
     "set and, when the set ships one, its learnt pheromone store Out/Pheromones.txt. Use it\n"
@@ -18,7 +18,7 @@ constexpr const char* kHelp =
     "\n"
     "Options:\n"
     "  --set NAME  the input set: ka (Georgian, the default), en (English), ru (Russian),\n"
-    "              uk (Ukrainian), hy (Armenian), de (German) or el (Greek)\n"
+    "              uk (Ukrainian), hy (Armenian), de (German), el (Greek) or fr (French)\n"
     "  --force     replace the files of an existing In/; a pheromone store in Out/ is kept\n"
     "              as Out/Pheromones.txt.old, a character map In/Charset.txt the set does\n"
     "              not have as In/Charset.txt.old\n"

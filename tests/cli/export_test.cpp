@@ -48,7 +48,7 @@ TEST(ExportCommand, WritesTheXkbFileThatCompiles) {
 // every letter gets its named keysym, never a number.
 TEST(ExportCommand, EverySetsReferenceCompilesForX) {
     if (!test::HaveXkbcomp()) GTEST_SKIP() << "xkbcomp is not installed";
-    for (const char* set : {"ru", "uk", "hy", "de"}) {
+    for (const char* set : {"ru", "uk", "hy", "de", "fr"}) {
         SCOPED_TRACE(set);
         test::TempFolder dir;
         const std::string folder = test::BundledSet(set);

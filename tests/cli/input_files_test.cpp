@@ -51,7 +51,7 @@ TEST(InitCommand, MakesAFolderThatLoadsRefusesToOverwriteItAndForceKeepsTheStore
 // character map, forced over one with a map, moves that map aside.
 TEST(InitCommand, EverySetMakesAFolderThatGradesItsReferenceAndNoMapOutlivesItsSet) {
     test::TempFolder temp;
-    for (const char* set : {"ka", "en", "ru", "uk", "hy", "de", "el"}) {
+    for (const char* set : {"ka", "en", "ru", "uk", "hy", "de", "el", "fr"}) {
         SCOPED_TRACE(set);
         const std::string dir = temp.path() + "/" + set;
         CliRun r = RunTool({"init", "--set", set, dir});
@@ -161,6 +161,24 @@ TEST(DigraphsCommand, ACharacterTypedAsASequenceCountsItsKeystrokes) {
               "4\t1\t1\r\n32\t2\t1\r\n32\t3\t1\r\n");
     EXPECT_TRUE(Contains(r.err, "6 characters counted, 1 dropped")) << r.err;
     EXPECT_TRUE(Contains(r.err, "U+03C9")) << r.err;
+}
+
+// The bundled French map and alphabet: ê and Î are the circumflex dead key (94) then the vowel,
+// ï is the same key's Shift (¨) then i; œ and the comma have no key, so their pairs go.
+TEST(DigraphsCommand, FrenchAccentedVowelsCountTheDeadKeyThenTheVowel) {
+    test::TempFolder dir;
+    const std::string fr = test::BundledSet("fr") + "/In/";
+    const std::string text = dir.Write("t.txt", "F\u00EAte na\u00EFve, \u00CEle c\u0153ur");
+    const CliRun r = RunTool(
+        {"digraphs", "--charset", fr + "Charset.txt", "--alphabet", fr + "RefKeyLay.txt", text});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "code1\tcode2\tcount\r\n"
+              "32\t94\t1\r\n32\t99\t1\r\n32\t102\t1\r\n32\t110\t1\r\n"
+              "94\t101\t1\r\n94\t105\t2\r\n97\t94\t1\r\n"
+              "101\t32\t2\r\n101\t116\t1\r\n102\t94\t1\r\n105\t108\t1\r\n105\t118\t1\r\n"
+              "108\t101\t1\r\n110\t97\t1\r\n114\t32\t1\r\n116\t101\t1\r\n117\t114\t1\r\n"
+              "118\t101\t1\r\n");
 }
 
 TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) {

@@ -153,7 +153,7 @@ TEST_P(BundledSet, LoadsAndTheSearchCanPlaceEveryLetter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, BundledSet,
-                         ::testing::Values("ka", "en", "ru", "uk", "hy", "de", "el"));
+                         ::testing::Values("ka", "en", "ru", "uk", "hy", "de", "el", "fr"));
 
 }  // namespace
 }  // namespace antkeys
