@@ -372,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0,
 // The Greek reference: the tonos dead key on ';' (scan code 27, XKB AC10, macOS key code 41),
 // dialytika on Shift; every letter the map types as a sequence composes from it, in XKB
 // (compiled, and held by the Compose table), in KLC's DEADKEY blocks and in the keylayout's
-// dead key states.
+// dead key states, and the key editor shows the key as a dead one.
 TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
     LoadedLayout l;
     RecordingSink sink;
@@ -440,6 +440,10 @@ TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
                 }
         EXPECT_GT(keys, 0);
     }
+
+    // keyboard-layout-editor: the accents on a dotted circle, as combining marks.
+    EXPECT_TRUE(KleLabels(ExportCaseAs(ExportFormat::Kle, l, Options("Greek")).bytes)
+                    .contains(";\n\u25CC\u0301\n\u25CC\u0308"));
 }
 
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
