@@ -87,9 +87,11 @@ std::string ActionOf(char32_t c) {
     return "U" + Hex(c);
 }
 
-void KeyLine(std::ostringstream& out, int code, char32_t c, const DeadStates& dead) {
+// A key the layout leaves empty keeps its US character, which is never dead there (as in XKB,
+// where such keys are the US ones); it composes as a base like any other key.
+void KeyLine(std::ostringstream& out, int code, char32_t c, const DeadStates& dead, bool placed) {
     out << "      <key code=\"" << code << "\" ";
-    if (dead.Acts(c))
+    if (dead.Acts(c) && (placed || !dead.IsDead(c)))
         out << "action=\"" << ActionOf(c) << "\"/>\n";
     else
         out << "output=\"" << XmlEscape(Utf8Of(c)) << "\"/>\n";
@@ -188,7 +190,8 @@ class Keylayout final : public Exporter {
                                    : map == 1 ? keys.Shifted(i, in.options.usShift)
                                    : map == 2 ? UsKeys()[i].base
                                               : keys.CapsLocked(i);
-                KeyLine(out, UsKeys()[i].macCode, c, map == 2 ? none : dead);
+                KeyLine(out, UsKeys()[i].macCode, c, map == 2 ? none : dead,
+                        keys.chars[i] != KeyAssignment::kUs);
             }
             for (const auto& [code, output] : kFixedKeys)
                 out << "      <key code=\"" << code << "\" output=\"" << output << "\"/>\n";

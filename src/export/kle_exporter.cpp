@@ -100,9 +100,9 @@ class Kle final : public Exporter {
                         shift != keys.chars[i])
                         label += "\n" + shown(shift);
                 } else if (us.base >= U'a' && us.base <= U'z') {
-                    label = shown(us.shift);
+                    label = Utf8Of(us.shift);
                 } else if (us.base != U' ') {
-                    label = shown(us.shift) + "\n" + shown(us.base);
+                    label = Utf8Of(us.shift) + "\n" + Utf8Of(us.base);
                 }
                 // The space bar and the backslash key are the wide ones among the typing keys.
                 key(label, row == 4 ? 6.25 : us.legend == "\\" ? 1.5 : 1);
