@@ -446,6 +446,22 @@ TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
                     .contains(";\n\u25CC\u0301\n\u25CC\u0308"));
 }
 
+// A dead key the layout does not place: the keys it leaves empty keep their US characters, so
+// Shift+6 types a plain ^ although the map's circumflex is a dead key.
+TEST(DeadKeys, KeysTheLayoutLeavesEmptyAreNeverDead) {
+    LoadedLayout l = LoadCase(1);
+    RecordingSink sink;
+    ASSERT_TRUE(
+        LoadCharsetText(CharsetFileText(l.chars) + "\u00E2\t^\ta\r\n", "c.txt", l.chars, sink));
+    const KlcFile klc = ReadKlc(ExportCaseAs(ExportFormat::Klc, l, Options("antus")).bytes);
+    EXPECT_FALSE(klc.layout.at(0x07).deadShift);
+    const KeylayoutFile mac =
+        ReadKeylayout(ExportCaseAs(ExportFormat::Keylayout, l, Options("us")).bytes);
+    EXPECT_EQ(mac.Typed(1, 22).output, "^");
+    EXPECT_TRUE(
+        KleLabels(ExportCaseAs(ExportFormat::Kle, l, Options("us")).bytes).contains("^\n6"));
+}
+
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
     const Exporter& klc = KlcExporter();
     EXPECT_EQ(klc.CheckOptions(Options("antka123", "ქართული (antkeys)")), "");
