@@ -108,6 +108,16 @@ bool ReadSequenceLine(const InputFile& in, std::string_view line, const Characte
     return true;
 }
 
+// A character of a code line that a sequence line above types already; `why` says so, `field`
+// first.
+bool IsTypedAsSequence(const Seen& seen, char32_t cp, std::string_view field, std::string& why) {
+    const auto it = seen.lineOfSequence.find(cp);
+    if (it == seen.lineOfSequence.end()) return false;
+    why = std::string(field) + CodePointName(cp) + " is typed as a sequence (line " +
+          std::to_string(it->second) + ")";
+    return true;
+}
+
 bool ReadCharsetLine(const InputFile& in, std::string_view line, CharacterMap::Table& table,
                      Seen& seen, std::string& description) {
     FieldCursor fields(line);
@@ -128,11 +138,7 @@ bool ReadCharsetLine(const InputFile& in, std::string_view line, CharacterMap::T
                           : "field 2: the space must be code 32";
         ok = false;
     }
-    if (ok && seen.lineOfSequence.count(base) != 0) {
-        why = "field 2: " + CodePointName(base) + " is typed as a sequence (line " +
-              std::to_string(seen.lineOfSequence[base]) + ")";
-        ok = false;
-    }
+    if (ok && IsTypedAsSequence(seen, base, "field 2: ", why)) ok = false;
     if (ok)
         if (const auto it = seen.codeOfChar.find(base); it != seen.codeOfChar.end()) {
             why = "field 2: " + CodePointName(base) + " is already code " +
@@ -143,8 +149,11 @@ bool ReadCharsetLine(const InputFile& in, std::string_view line, CharacterMap::T
     shift = DefaultShift(base);
     std::string_view shiftText;
     std::string absent;
-    if (ok && fields.Text(shiftText, absent) && !shiftText.empty())
-        ok = ParseCharacter(shiftText, 3, shift, why);
+    const bool written = ok && fields.Text(shiftText, absent) && !shiftText.empty();
+    if (written) ok = ParseCharacter(shiftText, 3, shift, why);
+    if (ok && IsTypedAsSequence(seen, shift,
+                                written ? "field 3: " : "field 2: its Shift character ", why))
+        ok = false;
     if (!ok) {
         description = in.FieldFault(why);
         return false;

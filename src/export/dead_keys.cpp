@@ -7,6 +7,8 @@
 #include <utility>
 
 #include <unicode/uchar.h>
+#include <unicode/unorm2.h>
+#include <unicode/ustring.h>
 #include <xkbcommon/xkbcommon.h>
 
 namespace antkeys {
@@ -86,6 +88,28 @@ std::string DeadKeysym(char32_t accent) {
     for (const auto& [cp, name] : kDeadKeysyms)
         if (cp == accent) return name;
     return {};
+}
+
+std::string DeadLegend(char32_t accent) {
+    // The compatibility decomposition of a spacing accent is the space and its marks.
+    const UChar32 one = static_cast<UChar32>(accent);
+    UChar in[2], normal[16];
+    UChar32 out[16];
+    int32_t length = 0, n = 0;
+    UErrorCode error = U_ZERO_ERROR;
+    u_strFromUTF32(in, 2, &length, &one, 1, &error);
+    const UNormalizer2* nfkd = unorm2_getNFKDInstance(&error);
+    if (U_SUCCESS(error)) length = unorm2_normalize(nfkd, in, length, normal, 16, &error);
+    if (U_SUCCESS(error)) u_strToUTF32(out, 16, &n, normal, length, &error);
+    std::string marks;
+    for (int32_t i = n > 0 && out[0] == U' ' ? 1 : 0; U_SUCCESS(error) && i < n; ++i) {
+        if (u_charType(out[i]) != U_NON_SPACING_MARK) {
+            marks.clear();
+            break;
+        }
+        marks += Utf8Of(static_cast<char32_t>(out[i]));
+    }
+    return "\u25CC" + (marks.empty() ? Utf8Of(accent) : marks);
 }
 
 std::vector<std::string> ComposeProblems(const std::vector<Composition>& all,

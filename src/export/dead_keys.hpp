@@ -29,6 +29,11 @@ bool IsDeadCharacter(const std::vector<Composition>& all, char32_t cp);
 // has no dead keysym for it.
 std::string DeadKeysym(char32_t accent);
 
+// How a key's legend shows a dead character: its combining mark on a dotted circle (U+25CC),
+// the way Unicode shows a mark on its own ("◌́" for ΄ and ´, "◌̈" for ¨); the dotted circle and
+// the character itself when it has no combining mark.
+std::string DeadLegend(char32_t accent);
+
 // The system's Compose table (the default: X11's en_US.UTF-8 one): two-key sequences that
 // begin with a dead keysym. One problem line per composition the table does not hold or holds
 // with another result, and one when the table cannot be read.

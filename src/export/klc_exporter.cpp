@@ -231,9 +231,12 @@ class Klc final : public Exporter {
             << "SHIFTSTATE\n\n0\t//Column 4\n1\t//Column 5 : Shft\n\n"
             << "LAYOUT\t\t;an extra '@' at the end is a dead key\n\n"
             << "//SC\tVK_\t\tCap\t0\t1\n//--\t----\t\t----\t----\t----\n\n";
+        // A key the layout leaves empty keeps its US characters, none of them dead.
+        const std::vector<Composition> none;
         for (std::size_t i = 0; i < kUsKeyCount; ++i) {
             const UsKey& key = UsKeys()[i];
-            LayoutRow(out, key.scanCode, key.vk, keys.Base(i), keys.Shifted(i, o.usShift), dead);
+            LayoutRow(out, key.scanCode, key.vk, keys.Base(i), keys.Shifted(i, o.usShift),
+                      keys.chars[i] != KeyAssignment::kUs ? dead : none);
         }
         // The key between the left Shift and Z on ISO boards, and the keypad's decimal point,
         // as the US layout has them.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "export/dead_keys.hpp"
 #include "export/key_assignment.hpp"
 
 namespace antkeys {
@@ -58,6 +59,13 @@ class Kle final : public Exporter {
     ExportResult Export(const ExportInput& in) const override {
         const KeyAssignment keys =
             AssignKeys(in.lay, in.keys, in.chars, "the US keyboard has no such key");
+        // A dead key shows its accent on a dotted circle. KLE legends are plain text, one line
+        // per legend position; a property such as the text colour "t" would hold for every key
+        // after it in the row until set again, so the mark is in the legend's text.
+        const std::vector<Composition> dead = Compositions(in.chars);
+        auto shown = [&dead](char32_t c) {
+            return IsDeadCharacter(dead, c) ? DeadLegend(c) : Utf8Of(c);
+        };
         std::ostringstream out;
         out << "[\n{\"name\":" << JsonString(in.options.name)
             << ",\"author\":\"antkeys\",\"notes\":"
@@ -87,10 +95,10 @@ class Kle final : public Exporter {
                     // character, where it differs, top right. The space bar shows only a
                     // character other than the space.
                     label = std::string(us.legend) + "\n" +
-                            (keys.chars[i] == U' ' ? "" : Utf8Of(keys.chars[i]));
+                            (keys.chars[i] == U' ' ? "" : shown(keys.chars[i]));
                     if (const char32_t shift = keys.Shifted(i, in.options.usShift);
                         shift != keys.chars[i])
-                        label += "\n" + Utf8Of(shift);
+                        label += "\n" + shown(shift);
                 } else if (us.base >= U'a' && us.base <= U'z') {
                     label = Utf8Of(us.shift);
                 } else if (us.base != U' ') {

@@ -205,6 +205,10 @@ TEST(Readers, BrokenFilesFailWithTheirFixedTitleAndText) {
          "f.txt, line 3, field 3: U+0061 is not a character of a code listed above"},
         {kCharset, CrLf({"h", "97\ta", "98\tb", "U+00E1\tb\ta", "99\tU+00E1"}),
          "f.txt, line 5, field 2: U+00E1 is typed as a sequence (line 4)"},
+        {kCharset, CrLf({"h", "97\ta", "98\tb", "U+00E1\tb\ta", "99\tc\tU+00E1"}),
+         "f.txt, line 5, field 3: U+00E1 is typed as a sequence (line 4)"},
+        {kCharset, CrLf({"h", "97\ta", "98\tb", "U+00C1\tb\ta", "99\tU+00E1"}),
+         "f.txt, line 5, field 2: its Shift character U+00C1 is typed as a sequence (line 4)"},
         {kCharset, CrLf({"h", "97\ta", "98\tb", "U+00E1\tb"}), "f.txt, line 4, field 3 is missing"},
     };
     for (const Broken& c : cases) {

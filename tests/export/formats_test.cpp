@@ -16,6 +16,7 @@
 #include "data/charset_file.hpp"
 #include "data/charset_iconv.hpp"
 #include "data/loaders.hpp"
+#include "export/dead_keys.hpp"
 #include "export/keylayout_exporter.hpp"
 #include "export/klc_exporter.hpp"
 #include "export/layout_svg.hpp"
@@ -98,6 +99,72 @@ inline KlcFile ReadKlc(const std::string& bytes) {
     return f;
 }
 
+// A reader of macOS keyboard layouts: the keyboard's attributes, each key map's keys with their
+// output or action, the actions' outputs and next states by state, and the terminators.
+struct KeylayoutWhen {
+    QString output, next;
+};
+
+struct KeylayoutFile {
+    std::string error;  // empty when the file is well-formed
+    QXmlStreamAttributes keyboard;
+    std::map<int, std::map<int, QString>> outputs;  // keyMap index -> key code -> output
+    std::map<int, std::map<int, QString>> actions;  // keyMap index -> key code -> action id
+    std::map<QString, std::map<QString, KeylayoutWhen>> when;  // action id -> state -> result
+    std::map<QString, QString> terminators;                    // state -> output
+
+    // What a key gives in a state: the output of its action there, or its own in "none".
+    KeylayoutWhen Typed(int map, int code, const QString& state = "none") const {
+        if (const auto o = outputs.at(map).find(code); o != outputs.at(map).end())
+            return {state == "none" ? o->second : QString(), {}};
+        const auto& a = when.at(actions.at(map).at(code));
+        const auto it = a.find(state);
+        return it == a.end() ? KeylayoutWhen{} : it->second;
+    }
+};
+
+KeylayoutFile ReadKeylayout(const std::string& bytes) {
+    KeylayoutFile f;
+    QXmlStreamReader xml(QByteArray::fromStdString(bytes));
+    int map = -1;
+    QString action;
+    bool terminators = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const auto a = xml.attributes();
+        const int code = a.value("code").toInt();
+        if (xml.name() == u"keyboard") {
+            f.keyboard = a;
+        } else if (xml.name() == u"keyMap") {
+            map = a.value("index").toInt();
+        } else if (xml.name() == u"key") {
+            const bool once =
+                a.hasAttribute("output")
+                    ? f.outputs[map].emplace(code, a.value("output").toString()).second
+                    : f.actions[map].emplace(code, a.value("action").toString()).second;
+            EXPECT_TRUE(once && a.hasAttribute("output") != a.hasAttribute("action")) << code;
+        } else if (xml.name() == u"action") {
+            action = a.value("id").toString();
+            EXPECT_TRUE(f.when.emplace(action, std::map<QString, KeylayoutWhen>{}).second);
+        } else if (xml.name() == u"terminators") {
+            terminators = true;
+        } else if (xml.name() == u"when") {
+            const QString state = a.value("state").toString();
+            if (terminators)
+                EXPECT_TRUE(f.terminators.emplace(state, a.value("output").toString()).second);
+            else
+                EXPECT_TRUE(f.when[action]
+                                .emplace(state, KeylayoutWhen{a.value("output").toString(),
+                                                              a.value("next").toString()})
+                                .second);
+        }
+    }
+    if (xml.hasError()) f.error = xml.errorString().toStdString();
+    for (const auto& [index, keys] : f.actions)
+        for (const auto& [code, id] : keys) EXPECT_EQ(f.when.count(id), 1u) << id.toStdString();
+    return f;
+}
+
 // A layout file on the keyboard of an input set, and what each key of the US keyboard should
 // type after it without Shift: the layout's character or the US one.
 struct LoadedLayout {
@@ -116,6 +183,22 @@ CharacterMap Koi8r() {
     std::string why;
     EXPECT_TRUE(IconvCharsetMap("KOI8-R", map, why)) << why;
     return map;
+}
+
+// What each US key should type: the layout's character where it places one, the US one else.
+void FillExpected(LoadedLayout& l) {
+    for (std::size_t i = 0; i < kUsKeyCount; ++i) {
+        l.expected[i] = UsKeys()[i].base;
+        l.expectedShift[i] = UsKeys()[i].shift;
+    }
+    for (int code = 0; code < kCharCodes; ++code) {
+        const int k = l.lay[static_cast<std::size_t>(code)];
+        const int key = k == 0 ? -1 : FindUsKey(l.keys.codes[static_cast<std::size_t>(k)]);
+        if (key < 0) continue;
+        l.expected[static_cast<std::size_t>(key)] = l.chars.CodePoint(static_cast<Byte>(code));
+        l.expectedShift[static_cast<std::size_t>(key)] = l.chars.Shift(static_cast<Byte>(code));
+        ++l.placed;
+    }
 }
 
 // The bundled reference layouts and the best layouts of two polished runs: input set, layout;
@@ -140,18 +223,7 @@ LoadedLayout LoadCase(int index) {
         EXPECT_TRUE(LoadFolderCharset({test::BundledSet(set)}, l.chars, sink));
     LoadKeyDefs(test::BundledSet(set) + "/In/KeyDefs.txt", l.keys, sink);
     LoadKeyLay(layout, l.keys, l.lay, sink);
-    for (std::size_t i = 0; i < kUsKeyCount; ++i) {
-        l.expected[i] = UsKeys()[i].base;
-        l.expectedShift[i] = UsKeys()[i].shift;
-    }
-    for (int code = 0; code < kCharCodes; ++code) {
-        const int k = l.lay[static_cast<std::size_t>(code)];
-        const int key = k == 0 ? -1 : FindUsKey(l.keys.codes[static_cast<std::size_t>(k)]);
-        if (key < 0) continue;
-        l.expected[static_cast<std::size_t>(key)] = l.chars.CodePoint(static_cast<Byte>(code));
-        l.expectedShift[static_cast<std::size_t>(key)] = l.chars.Shift(static_cast<Byte>(code));
-        ++l.placed;
-    }
+    FillExpected(l);
     return l;
 }
 
@@ -225,55 +297,49 @@ TEST_P(EveryLayout, KeylayoutIsWellFormedWithEveryCharacterAtItsKeyCode) {
     const ExportResult r = ExportCaseAs(ExportFormat::Keylayout, l, options);
     ASSERT_TRUE(r.problems.empty());
 
-    QXmlStreamReader xml(QByteArray::fromStdString(r.bytes));
-    std::map<int, std::map<int, QString>> maps;  // keyMap index -> key code -> output
-    int map = -1;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        const auto a = xml.attributes();
-        if (xml.name() == u"keyboard") {
-            EXPECT_EQ(a.value("group").toInt(), 126);
-            EXPECT_EQ(a.value("name").toString().toStdString(), options.name);
-            // A fixed id in the range for user layouts, made from the name.
-            const int id = a.value("id").toInt();
-            EXPECT_TRUE(id <= -2 && id >= -32768) << id;
-            EXPECT_EQ(id, KeylayoutId(options.name));
-            EXPECT_NE(id, KeylayoutId("antkeys other"));
-        } else if (xml.name() == u"keyMap") {
-            map = a.value("index").toInt();
-        } else if (xml.name() == u"key") {
-            EXPECT_TRUE(
-                maps[map].emplace(a.value("code").toInt(), a.value("output").toString()).second);
-        }
-    }
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    ASSERT_EQ(maps.size(), 4u);
+    const KeylayoutFile k = ReadKeylayout(r.bytes);
+    ASSERT_EQ(k.error, "");
+    EXPECT_EQ(k.keyboard.value("group").toInt(), 126);
+    EXPECT_EQ(k.keyboard.value("name").toString().toStdString(), options.name);
+    // A fixed id in the range for user layouts, made from the name.
+    const int id = k.keyboard.value("id").toInt();
+    EXPECT_TRUE(id <= -2 && id >= -32768) << id;
+    EXPECT_EQ(id, KeylayoutId(options.name));
+    EXPECT_NE(id, KeylayoutId("antkeys other"));
+    ASSERT_EQ(k.outputs.size(), 4u);
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
         const QString want = QString::fromUcs4(&l.expected[i], 1);
         const QString shifted = QString::fromUcs4(&l.expectedShift[i], 1);
-        EXPECT_EQ(maps[0][key.macCode], want) << key.legend;
-        EXPECT_EQ(maps[1][key.macCode], shifted) << key.legend;
+        EXPECT_EQ(k.Typed(0, key.macCode).output, want) << key.legend;
+        EXPECT_EQ(k.Typed(1, key.macCode).output, shifted) << key.legend;
         // Caps Lock gives the capital of a cased letter only.
-        EXPECT_EQ(maps[3][key.macCode], shifted.toLower() == want ? shifted : want) << key.legend;
+        EXPECT_EQ(k.Typed(3, key.macCode).output, shifted.toLower() == want ? shifted : want)
+            << key.legend;
         // The Command map keeps the US characters, for shortcuts.
-        EXPECT_EQ(maps[2][key.macCode], QString::fromUcs4(&key.base, 1)) << key.legend;
+        EXPECT_EQ(k.Typed(2, key.macCode).output, QString::fromUcs4(&key.base, 1)) << key.legend;
     }
-    EXPECT_EQ(maps[0][36], "\r");  // Return
+    EXPECT_EQ(k.Typed(0, 36).output, "\r");  // Return
 }
 
-TEST_P(EveryLayout, KleShowsEveryKeysUsLegendAndCharacter) {
-    const ExportResult r = ExportCaseAs(ExportFormat::Kle, l, Options("layout"));
+// The legends of a keyboard-layout-editor file's keys, row by row.
+QStringList KleLabels(const std::string& bytes) {
     QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.bytes), &error);
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(bytes), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     const QJsonArray rows = doc.array();
-    ASSERT_EQ(rows.size(), 6);  // metadata, then five rows
+    EXPECT_EQ(rows.size(), 6);  // metadata, then five rows
     EXPECT_TRUE(rows[0].isObject());
     QStringList labels;
     for (int row = 1; row < rows.size(); ++row)
         for (const QJsonValue& v : rows[row].toArray())
             if (v.isString()) labels << v.toString();
+    return labels;
+}
+
+TEST_P(EveryLayout, KleShowsEveryKeysUsLegendAndCharacter) {
+    const QStringList labels =
+        KleLabels(ExportCaseAs(ExportFormat::Kle, l, Options("layout")).bytes);
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
         if (l.expected[i] == key.base) continue;
@@ -303,9 +369,10 @@ TEST_P(EveryLayout, PictureIsWellFormedXml) {
 
 INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 8));
 
-// The Greek reference: the tonos dead key on ';' (scan code 27, XKB AC10), dialytika on Shift;
-// every letter the map types as a sequence composes from it, in XKB (compiled, and held by the
-// Compose table) and in KLC's DEADKEY blocks.
+// The Greek reference: the tonos dead key on ';' (scan code 27, XKB AC10, macOS key code 41),
+// dialytika on Shift; every letter the map types as a sequence composes from it, in XKB
+// (compiled, and held by the Compose table), in KLC's DEADKEY blocks and in the keylayout's
+// dead key states, and the key editor shows the key as a dead one.
 TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
     LoadedLayout l;
     RecordingSink sink;
@@ -313,6 +380,7 @@ TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
     ASSERT_TRUE(LoadCharset(el + "Charset.txt", l.chars, sink));
     LoadKeyDefs(el + "KeyDefs.txt", l.keys, sink);
     LoadKeyLay(el + "RefKeyLay.txt", l.keys, l.lay, sink);
+    FillExpected(l);
     ASSERT_EQ(l.chars.sequences().size(), 9u);
 
     const ExportResult xkb = ExportCaseAs(ExportFormat::Xkb, l, Options("gr_ant"));
@@ -343,6 +411,55 @@ TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
     }
     EXPECT_EQ(klc.deadKeys.at(U'\u0384').size() + klc.deadKeys.at(U'\u00A8').size(),
               static_cast<std::size_t>(compositions) + 2);  // and the space: the accent itself
+
+    // The keylayout: the dead key enters a state per accent; a key whose character a composition
+    // starts from gives the composed one in that state, its own otherwise; the terminator and
+    // the space give the accent.
+    const KeylayoutFile mac =
+        ReadKeylayout(ExportCaseAs(ExportFormat::Keylayout, l, Options("Greek")).bytes);
+    ASSERT_EQ(mac.error, "");
+    std::map<char32_t, QString> state{{U'\u0384', mac.Typed(0, 41).next},
+                                      {U'\u00A8', mac.Typed(1, 41).next}};
+    ASSERT_NE(state[U'\u0384'], "");
+    EXPECT_NE(state[U'\u0384'], state[U'\u00A8']);
+    for (const auto& [accent, name] : state) {
+        EXPECT_EQ(mac.terminators.at(name), QString::fromUcs4(&accent, 1));
+        EXPECT_EQ(mac.Typed(0, 49, name).output, QString::fromUcs4(&accent, 1));
+    }
+    for (const Composition& c : Compositions(l.chars)) {
+        SCOPED_TRACE(Utf8Of(c.composed));
+        int keys = 0;
+        for (std::size_t i = 0; i < kUsKeyCount; ++i)
+            for (int map : {0, 1})
+                if ((map == 0 ? l.expected[i] : l.expectedShift[i]) == c.base) {
+                    const int code = UsKeys()[i].macCode;
+                    EXPECT_EQ(mac.Typed(map, code).output, QString::fromUcs4(&c.base, 1));
+                    EXPECT_EQ(mac.Typed(map, code, state[c.dead]).output,
+                              QString::fromUcs4(&c.composed, 1));
+                    ++keys;
+                }
+        EXPECT_GT(keys, 0);
+    }
+
+    // keyboard-layout-editor: the accents on a dotted circle, as combining marks.
+    EXPECT_TRUE(KleLabels(ExportCaseAs(ExportFormat::Kle, l, Options("Greek")).bytes)
+                    .contains(";\n\u25CC\u0301\n\u25CC\u0308"));
+}
+
+// A dead key the layout does not place: the keys it leaves empty keep their US characters, so
+// Shift+6 types a plain ^ although the map's circumflex is a dead key.
+TEST(DeadKeys, KeysTheLayoutLeavesEmptyAreNeverDead) {
+    LoadedLayout l = LoadCase(1);
+    RecordingSink sink;
+    ASSERT_TRUE(
+        LoadCharsetText(CharsetFileText(l.chars) + "\u00E2\t^\ta\r\n", "c.txt", l.chars, sink));
+    const KlcFile klc = ReadKlc(ExportCaseAs(ExportFormat::Klc, l, Options("antus")).bytes);
+    EXPECT_FALSE(klc.layout.at(0x07).deadShift);
+    const KeylayoutFile mac =
+        ReadKeylayout(ExportCaseAs(ExportFormat::Keylayout, l, Options("us")).bytes);
+    EXPECT_EQ(mac.Typed(1, 22).output, "^");
+    EXPECT_TRUE(
+        KleLabels(ExportCaseAs(ExportFormat::Kle, l, Options("us")).bytes).contains("^\n6"));
 }
 
 TEST(KlcExporter, ChecksNameDescriptionAndLocale) {
