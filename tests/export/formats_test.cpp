@@ -173,7 +173,8 @@ struct LoadedLayout {
     CharacterMap chars = CharacterMap::GeorgianPs();
     std::array<char32_t, kUsKeyCount> expected{};
     std::array<char32_t, kUsKeyCount> expectedShift{};
-    int placed = 0;  // characters of the layout on the US keys
+    std::array<bool, kUsKeyCount> dead{};  // the key holds a dead key of the map
+    int placed = 0;                        // characters of the layout on the US keys
 };
 
 // A Cyrillic map in place of GEORGIAN-PS: the Georgian reference's codes 192..224 become
@@ -197,15 +198,17 @@ void FillExpected(LoadedLayout& l) {
         if (key < 0) continue;
         l.expected[static_cast<std::size_t>(key)] = l.chars.CodePoint(static_cast<Byte>(code));
         l.expectedShift[static_cast<std::size_t>(key)] = l.chars.Shift(static_cast<Byte>(code));
+        l.dead[static_cast<std::size_t>(key)] = l.chars.IsDeadKey(static_cast<Byte>(code));
         ++l.placed;
     }
 }
 
 // The bundled reference layouts and the best layouts of two polished runs: input set, layout;
-// the last case reads the Georgian reference through a Cyrillic map.
+// case 4 reads the Georgian reference through a Cyrillic map.
+constexpr int kGreekCase = 8;
 LoadedLayout LoadCase(int index) {
     const std::string golden = std::string(ANTKEYS_TEST_DATA) + "/golden/expected/";
-    const std::array<std::pair<std::string, std::string>, 8> cases{
+    const std::array<std::pair<std::string, std::string>, 10> cases{
         {{"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"},
          {"en", test::BundledSet("en") + "/In/RefKeyLay.txt"},
          {"ka", golden + "run-ka-1-polish/029_2199.txt"},
@@ -213,7 +216,9 @@ LoadedLayout LoadCase(int index) {
          {"ka", test::BundledSet("ka") + "/In/RefKeyLay.txt"},
          {"ru", test::BundledSet("ru") + "/In/RefKeyLay.txt"},
          {"hy", test::BundledSet("hy") + "/In/RefKeyLay.txt"},
-         {"de", test::BundledSet("de") + "/In/RefKeyLay.txt"}}};
+         {"de", test::BundledSet("de") + "/In/RefKeyLay.txt"},
+         {"el", test::BundledSet("el") + "/In/RefKeyLay.txt"},
+         {"fr", test::BundledSet("fr") + "/In/RefKeyLay.txt"}}};
     const auto& [set, layout] = cases[static_cast<std::size_t>(index)];
     LoadedLayout l;
     RecordingSink sink;
@@ -257,9 +262,16 @@ TEST_P(EveryLayout, KlcHasEveryCharacterAtItsScanCodeAndVirtualKey) {
     EXPECT_EQ(klc.header.at("KBD"), "antka\t\"Georgian (antkeys)\"");
     EXPECT_EQ(klc.header.at("LOCALENAME"), "\"ka-GE\"");
     EXPECT_EQ(klc.header.at("LOCALEID"), "\"00000437\"");
-    EXPECT_EQ(klc.sections,
-              (std::vector<std::string>{"SHIFTSTATE", "LAYOUT", "KEYNAME", "KEYNAME_EXT",
-                                        "DESCRIPTIONS", "LANGUAGENAMES", "ENDKBD"}));
+    // A DEADKEY block per dead character the layout places, and their names.
+    std::vector<std::string> sections{"SHIFTSTATE", "LAYOUT"};
+    const std::vector<Composition> compositions = Compositions(l.chars);
+    std::set<char32_t> dead;
+    for (const Composition& c : compositions) dead.insert(c.dead);
+    sections.insert(sections.end(), dead.size(), "DEADKEY");
+    sections.insert(sections.end(), {"KEYNAME", "KEYNAME_EXT"});
+    if (!dead.empty()) sections.push_back("KEYNAME_DEAD");
+    sections.insert(sections.end(), {"DESCRIPTIONS", "LANGUAGENAMES", "ENDKBD"});
+    EXPECT_EQ(klc.sections, sections);
     EXPECT_EQ(klc.descriptions, "0409\tGeorgian (antkeys)");
     EXPECT_EQ(klc.languageNames, "0409\tGeorgian (Georgia)");
     for (const std::string& name : klc.keyNames)
@@ -307,15 +319,24 @@ TEST_P(EveryLayout, KeylayoutIsWellFormedWithEveryCharacterAtItsKeyCode) {
     EXPECT_EQ(id, KeylayoutId(options.name));
     EXPECT_NE(id, KeylayoutId("antkeys other"));
     ASSERT_EQ(k.outputs.size(), 4u);
+    const std::vector<Composition> compositions = Compositions(l.chars);
+    // A character, or on a dead key the dead state of a dead character.
+    const auto expectTyped = [&](int map, std::size_t i, const QString& ch) {
+        const KeylayoutWhen typed = k.Typed(map, UsKeys()[i].macCode);
+        const std::string_view legend = UsKeys()[i].legend;
+        if (l.dead[i] && IsDeadCharacter(compositions, ch.toUcs4().front()))
+            EXPECT_TRUE(typed.output.isEmpty() && !typed.next.isEmpty()) << legend;
+        else
+            EXPECT_EQ(typed.output, ch) << legend;
+    };
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
         const QString want = QString::fromUcs4(&l.expected[i], 1);
         const QString shifted = QString::fromUcs4(&l.expectedShift[i], 1);
-        EXPECT_EQ(k.Typed(0, key.macCode).output, want) << key.legend;
-        EXPECT_EQ(k.Typed(1, key.macCode).output, shifted) << key.legend;
+        expectTyped(0, i, want);
+        expectTyped(1, i, shifted);
         // Caps Lock gives the capital of a cased letter only.
-        EXPECT_EQ(k.Typed(3, key.macCode).output, shifted.toLower() == want ? shifted : want)
-            << key.legend;
+        expectTyped(3, i, shifted.toLower() == want ? shifted : want);
         // The Command map keeps the US characters, for shortcuts.
         EXPECT_EQ(k.Typed(2, key.macCode).output, QString::fromUcs4(&key.base, 1)) << key.legend;
     }
@@ -340,14 +361,19 @@ QStringList KleLabels(const std::string& bytes) {
 TEST_P(EveryLayout, KleShowsEveryKeysUsLegendAndCharacter) {
     const QStringList labels =
         KleLabels(ExportCaseAs(ExportFormat::Kle, l, Options("layout")).bytes);
+    const std::vector<Composition> compositions = Compositions(l.chars);
+    // A dead key's characters show as marks on a dotted circle.
+    const auto shown = [&](std::size_t i, char32_t ch) {
+        return QString::fromStdString(
+            l.dead[i] && IsDeadCharacter(compositions, ch) ? DeadLegend(ch) : Utf8Of(ch));
+    };
     for (std::size_t i = 0; i < kUsKeyCount; ++i) {
         const UsKey& key = UsKeys()[i];
         if (l.expected[i] == key.base) continue;
         QString want =
             QString::fromUtf8(key.legend.data(), static_cast<qsizetype>(key.legend.size())) + "\n" +
-            (l.expected[i] == U' ' ? QString() : QString::fromUcs4(&l.expected[i], 1));
-        if (l.expectedShift[i] != l.expected[i])
-            want += "\n" + QString::fromUcs4(&l.expectedShift[i], 1);
+            (l.expected[i] == U' ' ? QString() : shown(i, l.expected[i]));
+        if (l.expectedShift[i] != l.expected[i]) want += "\n" + shown(i, l.expectedShift[i]);
         EXPECT_TRUE(labels.contains(want)) << want.toStdString();
     }
 }
@@ -367,20 +393,14 @@ TEST_P(EveryLayout, PictureIsWellFormedXml) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(ReferencesAndPolished, EveryLayout, ::testing::Range(0, 10));
 
 // The Greek reference: the tonos dead key on ';' (scan code 27, XKB AC10, macOS key code 41),
 // dialytika on Shift; every letter the map types as a sequence composes from it, in XKB
 // (compiled, and held by the Compose table), in KLC's DEADKEY blocks and in the keylayout's
 // dead key states, and the key editor shows the key as a dead one.
 TEST(DeadKeys, GreekReferenceComposesEveryAccentedLetter) {
-    LoadedLayout l;
-    RecordingSink sink;
-    const std::string el = test::BundledSet("el") + "/In/";
-    ASSERT_TRUE(LoadCharset(el + "Charset.txt", l.chars, sink));
-    LoadKeyDefs(el + "KeyDefs.txt", l.keys, sink);
-    LoadKeyLay(el + "RefKeyLay.txt", l.keys, l.lay, sink);
-    FillExpected(l);
+    const LoadedLayout l = LoadCase(kGreekCase);
     ASSERT_EQ(l.chars.sequences().size(), 9u);
 
     const ExportResult xkb = ExportCaseAs(ExportFormat::Xkb, l, Options("gr_ant"));
@@ -486,12 +506,7 @@ TEST(LayoutPicture, MarksTheDeadKeysAlone) {
         EXPECT_EQ(svg.find("stroke-dasharray"), std::string::npos) << index;
         EXPECT_EQ(svg.find("dead key"), std::string::npos) << index;
     }
-    LoadedLayout el;
-    RecordingSink sink;
-    const std::string dir = test::BundledSet("el") + "/In/";
-    ASSERT_TRUE(LoadCharset(dir + "Charset.txt", el.chars, sink));
-    LoadKeyDefs(dir + "KeyDefs.txt", el.keys, sink);
-    LoadKeyLay(dir + "RefKeyLay.txt", el.keys, el.lay, sink);
+    const LoadedLayout el = LoadCase(kGreekCase);
     LayoutPictureData data;
     data.lay = el.lay;
     data.chars = &el.chars;
