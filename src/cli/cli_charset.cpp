@@ -24,7 +24,7 @@ constexpr const char* kHelp =
     "a folder's map is read from the file alone, so the folder does not need iconv later.\n"
     "\n"
     "Options:\n"
-    "  -o, --output FILE  write to FILE instead of standard output\n"
+    "  -o, --output FILE  write to FILE instead of standard output (- is standard output)\n"
     "  -h, --help         show this help\n"
     "\n"
     "Exit status: 0 when the map was written, 1 when it could not be written, 2 for a wrong\n"
@@ -55,7 +55,7 @@ int RunCharset(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 2;
     }
     const std::string text = CharsetFileText(map);
-    if (!parsed.Has("-o")) {
+    if (parsed.ToStandardOutput()) {
         out << text << std::flush;
         return 0;
     }

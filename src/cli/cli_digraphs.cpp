@@ -53,7 +53,7 @@ constexpr const char* kHelp =
     "  --weights P,P,...  one share per TEXT, in order, for a layout of several languages:\n"
     "                     each text's counts are scaled so that its characters make that\n"
     "                     share of all counted characters (70,30: 70 % and 30 %)\n"
-    "  -o, --output FILE  write to FILE instead of standard output\n"
+    "  -o, --output FILE  write to FILE instead of standard output (- is standard output)\n"
     "  --trigrams FILE    also count sequences of three characters of the same texts into\n"
     "                     FILE (a TriGraphs.txt: 'code1<TAB>code2<TAB>code3<TAB>count'),\n"
     "                     with --alphabet only those of three placed characters\n"
@@ -191,7 +191,7 @@ bool WriteDigraphs(const MixedCounts& counter, const PlacedCodes& placed, const 
         err << kName << error << '\n';
         return false;
     }
-    if (!parsed.Has("-o")) {
+    if (parsed.ToStandardOutput()) {
         out << written.text << std::flush;
         return true;
     }

@@ -45,7 +45,7 @@ constexpr const char* kHelp =
     "  --locale LOCALE     KLC: the language the layout is for (default ka-GE)\n"
     "  --shift us          Shift gives the key's US character instead of the layout's\n"
     "  -o FILE             write to FILE instead of standard output (its folder is made\n"
-    "                      when missing)\n"
+    "                      when missing; - is standard output)\n"
     "  -h, --help          show this help\n"
     "\n"
     "Exit status: 0 when every placed character was exported, 1 when some were left out\n"
@@ -95,7 +95,7 @@ int Deliver(const ParsedArgs& parsed, const Exporter& exporter, const ExportResu
         err << kName << "not exported: " << problem << '\n';
     if (result.exported == 0)
         err << kName << "the layout places no character that " << exporter.title() << " can take\n";
-    if (!parsed.Has("-o")) {
+    if (parsed.ToStandardOutput()) {
         out << result.bytes;
         return result.problems.empty() ? 0 : 1;
     }

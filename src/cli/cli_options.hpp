@@ -26,6 +26,8 @@ struct ParsedArgs {
         auto it = values.find(key);
         return it == values.end() ? otherwise : it->second;
     }
+    // Output goes to standard output: no -o, or -o - as the usual name for it.
+    bool ToStandardOutput() const { return !Has("-o") || Value("-o") == "-"; }
 };
 
 // False with a message naming the option for an unknown option or a missing value.

@@ -196,6 +196,26 @@ TEST(DigraphsCommand, AlphabetKeepsOnlyPairsOfPlacedCharactersAndWritesTheFile) 
               "code1\tcode2\tcount\r\n32\t97\t1\r\n32\t192\t1\r\n97\t98\t1\r\n98\t32\t1\r\n");
 }
 
+// "-o -" is standard output, for digraphs, charset and export alike, and no file named "-".
+TEST(OutputOption, DashIsStandardOutput) {
+    test::TempFolder dir;
+    const std::string text = dir.Write("one.txt", kText1);
+    const std::string ref = test::BundledSet("en") + "/In/RefKeyLay.txt";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"digraphs", text},
+          {"charset", "KOI8-R"},
+          {"export", "--xkb", "--dir", test::BundledSet("en"), ref}}) {
+        const CliRun plain = RunTool(args);
+        std::vector<std::string> dashed = args;
+        dashed.insert(dashed.end(), {"-o", "-"});
+        const CliRun dash = RunTool(dashed);
+        EXPECT_EQ(dash.status, plain.status) << args[0];
+        EXPECT_FALSE(plain.out.empty()) << args[0];
+        EXPECT_EQ(dash.out, plain.out) << args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists("-"));
+}
+
 TEST(DigraphsCommand, TrigramsFollowTheSameTextAndAlphabet) {
     test::TempFolder dir;
     const std::string alphabet =
