@@ -120,9 +120,11 @@ void LayWindowEditor::DrawMarks() {
         outline(painter, hoverKey_, allowed ? kAllowedColour : kRefusedColour, 2);
         if (!dragAt_) return;
         // The letter taken, half transparent, held at the mouse pointer.
-        QColor ghost = QColor::fromRgb(LayWindow::kCharColour);
-        ghost.setAlpha(170);
         const CharacterMap& chars = session_->workspace().chars;
+        QColor ghost = QColor::fromRgb(chars.IsDeadKey(static_cast<Byte>(dragLetter_))
+                                           ? LayWindow::kDeadKeyColour
+                                           : LayWindow::kCharColour);
+        ghost.setAlpha(170);
         const QString text = LetterText(chars, static_cast<Byte>(dragLetter_));
         const QFont font = LetterFont(chars, window_.font().pointSizeF());
         const QFontMetricsF metrics(font);
