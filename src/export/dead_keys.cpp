@@ -112,15 +112,15 @@ std::string DeadLegend(char32_t accent) {
     return "\u25CC" + (marks.empty() ? Utf8Of(accent) : marks);
 }
 
-std::vector<std::string> ComposeProblems(const std::vector<Composition>& all,
-                                         const std::string& composePath) {
-    std::vector<std::string> problems;
-    if (all.empty()) return problems;
+ComposeCheck CheckCompose(const std::vector<Composition>& all, const std::string& composePath) {
+    ComposeCheck check;
+    std::vector<std::string>& problems = check.problems;
+    if (all.empty()) return check;
     ComposeTable table;
     if (!ReadCompose(composePath, table)) {
         problems.push_back("the Compose table " + composePath +
                            " cannot be read: the dead keys' compositions are not checked");
-        return problems;
+        return check;
     }
     for (const Composition& c : all) {
         const std::string sym = DeadKeysym(c.dead);
@@ -135,8 +135,10 @@ std::vector<std::string> ComposeProblems(const std::vector<Composition>& all,
             problems.push_back(what + "not in the Compose table " + composePath);
         else if (it->second != Utf8Of(c.composed))
             problems.push_back(what + "the Compose table gives " + it->second + " instead");
+        else
+            check.held.push_back(c);
     }
-    return problems;
+    return check;
 }
 
 }  // namespace antkeys

@@ -34,11 +34,17 @@ std::string DeadKeysym(char32_t accent);
 // the character itself when it has no combining mark.
 std::string DeadLegend(char32_t accent);
 
-// The system's Compose table (the default: X11's en_US.UTF-8 one): two-key sequences that
-// begin with a dead keysym. One problem line per composition the table does not hold or holds
-// with another result, and one when the table cannot be read.
-std::vector<std::string> ComposeProblems(
-    const std::vector<Composition>& all,
-    const std::string& composePath = "/usr/share/X11/locale/en_US.UTF-8/Compose");
+inline constexpr const char* kDefaultCompose = "/usr/share/X11/locale/en_US.UTF-8/Compose";
+
+// What the system's Compose table (the default: X11's en_US.UTF-8 one), whose two-key sequences
+// that begin with a dead keysym do the composing under X, makes of the map's compositions.
+struct ComposeCheck {
+    std::vector<Composition> held;  // the compositions it holds, in order
+    // One line per composition it does not hold or holds with another result, and one when the
+    // table cannot be read.
+    std::vector<std::string> problems;
+};
+ComposeCheck CheckCompose(const std::vector<Composition>& all,
+                          const std::string& composePath = kDefaultCompose);
 
 }  // namespace antkeys

@@ -1,5 +1,6 @@
 #include "export/xkb_symbols.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -9,6 +10,29 @@
 
 namespace antkeys {
 namespace {
+
+// Which compositions the Compose table holds, per dead keysym ("//   dead_acute: α→ά Α→Ά ..."),
+// so that a reader of the file sees what its dead keys will type.
+void ComposeComment(std::ostream& out, const ComposeCheck& check) {
+    if (check.held.empty()) return;
+    out << "// The dead keys compose through the system's Compose table;\n// " << kDefaultCompose
+        << " holds:\n";
+    std::vector<char32_t> deads;  // in the order of their first composition
+    for (const Composition& c : check.held)
+        if (std::find(deads.begin(), deads.end(), c.dead) == deads.end()) deads.push_back(c.dead);
+    for (char32_t dead : deads) {
+        std::string line = "//   " + DeadKeysym(dead) + ":";
+        for (const Composition& c : CompositionsOf(check.held, dead)) {
+            const std::string pair = " " + Utf8Of(c.base) + "→" + Utf8Of(c.composed);
+            if (line.size() + pair.size() > 90) {
+                out << line << '\n';
+                line = "//    ";
+            }
+            line += pair;
+        }
+        out << line << '\n';
+    }
+}
 
 // The keysym of a key's character: a dead keysym for a dead key's accent.
 std::string KeysymOn(char32_t cp, const std::vector<Composition>& compositions) {
@@ -34,12 +58,14 @@ class Xkb final : public Exporter {
         const KeyAssignment keys =
             AssignKeys(in.lay, in.keys, in.chars, "XKB has no name for this key");
         const std::vector<Composition> compositions = Compositions(in.chars);
+        const ComposeCheck compose = CheckCompose(compositions);
         std::ostringstream out;
         out << "// Keyboard layout \"" << in.options.name
             << "\" for XKB, made by antkeys-cli export from\n"
             << "// " << in.options.source << ".\n"
-            << "// Keys the layout does not use keep the characters of the US layout.\n"
-            << "default partial alphanumeric_keys\n"
+            << "// Keys the layout does not use keep the characters of the US layout.\n";
+        ComposeComment(out, compose);
+        out << "default partial alphanumeric_keys\n"
             << "xkb_symbols \"basic\" {\n"
             << "    include \"us(basic)\"\n"
             << "    name[Group1] = \"" << in.options.name << "\";\n\n";
@@ -53,8 +79,7 @@ class Xkb final : public Exporter {
         }
         out << "};\n";
         ExportResult result{out.str(), keys.exported, keys.problems};
-        for (std::string& p : ComposeProblems(compositions))
-            result.problems.push_back(std::move(p));
+        for (const std::string& p : compose.problems) result.problems.push_back(p);
         return result;
     }
 };
