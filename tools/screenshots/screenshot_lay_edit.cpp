@@ -12,6 +12,7 @@
 
 #include "data/message.hpp"
 #include "eval/workspace.hpp"
+#include "reference_window.hpp"
 #include "ui/caption_language.hpp"
 #include "ui/key_cells.hpp"
 #include "ui/lay_window.hpp"
@@ -36,14 +37,9 @@ int main(int argc, char** argv) {
     QString warning;
     const auto catalogue = InstallCaptionCatalogue(warning);
     Workspace ws;
-    ws.paths.folder = ANTKEYS_SOURCE_DIR "/data/ka";
-    RecordingSink sink;
-    if (!LoadWorkspace(ws, sink)) return 1;
-    auto& w = *new LayWindow;  // deletes itself when closed
-    w.setWindowTitle(QStringLiteral("KB Layout (RefKeyLay.txt)"));
-    w.SetWorkspace(&ws);
-    w.show();
-    w.DrawLay(ws.refKeyLay, ws.keys);
+    LayWindow* opened = OpenReferenceWindow(ws);
+    if (!opened) return 1;
+    LayWindow& w = *opened;
     LayWindowEditor& editor = w.editor();
     editor.SetEditing(true);
     editor.session()->TogglePin(

@@ -13,6 +13,7 @@
 
 #include "data/message.hpp"
 #include "eval/workspace.hpp"
+#include "reference_window.hpp"
 #include "ui/lay_window.hpp"
 
 using namespace antkeys;
@@ -21,14 +22,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2) return 2;
     Workspace ws;
-    ws.paths.folder = ANTKEYS_SOURCE_DIR "/data/ka";
-    RecordingSink sink;
-    if (!LoadWorkspace(ws, sink)) return 1;
-    auto& w = *new LayWindow;  // deletes itself when closed
-    w.setWindowTitle(QStringLiteral("KB Layout (RefKeyLay.txt)"));
-    w.SetWorkspace(&ws);
-    w.show();
-    w.DrawLay(ws.refKeyLay, ws.keys);
+    LayWindow* opened = OpenReferenceWindow(ws);
+    if (!opened) return 1;
+    LayWindow& w = *opened;
     QMenu* menu = w.ContextMenuAt(QPoint(120, 40));
     menu->popup(w.mapToGlobal(QPoint(120, 40)));
     int status = 1;
